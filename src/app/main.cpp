@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "common/Fonts.h"
+#include "shell/mdiMain.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stumpwell"));
+    QApplication::setApplicationVersion(QStringLiteral(STUMPWELL_VERSION));
+    installFontSubstitutions();
+
+    mdiMain frame;
+    frame.MDIForm_Load();
+    return app.exec();
+}

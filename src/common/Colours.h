@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QtGlobal>
+
+// Colours of the design are 0x00BBGGRR: red in the low byte.
+inline QColor colourFromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+inline quint32 bgrFromColour(const QColor &colour)
+{
+    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
+}
+
+namespace Bgr {
+constexpr quint32 White = 0xFFFFFF;
+constexpr quint32 Yellow = 0x00FFFF;
+constexpr quint32 Cyan = 0xFFFF00;
+constexpr quint32 DarkGreen = 0x008000;
+constexpr quint32 DarkBlue = 0x800000;
+constexpr quint32 DarkRed = 0x0000C0;
+} // namespace Bgr

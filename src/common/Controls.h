@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small builders for the layout tables: every control gets its objectName and its twips
+// geometry in one place.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width, int height);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                        int top, int width, int height);
+
+void setForeColour(QWidget *widget, const QColor &colour);
+// Paints the widget's background in the colour (labels with a back colour, window forms).
+void setBackColour(QWidget *widget, const QColor &colour);
+QColor foreColour(const QWidget *widget);
+QColor backColour(const QWidget *widget);
+// A single-line border as the design's labels have.
+void setSingleBorder(QLabel *label);
+
+// Sets a window's client size in twips and keeps it fixed.
+void setFixedClientTwips(QWidget *widget, int width, int height);

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "common/RandomSource.h"
+
+#include <QDateTime>
+#include <QTime>
+
+TimeSeededRandom::TimeSeededRandom()
+{
+    mix(quint64(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void TimeSeededRandom::reseed()
+{
+    mix(quint64(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+void TimeSeededRandom::mix(quint64 value)
+{
+    m_state ^= value * 0xD1B54A32D192ED03ull;
+    next();
+}
+
+quint64 TimeSeededRandom::next()
+{
+    quint64 z = (m_state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+int TimeSeededRandom::draw(int n)
+{
+    // 53 random bits give a uniform double in [0, 1).
+    const double unit = double(next() >> 11) * (1.0 / 9007199254740992.0);
+    return int(unit * n) + 1;
+}
