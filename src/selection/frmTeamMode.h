@@ -4,12 +4,28 @@
 
 #include <QDialog>
 
-// Placeholder until the window is built.
+class QLabel;
+class QPushButton;
+
+// "Use Game Teams or Select from Database": asked before every match.
 class frmTeamMode : public QDialog
 {
     Q_OBJECT
 public:
     explicit frmTeamMode(QWidget *parent = nullptr);
-    // Creates, loads and shows the window modally; returns when it has closed.
+    // Creates, loads and shows the window modally; returns when it has closed, and after
+    // "&Choose teams manually" only once team selection has closed too.
     static void showModal(QWidget *parent);
+
+    bool chosenManually() const { return m_chooseManually; }
+
+public slots:
+    void cmdInBuilt_Click();
+    void cmdChoose_Click();
+
+private:
+    QLabel *m_label1 = nullptr;
+    QPushButton *m_cmdInBuilt = nullptr;
+    QPushButton *m_cmdChoose = nullptr;
+    bool m_chooseManually = false;
 };

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "selection/FormatPlayerName.h"
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString FormatPlayerName(QStringView name)
+{
+    const QStringView full = trimBlanks(name);
+    const qsizetype lastBlank = full.lastIndexOf(u' ');
+    // The database accepts one-word names; with no blank to split at, the word is the name.
+    if (lastBlank < 0)
+        return full.toString();
+
+    QString result;
+    result.reserve(full.size());
+    result.append(full[0]);
+    for (qsizetype i = 1; i < lastBlank; ++i) {
+        if (full[i] == u' ')
+            result.append(full[i + 1]);
+    }
+    result.append(u' ');
+    result.append(full.sliced(lastBlank + 1));
+    return result;
+}
