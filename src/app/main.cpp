@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "common/FirstPaintProbe.h"
 #include "common/Fonts.h"
 #include "shell/mdiMain.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     installFontSubstitutions();
 
     mdiMain frame;
+    reportFirstPaintIfAsked(&frame);
     frame.MDIForm_Load();
     return app.exec();
 }
