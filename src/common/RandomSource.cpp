@@ -3,7 +3,6 @@
 #include "common/RandomSource.h"
 
 #include <QDateTime>
-#include <QTime>
 
 TimeSeededRandom::TimeSeededRandom()
 {
@@ -12,7 +11,8 @@ TimeSeededRandom::TimeSeededRandom()
 
 void TimeSeededRandom::reseed()
 {
-    mix(quint64(QTime::currentTime().msecsSinceStartOfDay()));
+    // The time of day in UTC: looking up the local zone would cost more than the whole over.
+    mix(quint64(QDateTime::currentMSecsSinceEpoch() % (24 * 60 * 60 * 1000)));
 }
 
 void TimeSeededRandom::mix(quint64 value)

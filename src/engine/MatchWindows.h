@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class MatchHost;
 class QMdiArea;
 class frmInnings1;
 class frmState;
@@ -17,7 +18,7 @@ namespace MatchWindows {
 void setMdiArea(QMdiArea *area);
 QMdiArea *mdiArea();
 
-frmInnings1 *InningsWindows(int innings); // 1..4
+frmInnings1 *InningsWindows(int innings); // 1..4; nullptr for any other number
 frmState *state();
 frmMatchSummary *summary();
 frmHighlights *highlights();
@@ -34,4 +35,11 @@ bool matchInProgress();
 
 // The result window's Ok: innings 1..4, summary, state, highlights, then the result itself.
 void closeMatchWindows();
+
+// The over's view of the match windows (the figures of each window, and the windows it opens).
+MatchHost &host();
+// Opens the result window at the end of the match, or brings the one already open to the front.
+void showResult();
+// Rewrites the captions of the open scorecards, the state of play and the summary.
+void writeCaptions();
 } // namespace MatchWindows
