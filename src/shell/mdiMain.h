@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+// The one frame of the program: its MDI area holds the match windows, its menus reach
+// everything else.
+class mdiMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Least client area when restored from maximised (twips, menu bar not counted).
+    static constexpr int RestoredClientWidth = 9900;
+    static constexpr int RestoredClientHeight = 6000;
+
+    explicit mdiMain(QWidget *parent = nullptr);
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    // Room for the scorecard with the state of play and summary to its right and the
+    // highlights below it, title bars and borders of the style included.
+    QSize restoredClientSize() const;
+
+    // Shows the frame, then the splash modally, then stores the in-built teams.
+    void MDIForm_Load();
+
+public slots:
+    void mnu2Human_Click();
+    void mnuAbout_Click();
+    void mnuFOWChart_Click();
+    void mnuPlayers_Click();
+
+private:
+    void createActions();
+    void createMenus();
+    bool abandonMatchInProgress();
+    void openMatchWindows();
+
+    QMdiArea *m_mdiArea = nullptr;
+
+    QAction *m_mnu2Human = nullptr;
+    QAction *m_mnu1Human = nullptr;
+    QAction *m_mnuHuman0 = nullptr;
+    QAction *m_mnuFOWChart = nullptr;
+    QAction *m_mnuPlayers = nullptr;
+    QAction *m_mnuAbout = nullptr;
+};
