@@ -5,6 +5,7 @@
 #include "common/Controls.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -24,6 +25,16 @@ void MatchSubWindow::setClientTwips(int width, int height)
 {
     setFixedClientTwips(m_client, width, height);
     setFixedSize(sizeHint());
+}
+
+bool MatchSubWindow::event(QEvent *event)
+{
+    const bool handled = QMdiSubWindow::event(event);
+    // Outside the MDI area the window has no title bar yet; once inside, its outer size must
+    // grow by the frame so the client area keeps its design size.
+    if (event->type() == QEvent::ParentChange)
+        setFixedSize(sizeHint());
+    return handled;
 }
 
 void MatchSubWindow::setDefaultButton(QPushButton *button)

@@ -23,6 +23,7 @@ protected:
     void setClientTwips(int width, int height);
     // Enter presses this button while it is enabled, wherever the focus is in the window.
     void setDefaultButton(QPushButton *button);
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -52,6 +52,8 @@ frmResult::frmResult(QWidget *parent)
     setDefaultButton(m_ok);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(2000);
+    // A coarse timer may fire up to 5% early; Ok must stay disabled for the full two seconds.
+    m_timer->setTimerType(Qt::PreciseTimer);
     setClientTwips(4680, 3825);
 
     connect(m_timer, &QTimer::timeout, this, &frmResult::Timer1_Timer);
