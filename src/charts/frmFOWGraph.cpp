@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "charts/frmFOWGraph.h"
 
+#include "common/CaptionNumbers.h"
 #include "common/Controls.h"
 #include "common/Fonts.h"
 #include "state/Globals.h"
@@ -74,12 +75,20 @@ void frmFOWGraph::Form_Load()
 {
     const BattingCard *card = chartCard(Globals::matchState());
     const PartnershipFigures figures = card ? partnershipFigures(*card) : PartnershipFigures{};
+    QStringList spoken;
     for (int k = 1; k <= ChartLayout::LegendEntries; ++k) {
-        const QString text =
-            card ? legendText(card->Pair[std::size_t(k)], figures.Partnership[std::size_t(k)])
-                 : QString();
+        const int runs = figures.Partnership[std::size_t(k)];
+        const QString text = card ? legendText(card->Pair[std::size_t(k)], runs) : QString();
         m_lblBatters[std::size_t(k - 1)]->setText(text);
+        if (!text.isEmpty())
+            spoken << QStringLiteral("%1, %2 runs").arg(card->Pair[std::size_t(k)].trimmed(),
+                                                         plainNumber(runs));
     }
+    // The pie itself says nothing to a screen reader; the description does.
+    setAccessibleDescription(
+        spoken.isEmpty() ? QStringLiteral("No partnership of this innings has ended yet.")
+                         : QStringLiteral("Partnerships of this innings: %1.")
+                               .arg(spoken.join(QStringLiteral("; "))));
     DrawPartnershipPie();
 }
 

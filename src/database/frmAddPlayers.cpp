@@ -72,18 +72,22 @@ frmAddPlayers::frmAddPlayers(QWidget *parent) : QDialog(parent)
     makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Name:"), 120, 120, LabelWidth,
               LabelHeight);
     m_txtName = makeTextBox(this, QStringLiteral("txtName"), 80, 1320, 120, 4635);
+    m_txtName->setAccessibleName(QStringLiteral("Name"));
     makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("Country:"), 120, 480, LabelWidth,
               LabelHeight);
     m_cboCountry = new QComboBox(this);
     m_cboCountry->setObjectName(QStringLiteral("cboCountry"));
     m_cboCountry->setEditable(false);
     m_cboCountry->setGeometry(twipsRect(1320, 480, 2535, 315));
+    m_cboCountry->setAccessibleName(QStringLiteral("Country"));
     makeLabel(this, QStringLiteral("Label2_0"), QStringLiteral("Batting Avg:"), 120, 840,
               LabelWidth, LabelHeight);
     m_txtBatting = makeTextBox(this, QStringLiteral("txtBatting"), 3, 1320, 840, 615);
+    m_txtBatting->setAccessibleName(QStringLiteral("Batting average"));
     makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Bowling Avg:"), 2040, 840,
               LabelWidth, LabelHeight);
     m_txtBowling = makeTextBox(this, QStringLiteral("txtBowling"), 3, 3240, 840, 615);
+    m_txtBowling->setAccessibleName(QStringLiteral("Bowling average"));
     makeLabel(this, QStringLiteral("Label2_1"), QStringLiteral("Player Has:"), 120, 1200,
               LabelWidth, LabelHeight);
     m_chkCaptain = makeCheckBox(this, QStringLiteral("chkCaptain"),

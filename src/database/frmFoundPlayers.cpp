@@ -29,6 +29,7 @@ frmFoundPlayers::frmFoundPlayers(QWidget *parent, const QString &part,
 
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lstFound"));
+    list->setAccessibleName(QStringLiteral("Players found"));
     list->setGeometry(twipsRect(120, 480, 5835, 2535));
     for (const NumberedPlayer &player : players)
         list->addItem(line(player.record));

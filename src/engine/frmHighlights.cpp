@@ -21,6 +21,7 @@ frmHighlights::frmHighlights(QWidget *parent)
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setReadOnly(true); // only the game writes the log
+    m_text->setAccessibleName(QStringLiteral("Match highlights"));
     m_text->setPlainText(m_log);
     setClientTwips(7770, 1395);
 }

@@ -67,6 +67,7 @@ void frmInnings1::buildControls()
     m_box->setMaxLength(1);
     m_box->setFont(sansSerifFont(12, true));
     m_box->setAlignment(Qt::AlignCenter);
+    m_box->setAccessibleName(QStringLiteral("Die face"));
 
     m_roll =
         makeButton(form, QStringLiteral("cmdRoll"), QStringLiteral("&ROLL"), 6120, 3720, 735, 405);

@@ -94,6 +94,7 @@ void frmTeamSelection::buildTab(int tab)
     combo->setObjectName(indexed("cboTeams", tab));
     combo->setEditable(false);
     combo->setGeometry(twipsRect(120, 600, 3135, 315));
+    combo->setAccessibleName(QStringLiteral("Team %1 country").arg(tab + 1));
     m_cboTeams[std::size_t(tab)] = combo;
     connect(combo, &QComboBox::activated, this, [this, tab] { cboTeams_Click(tab); });
 
@@ -102,6 +103,7 @@ void frmTeamSelection::buildTab(int tab)
     auto *list = new QListWidget(canvas);
     list->setObjectName(indexed("lstPlayers", tab));
     list->setGeometry(twipsRect(120, 1200, 3135, 3375));
+    list->setAccessibleName(QStringLiteral("Team %1 available players").arg(tab + 1));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     m_lstPlayers[std::size_t(tab)] = list;
