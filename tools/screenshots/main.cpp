@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+// Renders the README's screenshots from the real program: a match in progress, the team
+// selection and the partnership chart. Run it under Xvfb through scripts/screenshots.sh.
+#include "common/Fonts.h"
+#include "database/PlayerFile.h"
+#include "engine/MatchWindows.h"
+#include "engine/frmInnings1.h"
+#include "shell/mdiMain.h"
+#include "state/Globals.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString g_outDir;
+
+void save(QWidget *widget, const char *name)
+{
+    const QString path = g_outDir + QLatin1Char('/') + QLatin1String(name);
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+// Runs action once the modal window named name is up; the program's own loops keep running.
+void whenModal(const QString &name, std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != name)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start(20);
+}
+
+template <typename T>
+T *child(QWidget *parent, const QString &name)
+{
+    return parent->findChild<T *>(name);
+}
+
+void writePlayers()
+{
+    const PlayerFile file;
+    file.CreateEmpty();
+    const char *given[] = {"Alan",    "Brian Keith",  "Colin", "David John", "Edward",
+                           "Frank",   "George Henry", "Ian",   "James",      "Kevin Peter",
+                           "Leonard", "Martin",       "Neil",  "Oliver"};
+    const char *surnames[] = {"Ashby",   "Barlow",  "Carver", "Denton", "Ellery",
+                              "Foley",   "Garrick", "Hadley", "Irwin",  "Jarvis",
+                              "Keating", "Lomax",   "Marsh",  "Norbury"};
+    int side = 0;
+    for (const char *country : {"Australia", "England"}) {
+        for (int p = 0; p < 14; ++p) {
+            PlayerRecord record;
+            // 3 is prime to 14, so every player of a side gets a surname of his own.
+            record.PlayerName = QLatin1String(given[(p + 7 * side) % 14]) + QLatin1Char(' ') +
+                                QLatin1String(surnames[(3 * p + 5 * side) % 14]);
+            record.Country = QString::fromLatin1(country);
+            record.BattingAverage = quint8(8 + (p * 37 + side * 11) % 52);
+            record.BowlingAverage = quint8((p * 29 + side * 7) % 45);
+            file.AppendRecord(record);
+        }
+        ++side;
+    }
+}
+
+void pickEleven(QWidget *selection, int tab, const QString &country)
+{
+    child<QTabWidget>(selection, QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+    auto *combo = child<QComboBox>(selection, QStringLiteral("cboTeams_%1").arg(tab));
+    combo->setCurrentIndex(combo->findText(country));
+    Q_EMIT combo->activated(combo->currentIndex());
+    auto *list = child<QListWidget>(selection, QStringLiteral("lstPlayers_%1").arg(tab));
+    for (int row = 0; row < 11; ++row) {
+        list->setCurrentRow(row);
+        Q_EMIT list->itemDoubleClicked(list->currentItem());
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    g_outDir =
+        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
+    QDir().mkpath(g_outDir);
+
+    QTemporaryDir workDir;
+    QDir::setCurrent(workDir.path());
+    writePlayers();
+
+    mdiMain frame;
+    frame.MDIForm_Load();
+
+    whenModal(QStringLiteral("frmTeamMode"), [](QWidget *mode) {
+        whenModal(QStringLiteral("frmTeamSelection"), [](QWidget *selection) {
+            pickEleven(selection, 1, QStringLiteral("England"));
+            pickEleven(selection, 0, QStringLiteral("Australia"));
+            save(selection, "team-selection.png");
+            child<QPushButton>(selection, QStringLiteral("cmdOk"))->click();
+        });
+        child<QPushButton>(mode, QStringLiteral("cmdChoose"))->click();
+    });
+    whenModal(QStringLiteral("frmToss"), [](QWidget *toss) {
+        child<QPushButton>(toss, QStringLiteral("cmdHeads"))->click();
+        child<QPushButton>(toss, QStringLiteral("cmdBat"))->click();
+    });
+    child<QAction>(&frame, QStringLiteral("mnu2Human"))->trigger();
+
+    // Real dice: play on into the match until the first side is well into its innings.
+    const MatchState &state = Globals::matchState();
+    for (int over = 0; over < 400 && state.CurrentInnings == 1 && state.WicketsDown < 6; ++over) {
+        frmInnings1 *innings = MatchWindows::InningsWindows(1);
+        child<QPushButton>(innings, QStringLiteral("cmdRoll"))->click();
+        app.processEvents();
+    }
+    app.processEvents();
+    save(&frame, "match.png");
+
+    whenModal(QStringLiteral("frmFOWGraph"), [](QWidget *chart) {
+        save(chart, "chart.png");
+        chart->close();
+    });
+    child<QAction>(&frame, QStringLiteral("mnuFOWChart"))->trigger();
+    return 0;
+}
