@@ -7,50 +7,45 @@
 #include "engine/frmHighlights.h"
 #include "engine/frmInnings1.h"
 #include "engine/frmMatchSummary.h"
+#include "engine/frmResult.h"
 #include "engine/frmState.h"
 #include "state/Globals.h"
 #include "state/MatchState.h"
+
+#include "ScriptedRandom.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
 
-// The in-built elevens, as the main window stores them at start-up.
-inline void fillInBuiltTeams(MatchState &state)
+// Two elevens in the colours of the in-built teams; the averages decide the appeals.
+inline void fillTeams(MatchState &state)
 {
-    struct Player
-    {
-        const char16_t *name;
-        quint8 average;
-    };
-    static constexpr Player australia[] = {
-        {u"KR Dunmore", 22}, {u"PJ Ashgrove", 46}, {u"DL Brindle", 48},  {u"BT Coyle", 56},
-        {u"GH Coyle", 83},   {u"NA Fenwick", 11},  {u"TC Hartigan", 31}, {u"RW Esterby", 8},
-        {u"JF Quarrie", 23}, {u"AM Tollard", 11},  {u"LB Varga", 2}};
-    static constexpr Player england[] = {
-        {u"OH Pelham", 25},   {u"CS Wrenfield", 13}, {u"VK Dabney", 45},  {u"EJ Harrowby", 35},
-        {u"WP Kilbride", 43}, {u"DR Oakhurst", 47},  {u"FG Selwood", 13}, {u"SMT Ridley", 27},
-        {u"B Yarwood", 5},    {u"PE Lockett", 2},    {u"HAL Norcross", 8}};
-    state.Team1 = TeamRecord();
-    state.Team1.Name = u"Australia";
-    state.Team1.CreaseColour = 0xFFFFFF;
-    state.Team1.OutColour = 0x00FFFF;
-    state.Team1.BackColour = 0x008000;
-    state.Team1.WaitingColour = 0x00FFFF;
-    state.Team2 = TeamRecord();
-    state.Team2.Name = u"England";
-    state.Team2.CreaseColour = 0xFFFFFF;
-    state.Team2.OutColour = 0xFFFF00;
-    state.Team2.BackColour = 0x800000;
-    state.Team2.WaitingColour = 0xFFFF00;
-    for (std::size_t i = 1; i <= 11; ++i) {
-        state.Team1.Players[i] = QStringView(australia[i - 1].name);
-        state.Team1.BatAverage[i] = australia[i - 1].average;
-        state.Team2.Players[i] = QStringView(england[i - 1].name);
-        state.Team2.BatAverage[i] = england[i - 1].average;
+    static constexpr quint8 averages[2][11] = {{22, 46, 48, 56, 83, 11, 31, 8, 23, 11, 2},
+                                               {25, 13, 45, 35, 43, 47, 13, 27, 5, 2, 8}};
+    for (int t = 0; t < 2; ++t) {
+        TeamRecord &team = (t ? state.Team2 : state.Team1) = TeamRecord();
+        team.Name = QStringView(t ? u"England" : u"Australia");
+        team.BackColour = t ? 0x800000 : 0x008000;
+        team.OutColour = team.WaitingColour = t ? 0xFFFF00 : 0x00FFFF;
+        team.CreaseColour = 0xFFFFFF;
+        for (std::size_t i = 1; i <= 11; ++i) {
+            team.Players[i] = (t ? u"Eng "_qs : u"Aus "_qs) + QString::number(i);
+            team.BatAverage[i] = averages[t][i - 1];
+        }
+    }
+}
+
+// Scripts the same draws `count` times and plays an over with each; {5, 1, 1, 6} is a wicket for
+// any average (caught, the striker facing all six balls).
+template <typename Roll>
+void repeat(ScriptedRandom &die, int count, std::initializer_list<int> draws, Roll roll)
+{
+    for (int i = 0; i < count; ++i) {
+        die.push(draws);
+        roll();
     }
 }
 
@@ -64,23 +59,15 @@ public:
         m_area.resize(1000, 700);
         MatchWindows::setMdiArea(&m_area);
         MatchState &state = Globals::matchState();
-        fillInBuiltTeams(state);
+        fillTeams(state);
         state.TimeUp = false;
         state.CurrentInnings = 1;
-        frmInnings1 *first = MatchWindows::InningsWindows(1);
-        first->show();
-        first->move(0, 0);
-        MatchWindows::state()->show();
-        MatchWindows::summary()->show();
-        MatchWindows::highlights()->show();
         state.ClockHour = 10;
         state.ClockMinute = 0;
-        for (std::size_t i = 1; i <= 4; ++i) {
-            state.Cards[i] = BattingCard();
-            for (auto &pair : state.Cards[i].Pair)
-                pair = QStringView();
-        }
-        m_area.show();
+        for (QWidget *window : std::initializer_list<QWidget *>{
+                 innings(1), MatchWindows::state(), MatchWindows::summary(),
+                 MatchWindows::highlights(), &m_area})
+            window->show();
     }
     ~TestMatch()
     {
@@ -88,44 +75,35 @@ public:
         MatchWindows::setMdiArea(nullptr);
     }
 
-    QMdiArea &area() { return m_area; }
     static frmInnings1 *innings(int n) { return MatchWindows::InningsWindows(n); }
-    static QLabel *label(QWidget *window, const QString &name)
+    static QLabel *label(QWidget *w, const QString &name) { return w->findChild<QLabel *>(name); }
+    static QString text(QWidget *w, const char *name)
     {
-        auto *found = window->findChild<QLabel *>(name);
-        if (!found)
-            qFatal("no label %s", qPrintable(name));
-        return found;
+        return label(w, QLatin1String(name))->text();
     }
-    static QLabel *line(int innings, const char *column, int index)
+    static QLabel *line(int n, const char *column, int index)
     {
-        return label(MatchWindows::InningsWindows(innings),
-                     QLatin1String(column) + QLatin1Char('_') + QString::number(index));
+        return label(innings(n), QLatin1String(column) + u'_' + QString::number(index));
     }
-    static QString text(QWidget *window, const QString &name)
+    static QString cell(int n, const char *c, int i) { return line(n, c, i)->text(); }
+    // A scorecard line as "how out|runs|balls|mins|fow".
+    static QString row(int n, int index)
     {
-        return label(window, name)->text();
+        QStringList cells;
+        for (const char *column : {"lblHowOut", "lblRuns", "lblBalls", "lblMins", "lblFOW"})
+            cells << cell(n, column, index);
+        return cells.join(u'|');
     }
-    static QString summaryText(const char *name)
+    static QString summaryText(const char *name) { return text(MatchWindows::summary(), name); }
+    static QString stateText(const char *name) { return text(MatchWindows::state(), name); }
+    static QLineEdit *box(int n) { return innings(n)->findChild<QLineEdit *>(u"txtRoll"_qs); }
+    static QPushButton *rollButton(int n)
     {
-        return text(MatchWindows::summary(), QLatin1String(name));
+        return innings(n)->findChild<QPushButton *>(u"cmdRoll"_qs);
     }
-    static QString stateText(const char *name)
-    {
-        return text(MatchWindows::state(), QLatin1String(name));
-    }
-    static QLineEdit *box(int innings)
-    {
-        return MatchWindows::InningsWindows(innings)->findChild<QLineEdit *>(
-            QStringLiteral("txtRoll"));
-    }
-    static QPushButton *rollButton(int innings)
-    {
-        return MatchWindows::InningsWindows(innings)->findChild<QPushButton *>(
-            QStringLiteral("cmdRoll"));
-    }
-    // Presses ROLL of the scorecard in play.
-    static void roll(int innings) { QTest::mouseClick(rollButton(innings), Qt::LeftButton); }
+    static void roll(int n) { QTest::mouseClick(rollButton(n), Qt::LeftButton); }
+
+    QMdiArea &area() { return m_area; }
 
 private:
     QMdiArea m_area;
