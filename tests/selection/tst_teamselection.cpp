@@ -4,540 +4,222 @@
 #include "common/Controls.h"
 #include "common/Twips.h"
 #include "database/PlayerFile.h"
+#include "selection/BestFiveTotal.h"
+#include "selection/FormatPlayerName.h"
+#include "selection/PlayerListEntry.h"
+#include "selection/frmTeamMode.h"
 #include "selection/frmTeamSelection.h"
 #include "state/Globals.h"
 
 #include "TestSupport.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
+using Eleven = std::array<int, 11>;
+
 namespace {
-struct Player
-{
-    QString name;
-    QString country;
-    int batting;
-    int bowling;
-};
+// Records 2..14 of the player file, all Australians but Sam Kane: name, batting, bowling.
+const QString Players = u"Kevin Robert Dunmore,45,0;Ann Marie Lee,38,30;Jo Ng,52,0;Bob Adams,21,25;"
+                        "Carl Brown,33,40;Dan Clark,12,22;Ed Davis,8,28;Fred Evans,27,0;"
+                        "Gus Fox,30,35;Hal Green,15,26;Ian Hill,40,0;"
+                        "Bartholomew Fitzwilliam-Cholmondeley,60,50;Sam Kane,99,5"_s;
+const QString Listed = u"B Adams 21 25|C Brown 33 40|D Clark 12 22|E Davis 8 28|KR Dunmore 45 0|"
+                       "F Evans 27 0|B Fitzwilliam-Cholmondeley 60 50|G Fox 30 35|H Green 15 26|"
+                       "I Hill 40 0|AM Lee 38 30"_s;
 
-// Twelve Australians; record numbers 2..13 in this order.
-const QList<Player> Australians = {
-    {u"Kevin Robert Dunmore"_s, u"Australia"_s, 45, 0},
-    {u"Ann Marie Lee"_s, u"Australia"_s, 38, 30},
-    {u"Jo Ng"_s, u"Australia"_s, 52, 0},
-    {u"Bob Adams"_s, u"Australia"_s, 21, 25},
-    {u"Carl Brown"_s, u"Australia"_s, 33, 40},
-    {u"Dan Clark"_s, u"Australia"_s, 12, 22},
-    {u"Ed Davis"_s, u"Australia"_s, 8, 28},
-    {u"Fred Evans"_s, u"Australia"_s, 27, 0},
-    {u"Gus Fox"_s, u"Australia"_s, 30, 35},
-    {u"Hal Green"_s, u"Australia"_s, 15, 26},
-    {u"Ian Hill"_s, u"Australia"_s, 40, 0},
-    {u"Bartholomew Fitzwilliam-Cholmondeley"_s, u"Australia"_s, 60, 50},
-};
-
-QString entryFor(const QString &surnameAndGiven, int record)
+void writePlayers(const QString &players)
 {
-    return surnameAndGiven + QString(50, u' ') + QString::number(record);
+    const PlayerFile file;
+    QVERIFY(file.CreateEmpty().ok());
+    for (const QString &player : players.split(u';')) {
+        PlayerRecord record;
+        record.PlayerName = player.section(u',', 0, 0);
+        record.Country = player.startsWith(u"Sam Kane") ? u"England" : u"Australia";
+        record.BattingAverage = quint8(player.section(u',', 1, 1).toInt());
+        record.BowlingAverage = quint8(player.section(u',', 2, 2).toInt());
+        QVERIFY(file.AppendRecord(record).ok());
+    }
 }
 } // namespace
 
 class tst_TeamSelection : public QObject
 {
     Q_OBJECT
-
-private:
-    QTemporaryDir *m_dir = nullptr;
-    QString m_previousDir;
+    QTemporaryDir m_dir;
     std::unique_ptr<frmTeamSelection> m_window;
 
-    void writePlayers(const QList<Player> &players)
+    template <typename T = QLabel>
+    T *control(const QString &name, int index = -1) const
     {
-        const PlayerFile file;
-        QVERIFY(file.CreateEmpty().ok());
-        for (const Player &player : players) {
-            PlayerRecord record;
-            record.PlayerName = player.name;
-            record.Country = player.country;
-            record.BattingAverage = quint8(player.batting);
-            record.BowlingAverage = quint8(player.bowling);
-            QVERIFY(file.AppendRecord(record).ok());
-        }
+        return m_window->findChild<T *>(index < 0 ? name : name + u'_' + QString::number(index));
     }
-
-    frmTeamSelection *openWindow()
+    QListWidget *list(int tab) const { return control<QListWidget>(u"lstPlayers"_s, tab); }
+    // "name bat bowl|...|Total bat bowl", as Listed shows the Australians in list order.
+    QString rows(int tab) const
     {
-        m_window = std::make_unique<frmTeamSelection>();
-        m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
-            return nullptr;
-        return m_window.get();
+        QStringList rows;
+        for (int r = 0; r < 12; ++r)
+            rows << (r < 11 ? control(u"lblPlayer"_s, r + 11 * tab)->text() : u"Total"_s) + u' ' +
+                        control(u"lblBat"_s, r + 12 * tab)->text() + u' ' +
+                        control(u"lblBowl"_s, r + 12 * tab)->text();
+        return rows.join(u'|');
     }
-
-    template <typename T>
-    T *control(const QString &name) const
+    // Down the country list by keyboard; every step fills the list.
+    QString nextCountry(int tab)
     {
-        return m_window->findChild<T *>(name);
+        QTest::keyClick(control<QComboBox>(u"cboTeams"_s, tab), Qt::Key_Down);
+        return control<QComboBox>(u"cboTeams"_s, tab)->currentText();
     }
-    QListWidget *list(int tab) const
-    {
-        return control<QListWidget>(u"lstPlayers_"_s + QString::number(tab));
-    }
-    QString caption(const char *array, int index) const
-    {
-        auto *label = control<QLabel>(QLatin1String(array) + u'_' + QString::number(index));
-        return label ? label->text() : u"<missing>"_s;
-    }
-
-    void chooseCountry(int tab, const QString &country)
-    {
-        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(tab);
-        auto *combo = control<QComboBox>(u"cboTeams_"_s + QString::number(tab));
-        const int wanted = combo->findText(country);
-        QVERIFY(wanted >= 0);
-        // Through the drop-down, as a user picks: one click on the country's line.
-        combo->showPopup();
-        QAbstractItemView *view = combo->view();
-        QVERIFY(QTest::qWaitFor([view] { return view->isVisible(); }));
-        const QModelIndex item = view->model()->index(wanted, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        QVERIFY(QTest::qWaitFor([view] { return !view->isVisible(); }));
-        QCOMPARE(combo->currentIndex(), wanted);
-    }
-
     void doubleClickEntry(int tab, int row)
     {
         control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(tab);
-        QListWidget *players = list(tab);
-        QListWidgetItem *item = players->item(row);
-        QVERIFY(item);
-        players->scrollToItem(item);
-        const QPoint centre = players->visualItemRect(item).center();
-        // A real double-click starts with a click.
-        QTest::mouseClick(players->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(players->viewport(), Qt::LeftButton, {}, centre);
-    }
-
-    void doubleClickEntry(int tab, const QString &text)
-    {
-        const QList<QListWidgetItem *> found = list(tab)->findItems(text, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        doubleClickEntry(tab, list(tab)->row(found.first()));
-    }
-
-    // Picks the first eleven entries of the tab's list in list order.
-    void pickFirstEleven(int tab)
-    {
-        for (int row = 0; row < 11; ++row)
-            doubleClickEntry(tab, row);
+        const QPoint centre = list(tab)->visualItemRect(list(tab)->item(row)).center();
+        QTest::mouseClick(list(tab)->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list(tab)->viewport(), Qt::LeftButton, {}, centre);
     }
 
 private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
     void init()
     {
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-        m_previousDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(m_dir->path()));
+        QFile::remove(u"Basic.kdt"_s);
+        Globals::matchState() = MatchState{};
+        m_window = std::make_unique<frmTeamSelection>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
 
-        MatchState &state = Globals::matchState();
-        state = MatchState{};
-        for (TeamRecord *team : {&state.Team1, &state.Team2}) {
-            team->Name = u"In-built";
-            team->CreaseColour = 0x0000FF;
-            team->OutColour = 0x00FF00;
-            team->BackColour = 0xFF0000;
-            team->WaitingColour = 0x123456;
-            for (std::size_t i = 0; i < team->Players.size(); ++i) {
-                team->Players[i] = u"Old "_s + QString::number(i);
-                team->BatAverage[i] = quint8(100 + i);
-            }
+    void namesGiveShortNameAndListEntry()
+    {
+        for (const auto &[name, shortName, entry] :
+             {std::tuple{u"Ann Marie Lee"_s, u"AM Lee"_s, u"Lee, Ann Marie "_s},
+              {u"  Ann Lee"_s + QString(71, u' '), u"A Lee"_s, u"Lee, Ann "_s}, // as in the file
+              // The second blank of a pair is the initial of an empty word.
+              {u"Ann  Marie Lee"_s, u"A M Lee"_s, u"Lee, Ann  Marie "_s},
+              {u"ann marie de Villiers"_s, u"amd Villiers"_s, u"Villiers, ann marie de "_s},
+              {u"Dunmore"_s, u"Dunmore"_s, u"Dunmore, "_s}}) {
+            QCOMPARE(FormatPlayerName(name), shortName);
+            // The blanks push the record number out of sight; it is read back from the last ten.
+            QCOMPARE(PlayerListEntry(name, 32767), entry + QString(50, u' ') + u"32767"_s);
+            QCOMPARE(RecordNumberOfEntry(PlayerListEntry(name, 32767)), 32767);
         }
     }
 
-    void cleanup()
+    void bestFiveSumsTheLowestWithNonBowlersAsHundred()
     {
-        m_window.reset();
-        QDir::setCurrent(m_previousDir);
-        delete m_dir;
-        m_dir = nullptr;
+        QCOMPARE(BestFiveTotal(Eleven{30}), 430);
+        QCOMPARE(BestFiveTotal(Eleven{70, 65, 60, 55, 50, 45, 40, 35, 30, 25, 20}), 150);
+        QCOMPARE(BestFiveTotal(Eleven{150, 200, 255, 101, 0, 120, 130, 140, 160, 170, 180}), 591);
     }
 
-    void loadsWithTheDesignedControls()
+    void picksBothElevensIntoTheMatchRecord()
     {
-        QVERIFY(openWindow());
-        QCOMPARE(m_window->windowTitle(), u"Team Selection"_s);
-        QCOMPARE(m_window->objectName(), u"frmTeamSelection"_s);
-        QVERIFY(!(m_window->windowFlags() & Qt::WindowCloseButtonHint));
-
-        auto *tabs = control<QTabWidget>(u"SSTab1"_s);
-        QVERIFY(tabs);
-        QCOMPARE(tabs->count(), 2);
-        QCOMPARE(tabs->tabText(0), u"Team &1"_s);
-        QCOMPARE(tabs->tabText(1), u"Team &2"_s);
-
-        for (int tab = 0; tab < 2; ++tab) {
-            auto *combo = control<QComboBox>(u"cboTeams_"_s + QString::number(tab));
-            QVERIFY(combo);
-            QVERIFY(!combo->isEditable());
-            QCOMPARE(combo->currentIndex(), -1);
-            QStringList countries;
-            for (int i = 0; i < combo->count(); ++i)
-                countries << combo->itemText(i);
-            QCOMPARE(countries, (QStringList{u"Australia"_s, u"England"_s, u"India"_s,
-                                             u"New Zealand"_s, u"Pakistan"_s, u"South Africa"_s,
-                                             u"Sri Lanka"_s, u"West Indies"_s, u"Zimbabwe"_s}));
-            QVERIFY(list(tab));
-            QCOMPARE(list(tab)->count(), 0);
-        }
-        QCOMPARE(caption("Label1", 0), u"Team:"_s);
-        QCOMPARE(caption("Label1", 3), u"Available Players:"_s);
-        QCOMPARE(caption("Label2", 3), u"Players (In Batting Order):"_s);
-        QCOMPARE(caption("Label2", 4), u"Bat"_s);
-        QCOMPARE(caption("Label2", 5), u"Bowl"_s);
-        for (int i = 0; i < 22; ++i)
-            QCOMPARE(caption("lblPlayer", i), QString());
-        for (int i = 0; i < 24; ++i) {
-            QCOMPARE(caption("lblBat", i), u"0"_s);
-            QCOMPARE(caption("lblBowl", i), u"0"_s);
-        }
-        for (int i = 0; i < 6; ++i)
-            QVERIFY2(captionFits(control<QLabel>(u"Label2_"_s + QString::number(i))),
-                     qPrintable(caption("Label2", i)));
-
+        writePlayers(Players);
         auto *ok = control<QPushButton>(u"cmdOk"_s);
-        auto *cancel = control<QPushButton>(u"cmdCancel"_s);
-        QCOMPARE(ok->text(), u"&Ok"_s);
-        QVERIFY(ok->isDefault());
-        QVERIFY(!ok->isEnabled());
-        QCOMPARE(cancel->text(), u"&Cancel"_s);
-        QCOMPARE(ok->geometry().topLeft(), twipsPoint(6360, 5040));
-        QCOMPARE(cancel->geometry().topLeft(), twipsPoint(4800, 5040));
-    }
-
-    void rowsSitWhereTheTabPutsThemInTheirColours()
-    {
-        QVERIFY(openWindow());
+        QVERIFY(ok->isDefault() && !ok->isEnabled());
         auto *tabs = control<QTabWidget>(u"SSTab1"_s);
-        const QColor even = colourFromBgr(0xC0FFFF);
-        const QColor odd = colourFromBgr(0x80FFFF);
-        for (int tab = 0; tab < 2; ++tab) {
-            tabs->setCurrentIndex(tab);
-            QCoreApplication::processEvents();
-            for (int row = 0; row < 11; ++row) {
-                const QColor colour = row % 2 == 0 ? even : odd;
-                for (const auto &[name, index, left] :
-                     {std::tuple{"lblPlayer", row + 11 * tab, 3480},
-                      std::tuple{"lblBat", row + 12 * tab, 6600},
-                      std::tuple{"lblBowl", row + 12 * tab, 6960}}) {
-                    auto *label =
-                        control<QLabel>(QLatin1String(name) + u'_' + QString::number(index));
-                    QVERIFY(label);
-                    QCOMPARE(backColour(label), colour);
-                    QCOMPARE(label->mapTo(tabs, QPoint(0, 0)), twipsPoint(left, 1200 + 240 * row));
-                }
-            }
-            for (const char *name : {"lblBat", "lblBowl"}) {
-                auto *total =
-                    control<QLabel>(QLatin1String(name) + u'_' + QString::number(11 + 12 * tab));
-                QCOMPARE(backColour(total), even);
-                QCOMPARE(total->mapTo(tabs, QPoint(0, 0)).y(), twips(3840));
-            }
-            QCOMPARE(list(tab)->mapTo(tabs, QPoint(0, 0)), twipsPoint(120, 1200));
+        tabs->setCurrentIndex(1);
+        for (int row = 0; row < 12; ++row) { // the second tab's, numbered on from the first's
+            QLabel *bat = control(u"lblBat"_s, row + 12);
+            QCOMPARE(bat->mapTo(tabs, QPoint()),
+                     twipsPoint(6600, row < 11 ? 1200 + 240 * row : 3840));
+            QCOMPARE(backColour(bat), colourFromBgr(row % 2 && row < 11 ? 0x80FFFF : 0xC0FFFF));
         }
-    }
+        QCOMPARE(nextCountry(0) + u'/' + nextCountry(1), u"Australia/Australia"_s);
+        QCOMPARE(list(0)->item(0)->text(), u"Adams, Bob "_s + QString(50, u' ') + u"5"_s);
+        m_window->lstPlayers_DblClick(0); // nothing selected yet
+        for (int row : {0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9})
+            doubleClickEntry(0, row);
+        const QString first = rows(0);
+        QCOMPARE(first, u"B Adams 21 25|"_s + Listed.section(u'|', 0, 9) + u"|Total 312 126"_s);
+        QVERIFY(!list(0)->isEnabled() && !ok->isEnabled());
 
-    void countryListsItsPlayersSortedWithTheirRecordNumbers()
-    {
-        writePlayers({{u"Ann Marie Lee"_s, u"India"_s, 40, 0},
-                      {u"Zed Adams"_s, u"England"_s, 10, 10},
-                      {u"Dunmore"_s, u" india "_s, 20, 20},
-                      {u"Ann Lee"_s, u"INDIA"_s, 30, 30}});
-        QVERIFY(openWindow());
-        chooseCountry(1, u"India"_s);
-        QCOMPARE(list(1)->count(), 3);
-        QCOMPARE(list(1)->item(0)->text(), entryFor(u"Dunmore, "_s, 4));
-        QCOMPARE(list(1)->item(1)->text(), entryFor(u"Lee, Ann "_s, 5));
-        QCOMPARE(list(1)->item(2)->text(), entryFor(u"Lee, Ann Marie "_s, 2));
-        QCOMPARE(list(0)->count(), 0);
-
-        chooseCountry(1, u"England"_s);
-        QCOMPARE(list(1)->count(), 1);
-        QCOMPARE(list(1)->item(0)->text(), entryFor(u"Adams, Zed "_s, 3));
-        chooseCountry(1, u"Zimbabwe"_s);
-        QCOMPARE(list(1)->count(), 0);
-    }
-
-    void bothElevensArePickedIntoTheMatchRecord()
-    {
-        writePlayers(Australians);
-        QVERIFY(openWindow());
-        auto *ok = control<QPushButton>(u"cmdOk"_s);
-        chooseCountry(0, u"Australia"_s);
-        chooseCountry(1, u"Australia"_s);
-        QCOMPARE(list(0)->count(), 12);
-
-        // Tab 0: Dunmore twice, then Lee, Ng and eight more.
-        const QList<QPair<QString, int>> order = {{u"Dunmore, Kevin Robert "_s, 2},
-                                                  {u"Dunmore, Kevin Robert "_s, 2},
-                                                  {u"Lee, Ann Marie "_s, 3},
-                                                  {u"Ng, Jo "_s, 4},
-                                                  {u"Adams, Bob "_s, 5},
-                                                  {u"Brown, Carl "_s, 6},
-                                                  {u"Clark, Dan "_s, 7},
-                                                  {u"Davis, Ed "_s, 8},
-                                                  {u"Evans, Fred "_s, 9},
-                                                  {u"Fox, Gus "_s, 10},
-                                                  {u"Green, Hal "_s, 11}};
-        for (int i = 0; i < order.size(); ++i) {
-            doubleClickEntry(0, entryFor(order[i].first, order[i].second));
-            QCOMPARE(m_window->Team1Picked(), i + 1);
-            QVERIFY(!ok->isEnabled());
-        }
-        const QStringList shortNames = {
-            u"KR Dunmore"_s, u"KR Dunmore"_s, u"AM Lee"_s,  u"J Ng"_s,  u"B Adams"_s, u"C Brown"_s,
-            u"D Clark"_s,    u"E Davis"_s,    u"F Evans"_s, u"G Fox"_s, u"H Green"_s};
-        const QList<int> batting = {45, 45, 38, 52, 21, 33, 12, 8, 27, 30, 15};
-        const QList<int> bowling = {0, 0, 30, 0, 25, 40, 22, 28, 0, 35, 26};
+        // A complete tab keeps its eleven and totals whatever its country and list say.
+        QCOMPARE(nextCountry(0), u"England"_s);
+        list(0)->setCurrentRow(0);
+        m_window->lstPlayers_DblClick(0);
+        QCOMPARE(rows(0), first);
         MatchState &state = Globals::matchState();
-        for (int row = 0; row < 11; ++row) {
-            QCOMPARE(caption("lblPlayer", row), shortNames[row]);
-            QCOMPARE(caption("lblBat", row), QString::number(batting[row]));
-            QCOMPARE(caption("lblBowl", row), QString::number(bowling[row]));
-            QCOMPARE(state.Team1.Players[std::size_t(row + 1)].trimmed(), shortNames[row]);
-            QCOMPARE(int(state.Team1.BatAverage[std::size_t(row + 1)]), batting[row]);
-        }
-        QVERIFY(!list(0)->isEnabled());
-        QCOMPARE(caption("lblBat", 11), u"326"_s);
-        // 22 + 25 + 26 + 28 + 30
-        QCOMPARE(caption("lblBowl", 11), u"131"_s);
-        QCOMPARE(m_window->Team2Picked(), 0);
-        QCOMPARE(state.Team1.Name.trimmed(), u"In-built"_s);
-        QVERIFY(!ok->isEnabled());
+        QCOMPARE(state.Team1.Name, MatchState{}.Team1.Name);
 
-        // Tab 1, the same country: the first eleven in list order.
-        pickFirstEleven(1);
-        QCOMPARE(m_window->Team2Picked(), 11);
-        QVERIFY(ok->isEnabled());
-        QVERIFY(!list(1)->isEnabled());
-        const QStringList secondNames = {u"B Adams"_s,
-                                         u"C Brown"_s,
-                                         u"D Clark"_s,
-                                         u"E Davis"_s,
-                                         u"KR Dunmore"_s,
-                                         u"F Evans"_s,
-                                         u"B Fitzwilliam-Cholmondeley"_s,
-                                         u"G Fox"_s,
-                                         u"H Green"_s,
-                                         u"I Hill"_s,
-                                         u"AM Lee"_s};
-        const QList<int> secondBatting = {21, 33, 12, 8, 45, 27, 60, 30, 15, 40, 38};
-        for (int row = 0; row < 11; ++row) {
-            QCOMPARE(caption("lblPlayer", row + 11), secondNames[row]);
-            QCOMPARE(caption("lblBat", row + 12), QString::number(secondBatting[row]));
-            QCOMPARE(int(state.Team2.BatAverage[std::size_t(row + 1)]), secondBatting[row]);
-        }
-        QCOMPARE(caption("lblBat", 23), u"329"_s);
-        // 22 + 25 + 26 + 28 + 30
-        QCOMPARE(caption("lblBowl", 23), u"131"_s);
-        QCOMPARE(state.Team1.Name.trimmed(), u"Australia"_s);
-        QCOMPARE(state.Team2.Name.trimmed(), u"Australia"_s);
-
-        // Colours and the unused slot 0 are never touched.
-        QCOMPARE(state.Team1.CreaseColour, 0x0000FFu);
-        QCOMPARE(state.Team2.WaitingColour, 0x123456u);
-        QCOMPARE(state.Team1.Players[0].trimmed(), u"Old 0"_s);
-        QCOMPARE(int(state.Team2.BatAverage[0]), 100);
-
+        for (int row = 0; row < 11; ++row)
+            doubleClickEntry(1, row);
+        QCOMPARE(rows(1), Listed + u"|Total 329 131"_s);
+        QCOMPARE(state.Team1.Name.trimmed() + u'/' + state.Team2.Name.trimmed(),
+                 u"England/Australia"_s);
+        QCOMPARE(state.Team2.Players[7].text(), u"B Fitzwilliam-Cholmo"_s); // cut, shown whole
+        QCOMPARE(state.Team1.Players[2].trimmed() + u'|' + state.Team2.Players[11].trimmed() +
+                     u'|' + QString::number(state.Team2.BatAverage[7]),
+                 u"B Adams|AM Lee|60"_s);
         QTest::mouseClick(ok, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([this] { return !m_window->isVisible(); }));
         QCOMPARE(m_window->result(), int(QDialog::Accepted));
     }
 
-    void aLongNameShowsWholeButIsStoredCut()
+    void damagedFilesAreReportedAndNothingIsPicked_data()
     {
-        writePlayers(Australians);
-        QVERIFY(openWindow());
-        chooseCountry(1, u"Australia"_s);
-        doubleClickEntry(1, entryFor(u"Fitzwilliam-Cholmondeley, Bartholomew "_s, 13));
-        QCOMPARE(caption("lblPlayer", 11), u"B Fitzwilliam-Cholmondeley"_s);
-        QCOMPARE(caption("lblBat", 12), u"60"_s);
-        QCOMPARE(caption("lblBowl", 12), u"50"_s);
-        const MatchState &state = Globals::matchState();
-        QCOMPARE(state.Team2.Players[1].text(), u"B Fitzwilliam-Cholmo"_s);
-        QCOMPARE(int(state.Team2.BatAverage[1]), 60);
-        // Only the first slot of team 2 changed.
-        QCOMPARE(state.Team2.Players[2].trimmed(), u"Old 2"_s);
-        QCOMPARE(state.Team1.Players[1].trimmed(), u"Old 1"_s);
-        QCOMPARE(m_window->Team1Picked(), 0);
-        QCOMPARE(caption("lblBat", 23), u"0"_s);
+        QTest::addColumn<int>("damage");
+        QTest::newRow("missing") << 0;
+        QTest::newRow("cut after listing") << 1;
+        QTest::newRow("replaced after listing") << 2;
     }
-
-    void aCompleteTabIgnoresPicksAndKeepsItsTotalsWhenItsCountryChanges()
+    void damagedFilesAreReportedAndNothingIsPicked()
     {
-        QList<Player> players = Australians;
-        players.append({u"Sam Kane"_s, u"England"_s, 99, 5});
-        writePlayers(players);
-        QVERIFY(openWindow());
-        chooseCountry(0, u"Australia"_s);
-        pickFirstEleven(0);
-        const QString batTotal = caption("lblBat", 11);
-        const QString bowlTotal = caption("lblBowl", 11);
-        QCOMPARE(batTotal, u"329"_s);
-        const TeamRecord before = Globals::matchState().Team1;
-
-        doubleClickEntry(0, 11);
-        m_window->lstPlayers_DblClick(0);
-        QCOMPARE(m_window->Team1Picked(), 11);
-
-        chooseCountry(0, u"England"_s);
-        QCOMPARE(list(0)->count(), 1);
-        QVERIFY(!list(0)->isEnabled());
-        list(0)->setCurrentRow(0);
-        m_window->lstPlayers_DblClick(0);
-        QCOMPARE(m_window->Team1Picked(), 11);
-        QCOMPARE(caption("lblBat", 11), batTotal);
-        QCOMPARE(caption("lblBowl", 11), bowlTotal);
-        QCOMPARE(caption("lblPlayer", 0), u"B Adams"_s);
-        QVERIFY(Globals::matchState().Team1 == before);
-        QVERIFY(!control<QPushButton>(u"cmdOk"_s)->isEnabled());
-
-        // Completing the other tab stores the country now shown on each tab.
-        chooseCountry(1, u"Australia"_s);
-        pickFirstEleven(1);
-        QCOMPARE(caption("lblBat", 11), batTotal);
-        QCOMPARE(Globals::matchState().Team1.Name.trimmed(), u"England"_s);
-        QCOMPARE(Globals::matchState().Team2.Name.trimmed(), u"Australia"_s);
-        QVERIFY(control<QPushButton>(u"cmdOk"_s)->isEnabled());
-    }
-
-    void aDoubleClickWithNoEntrySelectedDoesNothing()
-    {
-        writePlayers(Australians.first(2));
-        QVERIFY(openWindow());
-        chooseCountry(0, u"Australia"_s);
-        QCOMPARE(list(0)->count(), 2);
-        QVERIFY(list(0)->selectedItems().isEmpty());
-        m_window->lstPlayers_DblClick(0);
-        // Below the last entry there is no item to pick.
-        QTest::mouseDClick(list(0)->viewport(), Qt::LeftButton, {},
-                           QPoint(10, list(0)->viewport()->height() - 5));
-        QCOMPARE(m_window->Team1Picked(), 0);
-        QCOMPARE(caption("lblPlayer", 0), QString());
-        QCOMPARE(Globals::matchState().Team1.Players[1].trimmed(), u"Old 1"_s);
-    }
-
-    void aMissingFileIsReportedAndNotCreated()
-    {
-        QVERIFY(openWindow());
+        QFETCH(int, damage);
+        if (damage > 0)
+            writePlayers(Players.section(u';', 0, 2));
         QString message;
         whenModalShown([&message](QWidget *box) {
-            if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
-                message = messageBox->text();
-                messageBox->button(QMessageBox::Ok)->click();
-            }
+            message = static_cast<QMessageBox *>(box)->text();
+            static_cast<QDialog *>(box)->done(0);
         });
-        chooseCountry(0, u"India"_s);
-        QVERIFY(message.contains(u"\"Basic.kdt\""_s));
-        QVERIFY(message.contains(u"does not exist"_s));
-        QVERIFY(message.contains(u"Players Database"_s));
-        QVERIFY(message.contains(u"Data menu"_s));
-        QCOMPARE(list(0)->count(), 0);
-        QVERIFY(!QFile::exists(u"Basic.kdt"_s));
-    }
-
-    void anUnreadableFileIsReported()
-    {
-        QVERIFY(QDir().mkdir(u"Basic.kdt"_s));
-        QVERIFY(openWindow());
-        QString message;
-        whenModalShown([&message](QWidget *box) {
-            if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
-                message = messageBox->text();
-                messageBox->button(QMessageBox::Ok)->click();
-            }
-        });
-        chooseCountry(0, u"India"_s);
-        QVERIFY(message.contains(u"could not be read"_s));
-        QVERIFY(message.contains(u"Data menu"_s));
-        QCOMPARE(list(0)->count(), 0);
-    }
-
-    void aRecordThatCanNoLongerBeReadIsNotPicked_data()
-    {
-        QTest::addColumn<bool>("replaceWithOther");
-        QTest::newRow("file cut short") << false;
-        QTest::newRow("another player in its place") << true;
-    }
-    void aRecordThatCanNoLongerBeReadIsNotPicked()
-    {
-        QFETCH(bool, replaceWithOther);
-        writePlayers(Australians.first(3));
-        QVERIFY(openWindow());
-        chooseCountry(0, u"Australia"_s);
-        QCOMPARE(list(0)->item(2)->text(), entryFor(u"Ng, Jo "_s, 4));
-
-        if (replaceWithOther) {
-            writePlayers({Australians[5], Australians[6], Australians[7]});
-        } else {
-            QFile file(u"Basic.kdt"_s);
-            QVERIFY(file.resize(3 * PlayerFile::RecordSize));
-        }
-        QString message;
-        whenModalShown([&message](QWidget *box) {
-            if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
-                message = messageBox->text();
-                messageBox->button(QMessageBox::Ok)->click();
-            }
-        });
-        doubleClickEntry(0, 2);
+        nextCountry(0);
+        if (damage == 1)
+            QVERIFY(QFile(u"Basic.kdt"_s).resize(3 * PlayerFile::RecordSize));
+        if (damage == 2)
+            writePlayers(Players.section(u';', 3, 5));
+        if (damage > 0)
+            doubleClickEntry(0, 2);
         QVERIFY(QTest::qWaitFor([&message] { return !message.isEmpty(); }));
-        QVERIFY(message.contains(u"Ng, Jo"_s));
-        QVERIFY(message.contains(u"could not be read"_s));
-        QCOMPARE(m_window->Team1Picked(), 0);
-        QCOMPARE(caption("lblPlayer", 0), QString());
-        QCOMPARE(Globals::matchState().Team1.Players[1].trimmed(), u"Old 1"_s);
+        QVERIFY(message.contains(damage ? u"could not be read from the player database (record 4)"_s
+                                        : u"does not exist yet"_s));
+        QCOMPARE(message.contains(u"(Data menu) creates the file"_s), damage == 0);
+        QCOMPARE(QFile::exists(u"Basic.kdt"_s), damage > 0);
+        QVERIFY(Globals::matchState().Team1 == MatchState{}.Team1);
     }
 
-    void cancelEscAndClosingEndTheProgram()
+    void teamModeChooseOpensTeamSelectionWhichOnlyEndsTheProgram()
     {
-        QVERIFY(openWindow());
         EndProgramObserver observer;
-        QTest::keyClick(m_window.get(), Qt::Key_Escape);
-        QCOMPARE(observer.calls(), 1);
-        QVERIFY(m_window->isVisible());
-
-        QTest::mouseClick(control<QPushButton>(u"cmdCancel"_s), Qt::LeftButton);
-        QCOMPARE(observer.calls(), 2);
-
-        m_window.reset();
-        QVERIFY(openWindow());
-        m_window->close();
-        QCOMPARE(observer.calls(), 3);
-    }
-
-    void enterDoesNothingUntilOkIsEnabled()
-    {
-        QVERIFY(openWindow());
-        EndProgramObserver observer;
-        QTest::keyClick(m_window.get(), Qt::Key_Return);
-        QTest::keyClick(m_window.get(), Qt::Key_Enter);
-        QVERIFY(m_window->isVisible());
-        QCOMPARE(m_window->result(), int(QDialog::Rejected));
-        QCOMPARE(observer.calls(), 0);
+        QString seen;
+        whenModalShown([&seen](QWidget *mode) {
+            seen = mode->findChild<QLabel *>(u"Label1"_s)->text();
+            whenModalShown([&seen, mode = QPointer<QWidget>(mode)](QWidget *selection) {
+                seen += u'|' + selection->windowTitle();
+                if (mode || selection->windowFlags() & Qt::WindowCloseButtonHint)
+                    seen += u" (team mode still open, or a close button)"_s;
+                QTest::keyClick(selection, Qt::Key_Return); // Ok is disabled: nothing happens
+                selection->close();
+                QTest::keyClick(selection, Qt::Key_Escape);
+                QTest::mouseClick(selection->findChild<QPushButton *>(u"cmdCancel"_s),
+                                  Qt::LeftButton);
+                static_cast<QDialog *>(selection)->done(0);
+            });
+            QTest::mouseClick(mode->findChild<QPushButton *>(u"cmdChoose"_s), Qt::LeftButton);
+        });
+        frmTeamMode::showModal(nullptr);
+        QCOMPARE(seen,
+                 u"Would you like to the use the in-built teams or choose teams and players from "
+                 "the database?  If you use the in-built teams, no statistics will be recorded "
+                 "for the match.|Team Selection"_s);
+        QCOMPARE(observer.calls(), 3); // closing, Esc and Cancel
     }
 };
 
