@@ -37,7 +37,9 @@ frmResult::frmResult(QWidget *parent)
             sansSerifFont(18, true), Qt::black);
     m_team1 = centred(form, QStringLiteral("lblTeam1"), QString(), 600, 615,
                       sansSerifFont(24, false, true), QColor(192, 0, 0));
-    centred(form, QStringLiteral("Label3"), QStringLiteral("V"), 1200, 495,
+    // A 24 pt line is taller than the 495-twip box it was drawn in; the box grows 30 twips each
+    // way about the same middle so the whole line fits and the "V" stays where it was.
+    centred(form, QStringLiteral("Label3"), QStringLiteral("V"), 1170, 555,
             sansSerifFont(24, false, true), QColor(0, 0, 192));
     m_team2 = centred(form, QStringLiteral("lblTeam2"), QString(), 1680, 615,
                       sansSerifFont(24, false, true), QColor(192, 0, 0));
