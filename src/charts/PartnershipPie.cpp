@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "charts/PartnershipPie.h"
 
+#include "common/BlankTrim.h"
+
 #include "common/CaptionNumbers.h"
 
 const std::array<RgbColour, 11> PartnershipColours = {{
@@ -75,13 +77,8 @@ QString legendText(const FixedText<80> &pair, int partnership)
     // A card never cleared holds nulls; they count as blanks here.
     QString names = pair.text();
     names.replace(QChar(0), QLatin1Char(' '));
-    qsizetype begin = 0;
-    qsizetype end = names.size();
-    while (begin < end && names[begin] == u' ')
-        ++begin;
-    while (end > begin && names[end - 1] == u' ')
-        --end;
-    if (begin == end)
+    const QStringView shown = trimBlanks(names);
+    if (shown.isEmpty())
         return QString();
-    return names.mid(begin, end - begin) + QLatin1Char(' ') + signedNumber(partnership);
+    return shown.toString() + QLatin1Char(' ') + signedNumber(partnership);
 }

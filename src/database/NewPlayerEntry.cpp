@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "database/NewPlayerEntry.h"
 
+#include "common/BlankTrim.h"
+
 #include "database/Windows1252.h"
 
 #include <cmath>
@@ -23,7 +25,7 @@ bool isControl(char16_t ch)
 
 std::optional<double> entryNumber(QStringView text)
 {
-    const QString number = blankTrimmed(text);
+    const QString number = trimBlanks(text).toString();
     qsizetype i = 0;
     const qsizetype n = number.size();
     if (i < n && (number[i] == u'+' || number[i] == u'-'))
@@ -74,17 +76,6 @@ QString wholeNumberText(double whole)
     return QString::number(whole, 'f', 0);
 }
 
-QString blankTrimmed(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin).toString();
-}
-
 bool isStorableName(QStringView name)
 {
     for (QChar ch : name) {
@@ -98,10 +89,10 @@ EntryCheck checkNewPlayer(QStringView name, QStringView country, QStringView bat
                           QStringView bowling, bool captain, bool keeper)
 {
     EntryCheck check;
-    check.name = blankTrimmed(name);
+    check.name = trimBlanks(name).toString();
     check.batting = batting.toString();
     check.bowling = bowling.toString();
-    const QString chosen = blankTrimmed(country);
+    const QString chosen = trimBlanks(country).toString();
     if (check.name.size() < 3) {
         check.fault = EntryFault::ShortName;
         return check;

@@ -16,8 +16,6 @@ std::optional<double> entryNumber(QStringView text);
 double roundHalfAway(double value);
 // "##0": no leading zeros, at least one digit.
 QString wholeNumberText(double whole);
-// Leading and trailing blanks removed; tabs and other characters stay.
-QString blankTrimmed(QStringView text);
 // A name the file can hold as typed: Windows-1252 only, no control characters.
 bool isStorableName(QStringView name);
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "database/PlayerFile.h"
 
+#include "common/BlankTrim.h"
+
 #include "database/Windows1252.h"
 
 #include <QFile>
@@ -105,15 +107,6 @@ int scanPlayers(const QString &path, bool &partialTail, Visit visit)
             visit(first + i, block.constData() + qsizetype(i) * RecordSize);
     }
     return FileError::None;
-}
-
-QStringView blankTrimmed(QStringView text)
-{
-    while (!text.isEmpty() && text.front() == u' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == u' ')
-        text.chop(1);
-    return text;
 }
 
 // The country field with its blanks removed, as bytes; no decoding needed to count.
@@ -264,7 +257,7 @@ FileResult<std::array<int, 9>> PlayerFile::CountByCountry() const
 
 FileResult<QList<NumberedPlayer>> PlayerFile::PlayersOfCountry(QStringView country) const
 {
-    QString wanted = blankTrimmed(country).toString();
+    QString wanted = trimBlanks(country).toString();
     for (QChar &ch : wanted)
         ch = QChar(QChar::toUpper(ch.unicode()));
     QList<NumberedPlayer> players;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "database/frmPlayers.h"
 
+#include "common/BlankTrim.h"
 #include "common/CaptionNumbers.h"
 #include "common/Controls.h"
 #include "common/EndProgram.h"
@@ -163,7 +164,7 @@ void frmPlayers::cmdFind_Click()
     ask.setTextValue(QString());
     if (ask.exec() != QDialog::Accepted)
         return;
-    const QString part = blankTrimmed(ask.textValue());
+    const QString part = trimBlanks(ask.textValue()).toString();
     if (part.isEmpty())
         return;
 

@@ -2,17 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "selection/FormatPlayerName.h"
 
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 QString FormatPlayerName(QStringView name)
 {
     const QStringView full = trimBlanks(name);

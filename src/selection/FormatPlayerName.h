@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/BlankTrim.h"
+
 #include <QString>
 #include <QStringView>
-
-// Blanks (only blanks, as the player file pads with them) removed at both ends.
-QStringView trimBlanks(QStringView text);
 
 // The scorecard form of a full name: every word but the last gives its first character, then
 // a blank and the last word whole ("Ann Marie Lee" -> "AM Lee"). Only a blank separates words,

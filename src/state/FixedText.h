@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/BlankTrim.h"
+
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -9,7 +11,7 @@
 
 // A record field of exactly N characters held inline, so records copy by value as one block.
 // Storing pads with blanks or cuts to N; a field never written holds N null characters.
-template<std::size_t N>
+template <std::size_t N>
 class FixedText
 {
 public:
@@ -38,14 +40,7 @@ public:
     // Blanks at both ends removed, as the readers show it.
     QString trimmed() const
     {
-        std::size_t begin = 0;
-        std::size_t end = N;
-        while (begin < end && m_chars[begin] == u' ')
-            ++begin;
-        while (end > begin && m_chars[end - 1] == u' ')
-            --end;
-        return QString(reinterpret_cast<const QChar *>(m_chars.data() + begin),
-                       qsizetype(end - begin));
+        return trimBlanks(QStringView(m_chars.data(), qsizetype(N))).toString();
     }
     static constexpr std::size_t size() { return N; }
 
