@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/CaptionNumbers.h"
+#include "common/Controls.h"
 #include "common/Fonts.h"
 #include "engine/MatchWindows.h"
 #include "engine/frmHighlights.h"
@@ -10,7 +12,6 @@
 #include "engine/frmResult.h"
 #include "engine/frmState.h"
 #include "state/Globals.h"
-#include "state/MatchState.h"
 
 #include "ScriptedRandom.h"
 
@@ -23,8 +24,8 @@
 // Two elevens in the colours of the in-built teams; the averages decide the appeals.
 inline void fillTeams(MatchState &state)
 {
-    static constexpr quint8 averages[2][11] = {{22, 46, 48, 56, 83, 11, 31, 8, 23, 11, 2},
-                                               {25, 13, 45, 35, 43, 47, 13, 27, 5, 2, 8}};
+    static constexpr quint8 averages[22] = {22, 46, 48, 56, 83, 11, 31, 8,  23, 11, 2,
+                                            25, 13, 45, 35, 43, 47, 13, 27, 5,  2,  8};
     for (int t = 0; t < 2; ++t) {
         TeamRecord &team = (t ? state.Team2 : state.Team1) = TeamRecord();
         team.Name = QStringView(t ? u"England" : u"Australia");
@@ -33,7 +34,7 @@ inline void fillTeams(MatchState &state)
         team.CreaseColour = 0xFFFFFF;
         for (std::size_t i = 1; i <= 11; ++i) {
             team.Players[i] = (t ? u"Eng "_qs : u"Aus "_qs) + QString::number(i);
-            team.BatAverage[i] = averages[t][i - 1];
+            team.BatAverage[i] = averages[11 * t + i - 1];
         }
     }
 }
@@ -50,23 +51,21 @@ void repeat(ScriptedRandom &die, int count, std::initializer_list<int> draws, Ro
 }
 
 // A match opened the way match start opens it, inside a real MDI area; closed again at the end.
-class TestMatch
+struct TestMatch
 {
-public:
+    QMdiArea area;
     TestMatch()
     {
         installFontSubstitutions();
-        m_area.resize(1000, 700);
-        MatchWindows::setMdiArea(&m_area);
+        area.resize(1000, 700);
+        MatchWindows::setMdiArea(&area);
         MatchState &state = Globals::matchState();
         fillTeams(state);
-        state.TimeUp = false;
-        state.CurrentInnings = 1;
-        state.ClockHour = 10;
-        state.ClockMinute = 0;
-        for (QWidget *window : std::initializer_list<QWidget *>{
-                 innings(1), MatchWindows::state(), MatchWindows::summary(),
-                 MatchWindows::highlights(), &m_area})
+        state.TimeUp = false, state.CurrentInnings = 1;
+        state.ClockHour = 10, state.ClockMinute = 0;
+        for (QWidget *window : std::initializer_list<QWidget *>{innings(1), MatchWindows::state(),
+                                                                MatchWindows::summary(),
+                                                                MatchWindows::highlights(), &area})
             window->show();
     }
     ~TestMatch()
@@ -76,35 +75,26 @@ public:
     }
 
     static frmInnings1 *innings(int n) { return MatchWindows::InningsWindows(n); }
-    static QLabel *label(QWidget *w, const QString &name) { return w->findChild<QLabel *>(name); }
-    static QString text(QWidget *w, const char *name)
+    static QLabel *label(QWidget *w, const QString &n) { return w->findChild<QLabel *>(n); }
+    static QString text(QWidget *w, const char *n) { return label(w, QLatin1String(n))->text(); }
+    static int number(const QString &caption) { return int(captionValue(caption)); }
+    static QLabel *line(int n, const char *column, int i)
     {
-        return label(w, QLatin1String(name))->text();
+        return label(innings(n), QLatin1String(column) + u'_' + QString::number(i));
     }
-    static QLabel *line(int n, const char *column, int index)
-    {
-        return label(innings(n), QLatin1String(column) + u'_' + QString::number(index));
-    }
-    static QString cell(int n, const char *c, int i) { return line(n, c, i)->text(); }
+    static QString cell(int n, const char *column, int i) { return line(n, column, i)->text(); }
+    static QColor fore(int n, const char *column, int i) { return foreColour(line(n, column, i)); }
     // A scorecard line as "how out|runs|balls|mins|fow".
-    static QString row(int n, int index)
+    static QString row(int n, int i)
     {
         QStringList cells;
         for (const char *column : {"lblHowOut", "lblRuns", "lblBalls", "lblMins", "lblFOW"})
-            cells << cell(n, column, index);
+            cells << cell(n, column, i);
         return cells.join(u'|');
     }
-    static QString summaryText(const char *name) { return text(MatchWindows::summary(), name); }
-    static QString stateText(const char *name) { return text(MatchWindows::state(), name); }
+    static QString summary(const QByteArray &n) { return text(MatchWindows::summary(), n.data()); }
+    static QString playState(const char *name) { return text(MatchWindows::state(), name); }
     static QLineEdit *box(int n) { return innings(n)->findChild<QLineEdit *>(u"txtRoll"_qs); }
-    static QPushButton *rollButton(int n)
-    {
-        return innings(n)->findChild<QPushButton *>(u"cmdRoll"_qs);
-    }
-    static void roll(int n) { QTest::mouseClick(rollButton(n), Qt::LeftButton); }
-
-    QMdiArea &area() { return m_area; }
-
-private:
-    QMdiArea m_area;
+    static auto button(int n) { return innings(n)->findChild<QPushButton *>(u"cmdRoll"_qs); }
+    static void roll(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }
 };
