@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 
-// Two elevens in the colours of the in-built teams; the averages decide the appeals.
+// The in-built teams' colours and averages (the averages decide the appeals).
 inline void fillTeams(MatchState &state)
 {
     static constexpr quint8 averages[22] = {22, 46, 48, 56, 83, 11, 31, 8,  23, 11, 2,
@@ -30,27 +30,21 @@ inline void fillTeams(MatchState &state)
         TeamRecord &team = (t ? state.Team2 : state.Team1) = TeamRecord();
         team.Name = QStringView(t ? u"England" : u"Australia");
         team.BackColour = t ? 0x800000 : 0x008000;
-        team.OutColour = team.WaitingColour = t ? 0xFFFF00 : 0x00FFFF;
-        team.CreaseColour = 0xFFFFFF;
-        for (std::size_t i = 1; i <= 11; ++i) {
-            team.Players[i] = (t ? u"Eng "_qs : u"Aus "_qs) + QString::number(i);
+        team.OutColour = team.WaitingColour = t ? 0xFFFF00 : 0x00FFFF, team.CreaseColour = 0xFFFFFF;
+        for (std::size_t i = 1; i <= 11; ++i)
+            team.Players[i] = (t ? u"Eng "_qs : u"Aus "_qs) + QString::number(i),
             team.BatAverage[i] = averages[11 * t + i - 1];
-        }
     }
 }
 
-// Scripts the same draws `count` times and plays an over with each; {5, 1, 1, 6} is a wicket for
-// any average (caught, the striker facing all six balls).
+// Plays `count` overs with the same draws; {5, 1, 1, 6} is a wicket for any average.
 template <typename Roll>
 void repeat(ScriptedRandom &die, int count, std::initializer_list<int> draws, Roll roll)
 {
-    for (int i = 0; i < count; ++i) {
-        die.push(draws);
-        roll();
-    }
+    for (int i = 0; i < count; ++i)
+        die.push(draws), roll();
 }
 
-// A match opened the way match start opens it, inside a real MDI area; closed again at the end.
 struct TestMatch
 {
     QMdiArea area;
@@ -61,18 +55,13 @@ struct TestMatch
         MatchWindows::setMdiArea(&area);
         MatchState &state = Globals::matchState();
         fillTeams(state);
-        state.TimeUp = false, state.CurrentInnings = 1;
-        state.ClockHour = 10, state.ClockMinute = 0;
+        state.TimeUp = false, state.CurrentInnings = 1, state.ClockHour = 10, state.ClockMinute = 0;
         for (QWidget *window : std::initializer_list<QWidget *>{innings(1), MatchWindows::state(),
                                                                 MatchWindows::summary(),
                                                                 MatchWindows::highlights(), &area})
             window->show();
     }
-    ~TestMatch()
-    {
-        MatchWindows::closeMatchWindows();
-        MatchWindows::setMdiArea(nullptr);
-    }
+    ~TestMatch() { MatchWindows::closeMatchWindows(), MatchWindows::setMdiArea(nullptr); }
 
     static frmInnings1 *innings(int n) { return MatchWindows::InningsWindows(n); }
     static QLabel *label(QWidget *w, const QString &n) { return w->findChild<QLabel *>(n); }
@@ -84,13 +73,11 @@ struct TestMatch
     }
     static QString cell(int n, const char *column, int i) { return line(n, column, i)->text(); }
     static QColor fore(int n, const char *column, int i) { return foreColour(line(n, column, i)); }
-    // A scorecard line as "how out|runs|balls|mins|fow".
-    static QString row(int n, int i)
+    static QString row(int n, int i) // how out|runs|balls|mins|fow
     {
-        QStringList cells;
-        for (const char *column : {"lblHowOut", "lblRuns", "lblBalls", "lblMins", "lblFOW"})
-            cells << cell(n, column, i);
-        return cells.join(u'|');
+        return QStringList{cell(n, "lblHowOut", i), cell(n, "lblRuns", i), cell(n, "lblBalls", i),
+                           cell(n, "lblMins", i), cell(n, "lblFOW", i)}
+            .join(u'|');
     }
     static QString summary(const QByteArray &n) { return text(MatchWindows::summary(), n.data()); }
     static QString playState(const char *name) { return text(MatchWindows::state(), name); }

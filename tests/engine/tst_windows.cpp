@@ -8,14 +8,12 @@
 #include "EngineTestMatch.h"
 #include "TestSupport.h"
 
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <random>
 
 using M = TestMatch;
 
-// The match windows: setup, wiring of the over, hand-over, the result and a whole match.
 class tst_Windows : public QObject
 {
     Q_OBJECT
@@ -24,25 +22,19 @@ class tst_Windows : public QObject
     int pick(int n) { return std::uniform_int_distribution<int>(1, n)(m_engine); }
     static int score(int i) { return M::number(M::summary("lblInn" + QByteArray::number(i))); }
 
-    // Scripts and plays one over (fives to bowl both sides out twice), then checks the card's
-    // balls, minutes, total = runs + extras and fall of wickets, and the summary against the card.
+    // Plays one random over, then checks the card's sums and falls and the summary against it.
     void playOver(ScriptedRandom &die)
     {
         const MatchState &state = Globals::matchState();
         const int n = state.CurrentInnings, roll = pick(18);
         const int face = roll <= 10 ? std::array{1, 2, 3, 4, 6}[std::size_t(roll - 1) / 2] : 5;
-        int balls = 6, minutes = 8;
+        int balls = 6, minutes = 8, r = face == 5 ? pick(10) : 0, b = pick(6);
         face == 1 || face == 3 ? die.push({face, pick(5)}) : die.push(face);
-        const int r = face == 5 ? pick(10) : 0, b = pick(6);
-        if (r && r > appealOutLimit(state.battingSide().BatAverage[state.Striker])) {
-            die.push({r, pick(20)});
-            balls = minutes = 0;
-        } else if (r && (die.push({r, pick(12), b}), state.WicketsDown == 9)) { // nobody comes in
-            balls = b;
-            minutes = BallRules::minutesForBalls(b) + 4;
-        }
+        if (r && r > appealOutLimit(state.battingSide().BatAverage[state.Striker]))
+            die.push({r, pick(20)}), balls = minutes = 0;
+        else if (r && (die.push({r, pick(12), b}), state.WicketsDown == 9)) // nobody comes in
+            balls = b, minutes = BallRules::minutesForBalls(b) + 4;
         M::roll(n);
-        QCOMPARE(die.remaining(), 0);
         int sums[3] = {}, falls = 0;
         for (int i = 0; i < 11; ++i) {
             for (int c = 0; c < 3; ++c)
@@ -52,11 +44,12 @@ class tst_Windows : public QObject
             if (fow.size() == 2 && ++falls)
                 QCOMPARE(fow[1].toInt(), state.Cards[n].FOW[std::size_t(fow[0].toInt()) % 11]);
         }
-        QVERIFY(sums[0] == (m_balls[n] += balls) && sums[1] == (m_minutes[n] += minutes));
+        QVERIFY(!die.remaining() && sums[0] == (m_balls[n] += balls) &&
+                sums[1] == (m_minutes[n] += minutes));
         QCOMPARE(falls, state.CurrentInnings == n ? state.WicketsDown : 10);
         const int total = M::number(M::text(M::innings(n), "lblTotal"));
-        QCOMPARE(total, sums[2] + M::number(M::text(M::innings(n), "lblExtras")));
-        QCOMPARE(score(n), total);
+        QVERIFY(total == sums[2] + M::number(M::text(M::innings(n), "lblExtras")) &&
+                score(n) == total);
         QCOMPARE(M::number(M::summary("lblTotal1")), score(1) + score(3));
         QCOMPARE(M::number(M::summary("lblTotal2")), score(2) + score(4));
     }
@@ -70,31 +63,28 @@ private slots:
             const QColor white = colourFromBgr(Bgr::White), yellow = colourFromBgr(Bgr::Yellow);
             M match;
             MatchWindows::closeMatchWindows();
-            MatchState &state = Globals::matchState();
-            state.CurrentInnings = quint8(innings);
-            // Whatever the last innings left behind is reset by the load.
+            MatchState &state = Globals::matchState(); // the load resets what the last one left
             state.Striker = state.BatsmanB = 7, state.BatsmanA = 9, state.WicketsDown = 6;
+            state.CurrentInnings = quint8(innings);
             frmInnings1 *card = M::innings(innings);
             QVERIFY(state.Striker == 1 && state.BatsmanA == 1 && state.BatsmanB == 2 &&
                     !state.WicketsDown);
-            QCOMPARE(card->windowTitle(),
-                     u"%1 - %2 Innings"_qs.arg(aus ? u"Australia"_qs : u"England"_qs,
-                                               innings < 3 ? u"1st"_qs : u"2nd"_qs));
-            QCOMPARE(backColour(card->client()), colourFromBgr(aus ? 0x008000 : 0x800000));
-            QCOMPARE(M::cell(innings, "lblName", 2),
-                     (aus ? u"Aus 3"_qs : u"Eng 3"_qs).leftJustified(20));
-            for (int i = 0; i < 11; ++i) {
+            QCOMPARE(card->windowTitle() + u'|' + M::cell(innings, "lblName", 2),
+                     u"%1 - %2 Innings|%3"_qs.arg(
+                         aus ? u"Australia"_qs : u"England"_qs, innings < 3 ? u"1st"_qs : u"2nd"_qs,
+                         (aus ? u"Aus 3"_qs : u"Eng 3"_qs).leftJustified(20)));
+            for (int i = 0; i < 11; ++i)
                 QVERIFY(M::fore(innings, "lblName", i) == (i < 2 ? white : waiting) &&
-                        M::fore(innings, "lblBalls", i) == (i < 2 ? white : waiting));
-                QVERIFY(M::fore(innings, "lblRuns", i) == (i < 2 ? white : yellow) &&
-                        M::fore(innings, "lblFOW", i) == yellow);
-                QCOMPARE(M::row(innings, i), i < 2 ? u"Not Out|0|0|0|"_qs : u"||||"_qs);
-            }
+                        M::fore(innings, "lblBalls", i) == (i < 2 ? white : waiting) &&
+                        M::fore(innings, "lblRuns", i) == (i < 2 ? white : yellow) &&
+                        M::fore(innings, "lblFOW", i) == yellow &&
+                        M::row(innings, i) == (i < 2 ? u"Not Out|0|0|0|"_qs : u"||||"_qs));
             for (const QString &name : {u"lbl_0"_qs, u"lbl_6"_qs, u"lblTotalLine"_qs})
                 QCOMPARE(foreColour(M::label(card, name)), waiting);
-            QCOMPARE(M::text(card, "lblTotalLine"), u"Total for the loss of 0 wickets:"_qs);
-            QCOMPARE(card->client()->size(), twipsSize(7800, 4230));
-            // Every caption fits its box, the longest ones a match can write included.
+            QVERIFY(M::text(card, "lblTotalLine") == u"Total for the loss of 0 wickets:"_qs &&
+                    card->client()->size() == twipsSize(7800, 4230) &&
+                    backColour(card->client()) == colourFromBgr(aus ? 0x008000 : 0x800000));
+            // The longest captions a match can write fit too.
             M::label(card, u"lblTotalLine"_qs)->setText(u"Total for the loss of 10 wickets:"_qs);
             M::line(innings, "lblHowOut", 0)->setText(u"Caught & Bowled"_qs);
             M::line(innings, "lblFOW", 0)->setText(u" 10/888"_qs);
@@ -103,7 +93,6 @@ private slots:
         }
     }
 
-    // A typed face, Return, keypad Enter and ROLL each play an over; appeals show in the windows.
     void typedFaceReturnEnterOrRollPlaysTheOver()
     {
         M match;
@@ -114,88 +103,78 @@ private slots:
         QVERIFY(box->text().isEmpty() && M::playState("lblOvers") == u"0"_qs);
         QTest::keyClick(box, Qt::Key_1); // split 2, the strike to batsman B
         QStringList captions{MatchWindows::state()->windowTitle(),
-                             MatchWindows::summary()->windowTitle()};
-        for (const char *column : {"lblRuns", "lblBalls", "lblMins"})
-            captions << M::cell(1, column, 0) << M::cell(1, column, 1);
-        captions << M::text(M::innings(1), "lblTotal");
+                             MatchWindows::summary()->windowTitle(), M::row(1, 0), M::row(1, 1),
+                             M::text(M::innings(1), "lblTotal")};
         for (const char *name : {"lblTeam1", "lblTeam2", "lblInn1", "lblTotal1", "lblTotal2"})
             captions << M::summary(name);
         for (const char *name : {"lblDay", "lblTime", "lblOvers", "lblOversR", "lblSession"})
             captions << M::playState(name);
-        QCOMPARE(captions.join(u'|'), u"State of Play|Match Summary|1|0|2|4|4|4|1|Australia|"
-                                      "England|1|1|0|1|10:04a|1|89|1"_qs);
-        const auto *facing = M::innings(1)->findChild<QWidget *>(u"shpFacing"_qs);
-        QCOMPARE(facing->y(), M::line(1, "lblName", 1)->y() + 4);
+        QCOMPARE(captions.join(u'|'),
+                 u"State of Play|Match Summary|Not Out|1|2|4||Not Out|0|4|4||1|"
+                 "Australia|England|1|1|0|1|10:04a|1|89|1"_qs);
+        QCOMPARE(M::innings(1)->findChild<QWidget *>(u"shpFacing"_qs)->y(),
+                 M::line(1, "lblName", 1)->y() + 4); // batsman B faces
         // Not out, four extras; stumped after three balls, the incoming batsman bats the rest.
         die.push({5, 8, 16, 5, 4, 9, 3});
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(M::row(1, 0) + u' ' + M::row(1, 1) + u' ' + M::row(1, 2),
                  u"Not Out|1|2|8| Stumped|0|7|6| 1/5 Not Out|0|3|2|"_qs);
-        QCOMPARE(Globals::matchState().Cards[1].Pair[1].trimmed(), u"Aus 1/Aus 2"_qs); // A first
-        QCOMPARE(M::text(M::innings(1), "lblExtras"), u"4"_qs);
-        QCOMPARE(M::text(M::innings(1), "lblTotalLine"), u"Total for the loss of 1 wickets:"_qs);
+        QCOMPARE(Globals::matchState().Cards[1].Pair[1].trimmed() +
+                     M::text(M::innings(1), "lblExtras") + M::text(M::innings(1), "lblTotalLine"),
+                 u"Aus 1/Aus 24Total for the loss of 1 wickets:"_qs); // A first in the pair
         for (const char *column : {"lblName", "lblHowOut", "lblRuns", "lblBalls", "lblMins"})
             QVERIFY(M::fore(1, column, 1) == colourFromBgr(0x00FFFF) &&
                     M::fore(1, column, 2) == colourFromBgr(Bgr::White));
         auto *text = MatchWindows::highlights()->findChild<QPlainTextEdit *>(u"txtHighlights"_qs);
-        QVERIFY(text->isReadOnly());
-        QCOMPARE(text->toPlainText(), u"An appeal is made against Aus 2 and he is given out!\n"
-                                      "An appeal is made against Aus 2 and he is given NOT OUT!\n"
-                                      "Match Highlights"_qs);
-        // Closed by the user, the highlights come back with a fresh log at the next appeal.
+        QCOMPARE(text->toPlainText() + QString::number(text->isReadOnly()),
+                 u"An appeal is made against Aus 2 and he is given out!\nAn appeal is made against "
+                 "Aus 2 and he is given NOT OUT!\nMatch Highlights1"_qs); // read-only for the user
+        // Closed by the user, they come back with a fresh log at the next appeal.
         MatchWindows::highlights()->close();
-        die.push({5, 8, 1});
-        M::roll(1);
-        QVERIFY(M::playState("lblOvers") == u"4"_qs &&
-                MatchWindows::highlights()->windowTitle() == u"Highlights Summary"_qs);
-        QCOMPARE(
-            MatchWindows::highlights()->log(),
-            u"An appeal is made against Aus 3 and he is given NOT OUT!\r\nMatch Highlights"_qs);
+        repeat(die, 1, {5, 8, 1}, [] { M::roll(1); });
+        QCOMPARE(M::playState("lblOvers") + MatchWindows::highlights()->windowTitle() + u'|' +
+                     MatchWindows::highlights()->log(),
+                 u"4Highlights Summary|An appeal is made against Aus 3 and he is given NOT "
+                 "OUT!\r\nMatch Highlights"_qs);
     }
 
     void resultComesOnceThenOkClosesEveryMatchWindow()
     {
-        auto match = std::make_unique<M>();
+        M match;
         Globals::matchState().CurrentInnings = 2, Globals::matchState().TimeUp = true;
         M::innings(2)->show();
         ScriptedRandom die;
         repeat(die, 1, {2}, [] { M::roll(2); });
         frmResult *result = MatchWindows::result();
-        match->area.setActiveSubWindow(M::innings(1));
+        match.area.setActiveSubWindow(M::innings(1));
         repeat(die, 2, {6}, [] { M::roll(2); }); // only the one result, brought to the front
-        QVERIFY(match->area.findChildren<frmResult *>().size() == 1 &&
-                match->area.activeSubWindow() == result);
+        QVERIFY(match.area.findChildren<frmResult *>().size() == 1 &&
+                match.area.activeSubWindow() == result);
         QStringList captions{result->windowTitle()};
         for (const char *name : {"Label1", "lblTeam1", "Label3", "lblTeam2", "lblResult"})
             captions << M::text(result, name);
         QCOMPARE(captions.join(u'|'), u"End of Test Match|The Result Of|Australia|V|England|The "
                                       "time allowed for this match has expired; the innings were "
                                       "not completed and the match has been declared a draw"_qs);
-        QVERIFY(captionFits(M::label(result, u"lblResult"_qs)));
         auto *ok = result->findChild<QPushButton *>(u"cmdOk"_qs);
-        QVERIFY(result->findChild<QTimer *>(u"Timer1"_qs)->interval() == 2000 && !ok->isEnabled());
+        QVERIFY(result->findChild<QTimer *>(u"Timer1"_qs)->interval() == 2000 && !ok->isEnabled() &&
+                captionFits(M::label(result, u"lblResult"_qs)));
         QTest::keyClick(result, Qt::Key_Return); // nothing while Ok is disabled
-        QVERIFY(MatchWindows::isResultOpen());
-        QVERIFY(QTest::qWaitFor([ok] { return ok->isEnabled(); }, 5000));
+        QVERIFY(MatchWindows::isResultOpen() &&
+                QTest::qWaitFor([ok] { return ok->isEnabled(); }, 5000));
         QTest::keyClick(result, Qt::Key_Return);
-        QVERIFY(!MatchWindows::matchInProgress() && !MatchWindows::isInningsOpen(2));
-        QVERIFY(QTest::qWaitFor([&] { return match->area.subWindowList().isEmpty(); }));
-        match.reset();
-        M next; // fresh windows from their design-time captions
-        QCOMPARE(M::summary("lblTotal2"), u"0"_qs);
-        QCOMPARE(MatchWindows::highlights()->log(), u"Match Highlights"_qs);
+        QVERIFY(!MatchWindows::matchInProgress() && !MatchWindows::isInningsOpen(2) &&
+                QTest::qWaitFor([&] { return match.area.subWindowList().isEmpty(); }));
     }
 
-    // Checked after every over; the hand-over to innings 3 on the way.
     void matchPlayedToTheEndThroughTheScorecards()
     {
         M match;
         QApplication::setActiveWindow(&match.area);
         QVERIFY(QTest::qWaitForWindowActive(&match.area));
-        for (QMdiSubWindow *window : std::initializer_list<QMdiSubWindow *>{
-                 M::innings(1), MatchWindows::summary(), MatchWindows::state()})
-            QVERIFY(!window->close() && window->isVisible()); // the user cannot close these
+        QVERIFY(!M::innings(1)->close() && !MatchWindows::summary()->close() && // not by the user
+                !MatchWindows::state()->close() && MatchWindows::state()->isVisible());
         M::innings(1)->move(30, 20);
         ScriptedRandom die;
         const MatchState &state = Globals::matchState();
@@ -206,10 +185,9 @@ private slots:
                 continue;
             // Innings 3 opens over the first, in front; the finished card stays, shut.
             QVERIFY(M::innings(2)->isVisible() && !M::button(2)->isEnabled() &&
-                    !M::box(2)->isEnabled());
-            QCOMPARE(M::innings(3)->pos(), QPoint(30, 20));
-            QCOMPARE(match.area.activeSubWindow(), M::innings(3));
-            QCOMPARE(QApplication::focusWidget(), M::box(3));
+                    !M::box(2)->isEnabled() && M::innings(3)->pos() == QPoint(30, 20));
+            QVERIFY(match.area.activeSubWindow() == M::innings(3) &&
+                    QApplication::focusWidget() == M::box(3));
         }
         QCOMPARE(state.CurrentInnings, quint8(5));
         QVERIFY(M::text(MatchWindows::result(), "lblResult")
