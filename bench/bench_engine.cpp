@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "RunBenchmarks.h"
 #include "common/Fonts.h"
 #include "engine/BallRules.h"
 #include "engine/MatchWindows.h"
@@ -130,10 +131,5 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "RunBenchmarks.h"
 #include "database/PlayerFile.h"
 #include "selection/PlayerListEntry.h"
 #include "selection/frmTeamSelection.h"
@@ -103,10 +104,5 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 // match, each against the minimal Qt Widgets program of bench/minimal measured in the same run.
 // Every figure is a fresh process; the benchmark process only starts them and reads their
 // reports, so its own memory never counts.
+#include "RunBenchmarks.h"
 #include "common/EndProgram.h"
 #include "common/Fonts.h"
 #include "shell/mdiMain.h"
@@ -326,10 +327,5 @@ int main(int argc, char *argv[])
         return playMatch(argc, argv);
 
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

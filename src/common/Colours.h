@@ -11,11 +11,6 @@ inline QColor colourFromBgr(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-inline quint32 bgrFromColour(const QColor &colour)
-{
-    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
-}
-
 namespace Bgr {
 constexpr quint32 White = 0xFFFFFF;
 constexpr quint32 Yellow = 0x00FFFF;
