@@ -1,17 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "RunBenchmarks.h"
-#include "common/Fonts.h"
-#include "engine/BallRules.h"
-#include "engine/MatchWindows.h"
-#include "engine/RulesMatch.h"
-#include "engine/frmHighlights.h"
-#include "engine/frmInnings1.h"
-#include "engine/frmMatchSummary.h"
-#include "engine/frmState.h"
-#include "shell/InBuiltTeams.h"
-#include "state/Globals.h"
-#include "state/MatchState.h"
+#include "core/common/RandomSource.h"
+#include "core/match/InBuiltTeams.h"
+#include "core/match/Match.h"
+#include "ui/common/Fonts.h"
+#include "ui/match/MatchWindows.h"
+#include "ui/match/frmInnings1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,17 +19,30 @@
 
 namespace {
 
+MatchSetup inBuiltSetup()
+{
+    MatchSetup setup;
+    setup.sides = inBuiltSides();
+    return setup;
+}
+
+void playToTheEnd(Match &match)
+{
+    while (!match.isOver())
+        match.playOver(match.rollDie());
+}
+
 // Overs through the rules alone; a finished match is followed by a fresh one.
 void BM_OversThroughRules(benchmark::State &bench)
 {
-    storeInBuiltTeams(Globals::matchState());
-    RulesMatch match;
-    match.start();
+    TimeSeededRandom random;
+    Match match;
+    match.start(inBuiltSetup(), random);
     for (auto _ : bench) {
-        match.roll();
-        if (match.resultOpen()) {
+        match.playOver(match.rollDie());
+        if (match.isOver()) {
             bench.PauseTiming();
-            match.start();
+            match.start(inBuiltSetup(), random);
             bench.ResumeTiming();
         }
     }
@@ -45,15 +53,13 @@ BENCHMARK(BM_OversThroughRules);
 // A whole match, from the first innings' setup to the result, through the rules alone.
 void BM_WholeMatchThroughRules(benchmark::State &bench)
 {
-    storeInBuiltTeams(Globals::matchState());
-    RulesMatch match;
+    TimeSeededRandom random;
+    Match match;
     qint64 overs = 0;
     for (auto _ : bench) {
-        match.start();
-        while (!match.resultOpen()) {
-            match.roll();
-            ++overs;
-        }
+        match.start(inBuiltSetup(), random);
+        playToTheEnd(match);
+        overs += match.log().overs();
         benchmark::DoNotOptimize(match.summary().total1);
     }
     bench.counters["overs_per_match"] =
@@ -61,26 +67,23 @@ void BM_WholeMatchThroughRules(benchmark::State &bench)
 }
 BENCHMARK(BM_WholeMatchThroughRules)->Unit(benchmark::kMicrosecond);
 
-void openMatchWindows()
+// A match played to the end of the fifth day, replayed from its log as a restart would.
+void BM_ReplayLongestLog(benchmark::State &bench)
 {
-    MatchState &state = Globals::matchState();
-    storeInBuiltTeams(state);
-    state.TimeUp = false;
-    state.CurrentInnings = 1;
-    frmInnings1 *first = MatchWindows::InningsWindows(1);
-    first->show();
-    first->move(0, 0);
-    MatchWindows::state()->show();
-    MatchWindows::summary()->show();
-    MatchWindows::highlights()->show();
-    state.ClockHour = 10;
-    state.ClockMinute = 0;
-    for (std::size_t i = 1; i <= 4; ++i) {
-        state.Cards[i] = BattingCard();
-        for (auto &pair : state.Cards[i].Pair)
-            pair = QStringView();
+    TimeSeededRandom random;
+    Match played;
+    do {
+        played.start(inBuiltSetup(), random);
+        playToTheEnd(played);
+    } while (!played.state().TimeUp);
+    Match replayed;
+    for (auto _ : bench) {
+        const QString error = replayed.replay(played.log(), random);
+        benchmark::DoNotOptimize(error);
     }
+    bench.counters["overs"] = double(played.log().overs());
 }
+BENCHMARK(BM_ReplayLongestLog)->Unit(benchmark::kMicrosecond);
 
 // One ROLL click until every caption of the over is written, through the real windows
 // offscreen, over whole matches. Each click is timed alone so the median can be reported.
@@ -89,15 +92,17 @@ void BM_RollThroughWindows(benchmark::State &bench)
     QMdiArea area;
     area.resize(1000, 700);
     area.show();
-    MatchWindows::setMdiArea(&area);
-    openMatchWindows();
+    TimeSeededRandom random;
+    Match match;
+    MatchWindows windows(&area, match);
+    match.start(inBuiltSetup(), random);
+    windows.open();
     std::vector<double> micros;
     micros.reserve(1 << 20);
     QElapsedTimer clock;
     for (auto _ : bench) {
-        const int innings = Globals::matchState().CurrentInnings;
-        auto *roll = MatchWindows::InningsWindows(innings)->findChild<QPushButton *>(
-            QStringLiteral("cmdRoll"));
+        auto *roll = windows.innings(match.currentInnings())
+                         ->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
         clock.start();
         roll->click();
         const qint64 ns = clock.nsecsElapsed();
@@ -106,15 +111,15 @@ void BM_RollThroughWindows(benchmark::State &bench)
         // Between clicks the event loop runs as it does in play (repaints, deferred deletes);
         // left to pile up, the posted events would slow every later caption write.
         QCoreApplication::processEvents();
-        if (MatchWindows::isResultOpen()) {
-            MatchWindows::closeMatchWindows();
+        if (match.isOver()) {
+            windows.close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            openMatchWindows();
+            match.start(inBuiltSetup(), random);
+            windows.open();
         }
     }
-    MatchWindows::closeMatchWindows();
+    windows.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    MatchWindows::setMdiArea(nullptr);
     if (!micros.empty()) {
         std::sort(micros.begin(), micros.end());
         bench.counters["median_us"] = micros[micros.size() / 2];

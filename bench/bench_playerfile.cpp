@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "database/PlayerFile.h"
+#include "core/players/PlayerFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "RunBenchmarks.h"
-#include "database/PlayerFile.h"
-#include "selection/PlayerListEntry.h"
-#include "selection/frmTeamSelection.h"
+#include "core/players/PlayerFile.h"
+#include "core/players/PlayerListEntry.h"
+#include "ui/selection/frmTeamSelection.h"
 
 #include <QApplication>
 #include <QComboBox>

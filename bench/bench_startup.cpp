@@ -5,9 +5,9 @@
 // Every figure is a fresh process; the benchmark process only starts them and reads their
 // reports, so its own memory never counts.
 #include "RunBenchmarks.h"
-#include "common/EndProgram.h"
-#include "common/Fonts.h"
-#include "shell/mdiMain.h"
+#include "ui/common/EndProgram.h"
+#include "ui/common/Fonts.h"
+#include "ui/shell/mdiMain.h"
 
 #include <QAction>
 #include <QApplication>

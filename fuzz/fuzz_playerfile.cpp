@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Arbitrary bytes as "Basic.kdt": every reading operation must survive them and agree with the
 // others, and an append must keep what was readable and read back itself.
-#include "database/PlayerFile.h"
+#include "core/players/PlayerFile.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The yardstick for start-up time and memory: the least a Qt Widgets MDI program can be, with
 // the same first-paint report as the game.
-#include "common/FirstPaintProbe.h"
+#include "ui/common/FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QMainWindow>

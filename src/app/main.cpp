@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "common/FirstPaintProbe.h"
-#include "common/Fonts.h"
-#include "shell/mdiMain.h"
+#include "ui/common/FirstPaintProbe.h"
+#include "ui/common/Fonts.h"
+#include "ui/shell/mdiMain.h"
 
 #include <QApplication>
 

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/CaptionNumbers.h"
-#include "engine/MatchWindows.h"
-#include "engine/frmHighlights.h"
-#include "engine/frmInnings1.h"
-#include "engine/frmMatchSummary.h"
-#include "engine/frmResult.h"
-#include "engine/frmState.h"
-#include "state/Globals.h"
+#include "core/common/CaptionNumbers.h"
+#include "core/match/Match.h"
+#include "ui/match/MatchWindows.h"
+#include "ui/match/frmHighlights.h"
+#include "ui/match/frmInnings1.h"
+#include "ui/match/frmMatchSummary.h"
+#include "ui/match/frmResult.h"
+#include "ui/match/frmState.h"
 
 #include <QHash>
 #include <QLabel>
@@ -22,18 +22,20 @@
 class MatchInvariants
 {
 public:
+    MatchInvariants(MatchWindows &windows, const Match &match) : m_windows(windows), m_match(match)
+    {}
+
     QString observe()
     {
         m_problem.clear();
-        if (!MatchWindows::isInningsOpen(1) || !MatchWindows::isStateOpen() ||
-            !MatchWindows::isSummaryOpen()) {
+        if (!m_windows.isInningsOpen(1) || !m_windows.isStateOpen() || !m_windows.isSummaryOpen()) {
             m_first = nullptr;
             return {};
         }
         const Snapshot now = snapshot();
         const int innings = m_last.innings;
-        if (m_first != MatchWindows::InningsWindows(1)) {
-            m_first = MatchWindows::InningsWindows(1);
+        if (m_first != m_windows.innings(1)) {
+            m_first = m_windows.innings(1);
             m_tally = {};
             ++m_matches;
         } else if (now.overs == m_last.overs + 1 && innings >= 1 && innings <= 4) {
@@ -85,19 +87,18 @@ private:
     static QString text(QWidget *w, const QString &n) { return w->findChild<QLabel *>(n)->text(); }
     static int value(QWidget *w, const QString &n) { return int(captionValue(text(w, n))); }
 
-    static Snapshot snapshot()
+    Snapshot snapshot()
     {
-        const MatchState &state = Globals::matchState();
+        const MatchState &state = m_match.state();
         Snapshot shot{state.CurrentInnings, state.WicketsDown, 0, state.TimeUp, {}, {}};
-        shot.overs = (value(MatchWindows::state(), QStringLiteral("lblDay")) - 1) * 90 +
-                     value(MatchWindows::state(), QStringLiteral("lblOvers"));
-        if (MatchWindows::isHighlightsOpen())
-            shot.log = MatchWindows::highlights()->log();
+        shot.overs = (value(m_windows.state(), QStringLiteral("lblDay")) - 1) * 90 +
+                     value(m_windows.state(), QStringLiteral("lblOvers"));
+        shot.log = m_match.highlights();
         for (int i = 1; i <= 4; ++i) {
-            if (!MatchWindows::isInningsOpen(i))
+            if (!m_windows.isInningsOpen(i))
                 continue;
             Card &card = shot.cards[i];
-            for (const QLabel *label : MatchWindows::InningsWindows(i)->findChildren<QLabel *>()) {
+            for (const QLabel *label : m_windows.innings(i)->findChildren<QLabel *>()) {
                 const QString column = label->objectName().section(u'_', 0, 0);
                 card.sums[column] += int(captionValue(label->text()));
                 if (column == u"lblFOW" && !label->text().isEmpty())
@@ -110,7 +111,7 @@ private:
 
     void checkStanding(const Snapshot &now)
     {
-        QWidget *summary = MatchWindows::summary();
+        QWidget *summary = m_windows.summary();
         int aggregate[2] = {0, 0};
         for (int i = 1; i <= 4; ++i) {
             const Card &card = now.cards[i];
@@ -127,12 +128,12 @@ private:
             check(card.sum("lblMins") == 8 * bowled - tally.minsLost, "8 batsman-minutes an over");
             QStringList fow;
             for (int w = 1; w <= (i == now.innings ? now.wickets : 10); ++w)
-                fow << QString::asprintf(" %d/%d", w, int(Globals::matchState().Cards[i].FOW[w]));
+                fow << QString::asprintf(" %d/%d", w, int(m_match.state().Cards[i].FOW[w]));
             fow.sort();
             check(card.fow == fow, "the fall-of-wicket captions are \" w/FOW(w)\"");
         }
         // Four minutes an over from 10:00, 40 for lunch after the 30th, 20 for tea after the 60th.
-        QWidget *clock = MatchWindows::state();
+        QWidget *clock = m_windows.state();
         const int today = value(clock, QStringLiteral("lblOvers"));
         const int minutes = 4 * today + (today >= 30 ? 40 : 0) + (today >= 60 ? 20 : 0);
         const int hour = 10 + minutes / 60;
@@ -144,14 +145,14 @@ private:
               "the clock follows the overs played");
         const bool over = now.timeUp || now.innings == 5;
         int results = 0;
-        for (QMdiSubWindow *window : MatchWindows::mdiArea()->subWindowList())
+        for (QMdiSubWindow *window : m_windows.mdiArea()->subWindowList())
             results += qobject_cast<frmResult *>(window) && window->isVisible();
-        check(MatchWindows::isResultOpen() == over && results == int(over),
+        check(m_windows.isResultOpen() == over && results == int(over),
               "one result window exactly when the match is over");
         if (!over)
             return;
         const int lead = aggregate[0] - aggregate[1];
-        const MatchState &state = Globals::matchState();
+        const MatchState &state = m_match.state();
         const QString verdict =
             now.timeUp  ? QStringLiteral("The time allowed for this match has expired; the innings "
                                           "were not completed and the match has been declared a draw")
@@ -159,10 +160,12 @@ private:
                         : QStringLiteral("I declare the winner of this test match, by ") +
                               signedNumber(qAbs(lead)) + QStringLiteral(" runs : ") +
                               (lead > 0 ? state.Team1 : state.Team2).Name.trimmed();
-        check(text(MatchWindows::result(), QStringLiteral("lblResult")) == verdict,
+        check(text(m_windows.result(), QStringLiteral("lblResult")) == verdict,
               "the result follows the aggregates");
     }
 
+    MatchWindows &m_windows;
+    const Match &m_match;
     QPointer<frmInnings1> m_first;
     Snapshot m_last;
     std::array<Tally, 5> m_tally{};

@@ -2,29 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ScriptedRandom.h"
 
-#include "state/Globals.h"
-
 #include <QtGlobal>
-
-ScriptedRandom::ScriptedRandom(std::initializer_list<int> draws) : m_script(draws)
-{
-    Globals::setRandom(this);
-}
-
-ScriptedRandom::~ScriptedRandom()
-{
-    Globals::setRandom(nullptr);
-}
-
-void ScriptedRandom::push(std::initializer_list<int> draws)
-{
-    m_script.append(QList<int>(draws));
-}
-
-void ScriptedRandom::push(int draw)
-{
-    m_script.append(draw);
-}
 
 int ScriptedRandom::draw(int n)
 {
@@ -35,4 +13,13 @@ int ScriptedRandom::draw(int n)
         qFatal("ScriptedRandom: scripted %d for a draw from 1 to %d", value, n);
     m_ranges.append(n);
     return value;
+}
+
+quint32 testSeed(quint32 fallback)
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("STUMPWELL_SEED").toUInt(&ok);
+    const quint32 used = ok ? seed : fallback;
+    qInfo("seed %u (set STUMPWELL_SEED to replay)", used);
+    return used;
 }

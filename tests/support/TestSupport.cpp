@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
-#include "common/EndProgram.h"
+#include "ui/common/EndProgram.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -22,8 +22,9 @@ bool captionFits(const QLabel *label)
 {
     const QFontMetrics metrics(label->font());
     const QRect room = label->contentsRect();
-    const QRect needed = metrics.boundingRect(room, int(label->alignment()) | Qt::TextShowMnemonic
-                                                        | (label->wordWrap() ? Qt::TextWordWrap : 0),
+    const QRect needed = metrics.boundingRect(room,
+                                              int(label->alignment()) | Qt::TextShowMnemonic |
+                                                  (label->wordWrap() ? Qt::TextWordWrap : 0),
                                               label->text());
     return needed.width() <= room.width() && needed.height() <= room.height();
 }

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 // Renders the README's screenshots from the real program: a match in progress, the team
 // selection and the partnership chart. Run it under Xvfb through scripts/screenshots.sh.
-#include "common/Fonts.h"
-#include "database/PlayerFile.h"
-#include "engine/MatchWindows.h"
-#include "engine/frmInnings1.h"
-#include "shell/mdiMain.h"
-#include "state/Globals.h"
+#include "core/match/Match.h"
+#include "core/players/PlayerFile.h"
+#include "ui/common/Fonts.h"
+#include "ui/match/MatchWindows.h"
+#include "ui/match/frmInnings1.h"
+#include "ui/shell/mdiMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,9 +125,9 @@ int main(int argc, char *argv[])
     child<QAction>(&frame, QStringLiteral("mnu2Human"))->trigger();
 
     // Real dice: play on into the match until the first side is well into its innings.
-    const MatchState &state = Globals::matchState();
+    const MatchState &state = frame.match().state();
     for (int over = 0; over < 400 && state.CurrentInnings == 1 && state.WicketsDown < 6; ++over) {
-        frmInnings1 *innings = MatchWindows::InningsWindows(1);
+        frmInnings1 *innings = frame.matchWindows().innings(1);
         child<QPushButton>(innings, QStringLiteral("cmdRoll"))->click();
         app.processEvents();
     }

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/match/TossRules.h"
+
+#include "core/common/RandomSource.h"
+#include "core/match/MatchLog.h"
+
+#include <utility>
+
+namespace TossRules {
+
+int flipCoin(RandomSource &random)
+{
+    random.reseed();
+    return random.draw(2);
+}
+
+bool callerWon(Call call, int coinResult)
+{
+    return (call == Call::Heads && coinResult == Heads) ||
+           (call == Call::Tails && coinResult == Tails);
+}
+
+bool exchangeNeeded(bool callerWon, Choice choice)
+{
+    // The caller is held in Team2: it must move up when it bats first, and the tosser must
+    // move down when it bowls first.
+    return choice == Choice::Bat ? callerWon : !callerWon;
+}
+
+void applyChoice(std::array<Side, 2> &sides, bool callerWon, Choice choice)
+{
+    if (exchangeNeeded(callerWon, choice))
+        std::swap(sides[0], sides[1]);
+}
+
+QString tossText(const std::array<Side, 2> &sides)
+{
+    return sides[0].team.Name.trimmed() + QStringLiteral(" will toss the coin, ") +
+           sides[1].team.Name.trimmed() + QStringLiteral(" will call!");
+}
+
+QString resultText(const std::array<Side, 2> &sides, int coinResult, bool callerWon)
+{
+    const TeamRecord &winner = (callerWon ? sides[1] : sides[0]).team;
+    const QString coin = coinResult == Heads ? QStringLiteral("The result was heads. ")
+                                             : QStringLiteral("The result was tails. ");
+    return coin + winner.Name.trimmed() +
+           QStringLiteral(" has won the toss.  Would you like to bat or bowl first?");
+}
+
+} // namespace TossRules

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/common/Controls.h"
+
+#include "ui/common/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width, int height)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                        int top, int width, int height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(left, top, width, height));
+    return button;
+}
+
+void setForeColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void setBackColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor foreColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QColor backColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+void setSingleBorder(QLabel *label)
+{
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+}
+
+void setFixedClientTwips(QWidget *widget, int width, int height)
+{
+    widget->setFixedSize(twipsSize(width, height));
+}

@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/database/frmAddPlayers.h"
+
+#include "core/players/NewPlayerEntry.h"
+#include "ui/common/Controls.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+constexpr int LabelWidth = 1095;
+constexpr int LabelHeight = 255;
+constexpr int BoxHeight = 285;
+
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, int maxLength, int left, int top,
+                       int width)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    box->setGeometry(twipsRect(left, top, width, BoxHeight));
+    return box;
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, int left,
+                        int top, int width)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(twipsRect(left, top, width, LabelHeight));
+    return box;
+}
+
+QString reasonFor(int code)
+{
+    switch (code) {
+    case FileError::FileNotFound:
+        return QStringLiteral("the file no longer exists");
+    case FileError::BadFileName:
+        return QStringLiteral("the file name is not valid");
+    case FileError::DeviceIo:
+        return QStringLiteral("the device reported an input/output error");
+    case FileError::DiskFull:
+        return QStringLiteral("the disk is full");
+    case FileError::PermissionDenied:
+        return QStringLiteral("permission to write the file was denied");
+    case FileError::PathFileAccess:
+        return QStringLiteral("the file cannot be opened (a folder may stand in its place)");
+    case FileError::InvalidCall:
+        return QStringLiteral("the name cannot be stored in the file");
+    default:
+        return QStringLiteral("an unexpected error occurred");
+    }
+}
+} // namespace
+
+frmAddPlayers::frmAddPlayers(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAddPlayers"));
+    setWindowTitle(QStringLiteral("Adding A New Player"));
+    setFont(sansSerifFont(8));
+    setFixedClientTwips(this, 6075, 2175);
+
+    // Created in tab order.
+    makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Name:"), 120, 120, LabelWidth,
+              LabelHeight);
+    m_txtName = makeTextBox(this, QStringLiteral("txtName"), 80, 1320, 120, 4635);
+    m_txtName->setAccessibleName(QStringLiteral("Name"));
+    makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("Country:"), 120, 480, LabelWidth,
+              LabelHeight);
+    m_cboCountry = new QComboBox(this);
+    m_cboCountry->setObjectName(QStringLiteral("cboCountry"));
+    m_cboCountry->setEditable(false);
+    m_cboCountry->setGeometry(twipsRect(1320, 480, 2535, 315));
+    m_cboCountry->setAccessibleName(QStringLiteral("Country"));
+    makeLabel(this, QStringLiteral("Label2_0"), QStringLiteral("Batting Avg:"), 120, 840,
+              LabelWidth, LabelHeight);
+    m_txtBatting = makeTextBox(this, QStringLiteral("txtBatting"), 3, 1320, 840, 615);
+    m_txtBatting->setAccessibleName(QStringLiteral("Batting average"));
+    makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Bowling Avg:"), 2040, 840,
+              LabelWidth, LabelHeight);
+    m_txtBowling = makeTextBox(this, QStringLiteral("txtBowling"), 3, 3240, 840, 615);
+    m_txtBowling->setAccessibleName(QStringLiteral("Bowling average"));
+    makeLabel(this, QStringLiteral("Label2_1"), QStringLiteral("Player Has:"), 120, 1200,
+              LabelWidth, LabelHeight);
+    m_chkCaptain = makeCheckBox(this, QStringLiteral("chkCaptain"),
+                                QStringLiteral("&Captain Experience"), 1320, 1200, 1875);
+    m_chkWicket = makeCheckBox(this, QStringLiteral("chkWicket"),
+                               QStringLiteral("&Wicket Keeping Experience"), 3240, 1200, 2715);
+    m_cmdAdd =
+        makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), 3360, 1680, 1335, 375);
+    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("&Cancel"), 4800, 1680,
+                            1155, 375);
+    m_cmdAdd->setDefault(true);
+
+    QWidget *order[] = {m_txtName,    m_cboCountry, m_txtBatting, m_txtBowling,
+                        m_chkCaptain, m_chkWicket,  m_cmdAdd,     m_cmdClose};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_txtName->setFocus();
+
+    connect(m_cmdAdd, &QPushButton::clicked, this, &frmAddPlayers::cmdAdd_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmAddPlayers::cmdClose_Click);
+}
+
+void frmAddPlayers::showModal(QWidget *parent)
+{
+    frmAddPlayers window(parent);
+    window.Form_Load();
+    window.exec();
+}
+
+void frmAddPlayers::Form_Load()
+{
+    m_cboCountry->clear();
+    for (QStringView country : CountryNames)
+        m_cboCountry->addItem(country.toString());
+    m_cboCountry->setCurrentIndex(-1);
+}
+
+void frmAddPlayers::cmdAdd_Click()
+{
+    const EntryCheck check =
+        checkNewPlayer(m_txtName->text(), m_cboCountry->currentText(), m_txtBatting->text(),
+                       m_txtBowling->text(), m_chkCaptain->isChecked(), m_chkWicket->isChecked());
+    m_txtName->setText(check.name);
+    m_txtBatting->setText(check.batting);
+    m_txtBowling->setText(check.bowling);
+
+    switch (check.fault) {
+    case EntryFault::ShortName:
+        warn(QStringLiteral("Name To Short"),
+             QStringLiteral("Players names must be at least 3 characters or more in length"));
+        return;
+    case EntryFault::UnstorableName:
+        warn(QStringLiteral("Invalid Player Name"),
+             QStringLiteral("Players names can only hold letters and signs of the Windows-1252 "
+                            "character set, and no control characters such as tabs.  This name "
+                            "cannot be stored."));
+        return;
+    case EntryFault::NoCountry:
+        warn(QStringLiteral("No Country Selected"),
+             QStringLiteral("You must choose a country for this player before they can be added "
+                            "to the database"));
+        return;
+    case EntryFault::BadBatting:
+        warn(QStringLiteral("Invalid Batting Average"),
+             QStringLiteral("Batting averages must be whole numbers between 0 and 255 inclusive"));
+        return;
+    case EntryFault::BadBowling:
+        warn(QStringLiteral("Invalid Bowling Average"),
+             QStringLiteral("Bowling averages must be whole numbers between 0 and 255 inclusive"));
+        return;
+    case EntryFault::None:
+        break;
+    }
+
+    const FileResult<int> added = m_file.AppendRecord(check.record);
+    if (!added.ok()) {
+        appendFailed(added.error);
+        return;
+    }
+    m_txtBatting->clear();
+    m_txtBowling->clear();
+    m_txtName->clear();
+    m_chkCaptain->setChecked(false);
+    m_chkWicket->setChecked(false);
+    m_txtName->setFocus();
+}
+
+void frmAddPlayers::cmdClose_Click()
+{
+    reject();
+}
+
+void frmAddPlayers::warn(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmAddPlayers::appendFailed(int code)
+{
+    if (code == FileError::BadRecordNumber) {
+        warn(QStringLiteral("Database Full"),
+             QStringLiteral("The Basic Players file already holds %1 players, as many as it can "
+                            "hold.  This player was not added.")
+                 .arg(PlayerFile::MaxRecords - 1));
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Player Not Added"),
+                    QStringLiteral("The player could not be written to the Basic Players file: %1 "
+                                   "(error %2).  The file has not been changed, and the entry is "
+                                   "still in the boxes.")
+                        .arg(reasonFor(code))
+                        .arg(code),
+                    QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/database/frmPlayers.h"
+
+#include "core/common/BlankTrim.h"
+#include "core/common/CaptionNumbers.h"
+#include "core/players/NewPlayerEntry.h"
+#include "ui/common/Controls.h"
+#include "ui/common/EndProgram.h"
+#include "ui/common/Fonts.h"
+#include "ui/database/frmAddPlayers.h"
+#include "ui/database/frmFoundPlayers.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+struct CountRow
+{
+    int label2Index;
+    int country; // index into CountryNames
+    const char16_t *countName;
+    int left;
+    int top;
+    int countLeft;
+};
+
+// Left column Australia..Zimbabwe, right column West Indies..Pakistan.
+constexpr CountRow CountRows[] = {
+    {0, 0, u"lblAustralia", 360, 480, 2160},    {1, 1, u"lblEngland", 360, 840, 2160},
+    {2, 5, u"lblSouthAfrica", 360, 1200, 2160}, {3, 3, u"lblNewZealand", 360, 1560, 2160},
+    {8, 8, u"lblZimbabwe", 360, 1920, 2160},    {4, 7, u"lblWestIndies", 3000, 480, 4800},
+    {5, 6, u"lblSriLanka", 3000, 840, 4800},    {6, 2, u"lblIndia", 3000, 1200, 4800},
+    {7, 4, u"lblPakistan", 3000, 1560, 4800}};
+
+constexpr int LabelHeight = 255;
+constexpr int NameWidth = 1695;
+constexpr int CountWidth = 735;
+constexpr int ButtonTop = 2520;
+constexpr int ButtonWidth = 1335;
+constexpr int ButtonHeight = 375;
+
+void tell(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+} // namespace
+
+frmPlayers::frmPlayers(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPlayers"));
+    setWindowTitle(QStringLiteral("Players Database"));
+    setFont(sansSerifFont(8));
+    setFixedClientTwips(this, 5685, 2985);
+
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Players in the database:"), 120, 120,
+              1935, LabelHeight);
+    m_lblTotal = makeLabel(this, QStringLiteral("lblTotal"), QStringLiteral("0"), 2160, 120,
+                           CountWidth, LabelHeight);
+    for (const CountRow &row : CountRows) {
+        makeLabel(this, QStringLiteral("Label2_%1").arg(row.label2Index),
+                  CountryNames[std::size_t(row.country)].toString(), row.left, row.top, NameWidth,
+                  LabelHeight);
+        m_countLabels[std::size_t(row.country)] =
+            makeLabel(this, QString::fromUtf16(row.countName), QStringLiteral("0"), row.countLeft,
+                      row.top, CountWidth, LabelHeight);
+    }
+
+    m_cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add New Player"), 120,
+                          ButtonTop, ButtonWidth, ButtonHeight);
+    m_cmdFind = makeButton(this, QStringLiteral("cmdFind"), QStringLiteral("&Find Player"), 1560,
+                           ButtonTop, ButtonWidth, ButtonHeight);
+    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 4200,
+                            ButtonTop, ButtonWidth, ButtonHeight);
+    m_cmdAdd->setDefault(true);
+    setTabOrder(m_cmdAdd, m_cmdFind);
+    setTabOrder(m_cmdFind, m_cmdClose);
+    m_cmdAdd->setFocus();
+
+    connect(m_cmdAdd, &QPushButton::clicked, this, &frmPlayers::cmdAdd_Click);
+    connect(m_cmdFind, &QPushButton::clicked, this, &frmPlayers::cmdFind_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmPlayers::cmdClose_Click);
+}
+
+void frmPlayers::showModal(QWidget *parent)
+{
+    frmPlayers window(parent);
+    if (!window.Form_Load())
+        return;
+    window.exec();
+}
+
+bool frmPlayers::Form_Load()
+{
+    FileResult<int> records = m_file.RecordCount();
+    if (records.error == FileError::FileNotFound) {
+        tell(this, QMessageBox::Information, QStringLiteral("Basic Players Database was not found"),
+             QStringLiteral("The Basic Players file does not exist.  It will be created now will "
+                            "no players in it.  You will now be able to enter players into the "
+                            "Basic Players Database"));
+        const FileResult<bool> created = m_file.CreateEmpty();
+        if (!created.ok()) {
+            fatalError(created.error);
+            return false;
+        }
+        records = m_file.RecordCount();
+    }
+    if (!records.ok()) {
+        fatalError(records.error);
+        return false;
+    }
+
+    m_counts = {};
+    m_players = std::max(0, std::min(records.value, PlayerFile::MaxRecords) - 1);
+    if (records.value > 1) {
+        const FileResult<std::array<int, 9>> counts = m_file.CountByCountry();
+        if (!counts.ok()) {
+            fatalError(counts.error);
+            return false;
+        }
+        m_counts = counts.value;
+    }
+    showCounts();
+
+    if (records.partialTail) {
+        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"),
+             QStringLiteral("The Basic Players file ends with part of a record, which is not a "
+                            "whole player and is not counted.  The next player you add will be "
+                            "written in its place."));
+    }
+    return true;
+}
+
+void frmPlayers::showCounts()
+{
+    m_lblTotal->setText(plainNumber(m_players));
+    for (std::size_t i = 0; i < m_counts.size(); ++i)
+        m_countLabels[i]->setText(plainNumber(m_counts[i]));
+}
+
+void frmPlayers::fatalError(int code)
+{
+    tell(this, QMessageBox::Critical, QStringLiteral("Fatal Error"),
+         QStringLiteral("An error ") + signedNumber(code) +
+             QStringLiteral(" has occured in Form_Load, frmPlayers.  Program will end.  Please "
+                            "report this error to the programmer"));
+    endProgram();
+}
+
+void frmPlayers::cmdAdd_Click()
+{
+    frmAddPlayers::showModal(this);
+}
+
+void frmPlayers::cmdFind_Click()
+{
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("dlgFindPlayer"));
+    ask.setWindowTitle(QStringLiteral("Find Player"));
+    ask.setLabelText(QStringLiteral("Type all or part of the player's name:"));
+    ask.setTextValue(QString());
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const QString part = trimBlanks(ask.textValue()).toString();
+    if (part.isEmpty())
+        return;
+
+    const FileResult<QList<NumberedPlayer>> found = m_file.PlayersNamed(part);
+    if (!found.ok()) {
+        tell(this, QMessageBox::Critical, QStringLiteral("Find Player"),
+             QStringLiteral("The Basic Players file could not be read (error %1).")
+                 .arg(found.error));
+    } else if (found.value.isEmpty()) {
+        tell(this, QMessageBox::Information, QStringLiteral("Find Player"),
+             QStringLiteral("No player's name contains \u201c%1\u201d.").arg(part));
+    } else {
+        frmFoundPlayers::showModal(this, part, found.value);
+    }
+}
+
+void frmPlayers::cmdClose_Click()
+{
+    reject();
+}

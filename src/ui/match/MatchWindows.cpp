@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/match/MatchWindows.h"
+
+#include "core/match/Match.h"
+#include "ui/match/frmHighlights.h"
+#include "ui/match/frmInnings1.h"
+#include "ui/match/frmMatchSummary.h"
+#include "ui/match/frmResult.h"
+#include "ui/match/frmState.h"
+
+#include <QMdiArea>
+
+namespace {
+
+template <typename Window>
+bool isOpen(const QPointer<Window> &window)
+{
+    return window && !window->isClosed();
+}
+
+template <typename Window>
+void closeSlot(QPointer<Window> &window)
+{
+    if (isOpen(window))
+        window->closeForGood();
+    window = nullptr;
+}
+
+} // namespace
+
+MatchWindows::MatchWindows(QMdiArea *area, Match &match, QObject *parent)
+    : QObject(parent), m_area(area), m_match(match)
+{
+    connect(&match, &Match::changed, this, &MatchWindows::writeCaptions);
+    connect(&match, &Match::inningsStarted, this, &MatchWindows::showInnings);
+    connect(&match, &Match::highlightAdded, this, &MatchWindows::showHighlight);
+    connect(&match, &Match::resultReached, this, &MatchWindows::showResult);
+}
+
+frmInnings1 *MatchWindows::innings(int number)
+{
+    Q_ASSERT(number >= 1 && number <= 4);
+    if (number < 1 || number > 4)
+        return nullptr;
+    auto &slot = m_innings[std::size_t(number)];
+    if (!isOpen(slot)) {
+        m_inProgress = true;
+        slot = new frmInnings1(m_match, number);
+        m_area->addSubWindow(slot);
+        connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
+    }
+    return slot;
+}
+
+frmState *MatchWindows::state()
+{
+    if (!isOpen(m_state)) {
+        m_state = new frmState(m_match.clock());
+        m_area->addSubWindow(m_state);
+    }
+    return m_state;
+}
+
+frmMatchSummary *MatchWindows::summary()
+{
+    if (!isOpen(m_summary)) {
+        m_summary = new frmMatchSummary(m_match.summary());
+        m_area->addSubWindow(m_summary);
+    }
+    return m_summary;
+}
+
+frmHighlights *MatchWindows::highlights()
+{
+    if (!isOpen(m_highlights)) {
+        m_highlights = new frmHighlights(m_match.highlights());
+        m_area->addSubWindow(m_highlights);
+    }
+    return m_highlights;
+}
+
+frmResult *MatchWindows::result()
+{
+    if (!isOpen(m_result)) {
+        m_result = new frmResult(m_match);
+        m_area->addSubWindow(m_result);
+        connect(m_result, &frmResult::okPressed, this, &MatchWindows::close);
+    }
+    return m_result;
+}
+
+bool MatchWindows::isInningsOpen(int number) const
+{
+    return number >= 1 && number <= 4 && isOpen(m_innings[std::size_t(number)]);
+}
+
+bool MatchWindows::isStateOpen() const
+{
+    return isOpen(m_state);
+}
+
+bool MatchWindows::isSummaryOpen() const
+{
+    return isOpen(m_summary);
+}
+
+bool MatchWindows::isHighlightsOpen() const
+{
+    return isOpen(m_highlights);
+}
+
+bool MatchWindows::isResultOpen() const
+{
+    return isOpen(m_result);
+}
+
+// The scorecard at the top left, the state of play to its right with the summary under it,
+// and the highlights under the scorecard; outer edges touch, nothing overlaps.
+void MatchWindows::open()
+{
+    frmInnings1 *first = innings(1);
+    first->show();
+    first->move(0, 0);
+
+    frmState *playState = state();
+    playState->show();
+    playState->move(first->x() + first->width(), first->y());
+
+    frmMatchSummary *scores = summary();
+    scores->show();
+    scores->move(playState->x(), playState->y() + playState->height());
+
+    frmHighlights *log = highlights();
+    log->show();
+    log->move(first->x(), first->y() + first->height());
+
+    m_area->setActiveSubWindow(first);
+    first->setFocus();
+    for (int number = 2; number <= 4; ++number) {
+        if (m_match.inningsOpen(number))
+            showInnings(number);
+    }
+    if (m_match.isOver())
+        showResult();
+}
+
+void MatchWindows::close()
+{
+    for (std::size_t i = 1; i < m_innings.size(); ++i)
+        closeSlot(m_innings[i]);
+    closeSlot(m_summary);
+    closeSlot(m_state);
+    closeSlot(m_highlights);
+    closeSlot(m_result);
+    m_inProgress = false;
+}
+
+// A new scorecard stands where the first one stands, on top.
+void MatchWindows::showInnings(int number)
+{
+    frmInnings1 *window = innings(number);
+    window->show();
+    if (number != 1 && isInningsOpen(1))
+        window->move(m_innings[1]->pos());
+    window->raise();
+    m_area->setActiveSubWindow(window);
+}
+
+void MatchWindows::showHighlight(const QString &line)
+{
+    if (isHighlightsOpen()) {
+        m_highlights->addEntry(line);
+        return;
+    }
+    // Closed by the user: it comes back where match start put it, with the whole log.
+    frmHighlights *window = highlights();
+    if (isInningsOpen(1)) {
+        const QWidget *first = m_innings[1];
+        window->move(first->x(), first->y() + first->height());
+    }
+    window->show();
+}
+
+void MatchWindows::showResult()
+{
+    frmResult *window = result();
+    window->show();
+    window->raise();
+    m_area->setActiveSubWindow(window);
+}
+
+void MatchWindows::writeCaptions()
+{
+    for (std::size_t i = 1; i < m_innings.size(); ++i) {
+        if (isOpen(m_innings[i]))
+            m_innings[i]->writeCaptions();
+    }
+    if (isOpen(m_summary))
+        m_summary->writeCaptions();
+    if (isOpen(m_state))
+        m_state->writeCaptions();
+}

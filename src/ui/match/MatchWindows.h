@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+class Match;
+class QMdiArea;
+class frmInnings1;
+class frmState;
+class frmMatchSummary;
+class frmHighlights;
+class frmResult;
+
+// The child windows that show a match, kept by the frame. Each slot creates its window the
+// first time it is used, inside the frame's MDI area; a window that is closed is gone, and the
+// next use makes a fresh one from the match. The windows follow the match's signals; they
+// never call back here.
+class MatchWindows : public QObject
+{
+    Q_OBJECT
+public:
+    MatchWindows(QMdiArea *area, Match &match, QObject *parent = nullptr);
+
+    QMdiArea *mdiArea() const { return m_area; }
+    frmInnings1 *innings(int number); // 1..4; nullptr for any other number
+    frmState *state();
+    frmMatchSummary *summary();
+    frmHighlights *highlights();
+    frmResult *result();
+
+    // Whether the slot holds a live window (without creating one).
+    bool isInningsOpen(int number) const;
+    bool isStateOpen() const;
+    bool isSummaryOpen() const;
+    bool isHighlightsOpen() const;
+    bool isResultOpen() const;
+    // True from match start until the result window's Ok closes the match windows.
+    bool inProgress() const { return m_inProgress; }
+
+    // The windows of a match as it stands: each open innings' scorecard, the latest on top,
+    // state of play and summary to its right, highlights below, the result when it is due.
+    void open();
+    // Innings 1..4, summary, state, highlights, then the result itself.
+    void close();
+    // Brings the result window up, opening it first if need be.
+    void showResult();
+    void writeCaptions();
+
+private:
+    void showInnings(int number);
+    void showHighlight(const QString &line);
+
+    QMdiArea *m_area;
+    Match &m_match;
+    std::array<QPointer<frmInnings1>, 5> m_innings;
+    QPointer<frmState> m_state;
+    QPointer<frmMatchSummary> m_summary;
+    QPointer<frmHighlights> m_highlights;
+    QPointer<frmResult> m_result;
+    bool m_inProgress = false;
+};

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/match/MatchSubWindow.h"
+
+class QPlainTextEdit;
+
+// The highlights log of the match, newest entry on top.
+class frmHighlights : public MatchSubWindow
+{
+    Q_OBJECT
+public:
+    // Shows the log as the match keeps it: entries ended by CR LF, "Match Highlights" last.
+    explicit frmHighlights(const QString &log, QWidget *parent = nullptr);
+
+    // Puts the match's newest entry on top.
+    void addEntry(const QString &line);
+
+private:
+    QPlainTextEdit *m_text;
+};

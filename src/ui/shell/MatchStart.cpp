@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/shell/mdiMain.h"
+
+#include "core/match/Match.h"
+#include "ui/match/MatchWindows.h"
+#include "ui/selection/frmTeamMode.h"
+#include "ui/shell/frmToss.h"
+
+#include <QMessageBox>
+
+void mdiMain::mnu2Human_Click()
+{
+    if (m_windows->inProgress() && !abandonMatchInProgress())
+        return;
+
+    MatchSetup setup;
+    setup.source = frmTeamMode::showModal(this, m_sides);
+    setup.toss = frmToss::showModal(this, m_sides, *m_random);
+    setup.sides = m_sides;
+    m_match->start(setup, *m_random);
+    m_windows->open();
+}
+
+// Starting over the open windows would mix two matches in one set of scorecards, so the
+// player chooses: keep the match, or close it as the result's Ok would and start cleanly.
+bool mdiMain::abandonMatchInProgress()
+{
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        QStringLiteral("A match is in progress. Abandon it and start a new match?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    m_windows->close();
+    return true;
+}

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/shell/mdiMain.h"
+
+#include "core/match/InBuiltTeams.h"
+#include "core/match/Match.h"
+#include "ui/charts/frmFOWGraph.h"
+#include "ui/common/Twips.h"
+#include "ui/database/frmPlayers.h"
+#include "ui/match/MatchWindows.h"
+#include "ui/shell/frmAbout.h"
+#include "ui/shell/frmSplash.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <algorithm>
+
+namespace {
+
+QAction *makeAction(QObject *parent, const QString &name, const QString &caption,
+                    const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+mdiMain::mdiMain(QWidget *parent)
+    : QMainWindow(parent), m_match(new Match(this)), m_sides(inBuiltSides())
+{
+    setObjectName(QStringLiteral("mdiMain"));
+    setWindowTitle(QStringLiteral("Stumpwell"));
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // The application-workspace colour of the platform, as an MDI frame shows it.
+    m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
+    setCentralWidget(m_mdiArea);
+    m_windows = new MatchWindows(m_mdiArea, *m_match, this);
+
+    createActions();
+    createMenus();
+
+    resize(restoredClientSize() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+QSize mdiMain::restoredClientSize() const
+{
+    // Client areas of the match windows (twips): scorecard, state of play, summary, highlights.
+    const QSize innings = twipsSize(7800, 4230);
+    const QSize playState = twipsSize(1905, 2565);
+    const QSize summary = twipsSize(1845, 2070);
+    const QSize highlights = twipsSize(7770, 1395);
+
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(this);
+    titleBar.titleBarFlags = Qt::SubWindow | Qt::WindowTitleHint;
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, &titleBar, nullptr);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, nullptr);
+    const QSize frame(2 * border, title + border);
+
+    const int width =
+        std::max(innings.width(), highlights.width()) + playState.width() + 2 * frame.width();
+    const int height =
+        std::max(innings.height() + highlights.height(), playState.height() + summary.height()) +
+        2 * frame.height();
+    return QSize(width, height).expandedTo(twipsSize(RestoredClientWidth, RestoredClientHeight));
+}
+
+void mdiMain::createActions()
+{
+    m_mnu2Human = makeAction(this, QStringLiteral("mnu2Human"), QStringLiteral("&Human v Human"),
+                             QKeySequence(Qt::CTRL | Qt::Key_F1));
+    connect(m_mnu2Human, &QAction::triggered, this, &mdiMain::mnu2Human_Click);
+
+    // Shown and enabled, but the game has no computer player yet.
+    m_mnu1Human = makeAction(this, QStringLiteral("mnu1Human"), QStringLiteral("H&uman v CPU"),
+                             QKeySequence(Qt::CTRL | Qt::Key_F2));
+    m_mnuHuman0 = makeAction(this, QStringLiteral("mnuHuman0"), QStringLiteral("&CPU v CPU"),
+                             QKeySequence(Qt::CTRL | Qt::Key_F3));
+
+    m_mnuFOWChart = makeAction(this, QStringLiteral("mnuFOWChart"), QStringLiteral("&FOW Chart"));
+    connect(m_mnuFOWChart, &QAction::triggered, this, &mdiMain::mnuFOWChart_Click);
+
+    m_mnuPlayers =
+        makeAction(this, QStringLiteral("mnuPlayers"), QStringLiteral("&Players Database"),
+                   QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_mnuPlayers, &QAction::triggered, this, &mdiMain::mnuPlayers_Click);
+
+    m_mnuAbout = makeAction(this, QStringLiteral("mnuAbout"), QStringLiteral("&About"),
+                            QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    connect(m_mnuAbout, &QAction::triggered, this, &mdiMain::mnuAbout_Click);
+}
+
+void mdiMain::createMenus()
+{
+    QMenu *mnuGame = makeMenu(this, QStringLiteral("mnuGame"), QStringLiteral("&Game"));
+    QMenu *mnuDice = makeMenu(mnuGame, QStringLiteral("mnuDice"), QStringLiteral("&Dice (Basic)"));
+    mnuDice->addAction(m_mnu2Human);
+    mnuDice->addAction(m_mnu1Human);
+    mnuDice->addAction(m_mnuHuman0);
+    mnuGame->addMenu(mnuDice);
+    menuBar()->addMenu(mnuGame);
+
+    QMenu *mnuCharts = makeMenu(this, QStringLiteral("mnuCharts"), QStringLiteral("&Charts"));
+    mnuCharts->addAction(m_mnuFOWChart);
+    menuBar()->addMenu(mnuCharts);
+
+    QMenu *mnuData = makeMenu(this, QStringLiteral("mnuData"), QStringLiteral("&Data"));
+    mnuData->addAction(m_mnuPlayers);
+    menuBar()->addMenu(mnuData);
+
+    QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    mnuHelp->addAction(m_mnuAbout);
+    menuBar()->addMenu(mnuHelp);
+}
+
+void mdiMain::MDIForm_Load()
+{
+    showMaximized();
+    frmSplash::showModal(this);
+}
+
+void mdiMain::setRandomSource(RandomSource *random)
+{
+    m_random = random ? random : &m_timeSeeded;
+    m_match->setRandomSource(*m_random);
+}
+
+void mdiMain::mnuAbout_Click()
+{
+    frmAbout::showModal(this);
+}
+
+void mdiMain::mnuFOWChart_Click()
+{
+    frmFOWGraph::showModal(this, m_match->state());
+}
+
+void mdiMain::mnuPlayers_Click()
+{
+    frmPlayers::showModal(this);
+}

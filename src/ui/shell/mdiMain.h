@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/common/RandomSource.h"
+#include "core/match/MatchLog.h"
+
+#include <QMainWindow>
+
+class Match;
+class MatchWindows;
+class QAction;
+class QMdiArea;
+class QMenu;
+
+// The one frame of the program: it owns the match and the windows that show it in its MDI
+// area; its menus reach everything else.
+class mdiMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Least client area when restored from maximised (twips, menu bar not counted).
+    static constexpr int RestoredClientWidth = 9900;
+    static constexpr int RestoredClientHeight = 6000;
+
+    explicit mdiMain(QWidget *parent = nullptr);
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    Match &match() const { return *m_match; }
+    MatchWindows &matchWindows() const { return *m_windows; }
+    // Where the coin, the die and the appeals draw from; the time-seeded source by default,
+    // nullptr restores it.
+    void setRandomSource(RandomSource *random);
+    // Room for the scorecard with the state of play and summary to its right and the
+    // highlights below it, title bars and borders of the style included.
+    QSize restoredClientSize() const;
+
+    // Shows the frame, then the splash modally.
+    void MDIForm_Load();
+
+public slots:
+    void mnu2Human_Click();
+    void mnuAbout_Click();
+    void mnuFOWChart_Click();
+    void mnuPlayers_Click();
+
+private:
+    void createActions();
+    void createMenus();
+    bool abandonMatchInProgress();
+
+    QMdiArea *m_mdiArea = nullptr;
+    Match *m_match = nullptr;
+    MatchWindows *m_windows = nullptr;
+    TimeSeededRandom m_timeSeeded;
+    RandomSource *m_random = &m_timeSeeded;
+    // The teams the next match starts from: the in-built ones until others are picked, and
+    // as the last toss left them.
+    std::array<Side, 2> m_sides;
+
+    QAction *m_mnu2Human = nullptr;
+    QAction *m_mnu1Human = nullptr;
+    QAction *m_mnuHuman0 = nullptr;
+    QAction *m_mnuFOWChart = nullptr;
+    QAction *m_mnuPlayers = nullptr;
+    QAction *m_mnuAbout = nullptr;
+};

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/players/PlayerFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+inline const QString FileName = u"Basic.kdt"_s;
+
+// The player file lives in the current folder: each test gets a fresh one.
+struct CurrentTempDir
+{
+    QTemporaryDir dir;
+    QString old = QDir::currentPath();
+    CurrentTempDir() { QDir::setCurrent(dir.path()); }
+    ~CurrentTempDir() { QDir::setCurrent(old); }
+};
+
+inline PlayerRecord player(QStringView name, QStringView country, int batting = 40, int bowling = 0,
+                           bool captain = false, bool keeper = false)
+{
+    PlayerRecord record;
+    record.PlayerName = name;
+    record.Country = country;
+    record.BattingAverage = quint8(batting);
+    record.BowlingAverage = quint8(bowling);
+    record.CaptainExperience = captain;
+    record.KeeperExperience = keeper;
+    return record;
+}
+
+inline QByteArray fileOf(const QList<PlayerRecord> &players)
+{
+    QByteArray bytes = PlayerRecord::header().toBytes();
+    for (const PlayerRecord &record : players)
+        bytes += record.toBytes();
+    return bytes;
+}
+
+inline bool writeFile(const QByteArray &bytes)
+{
+    QFile file(FileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray fileBytes()
+{
+    QFile file(FileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
