@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_CaptionNumbers : public QObject
 {
     Q_OBJECT
@@ -31,10 +33,10 @@ private slots:
 
     void writesPlainAndSignedNumbers()
     {
-        QCOMPARE(plainNumber(187), u"187"_qs);
-        QCOMPARE(signedNumber(58), u" 58"_qs);
-        QCOMPARE(signedNumber(0), u" 0"_qs);
-        QCOMPARE(signedNumber(-4), u"-4"_qs);
+        QCOMPARE(plainNumber(187), u"187"_s);
+        QCOMPARE(signedNumber(58), u" 58"_s);
+        QCOMPARE(signedNumber(0), u" 0"_s);
+        QCOMPARE(signedNumber(-4), u"-4"_s);
     }
 
     void convertsTwipsAndColours()

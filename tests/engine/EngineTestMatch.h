@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The in-built teams' colours and averages (the averages decide the appeals).
 inline void fillTeams(MatchState &state)
 {
@@ -32,7 +34,7 @@ inline void fillTeams(MatchState &state)
         team.BackColour = t ? 0x800000 : 0x008000;
         team.OutColour = team.WaitingColour = t ? 0xFFFF00 : 0x00FFFF, team.CreaseColour = 0xFFFFFF;
         for (std::size_t i = 1; i <= 11; ++i)
-            team.Players[i] = (t ? u"Eng "_qs : u"Aus "_qs) + QString::number(i),
+            team.Players[i] = (t ? u"Eng "_s : u"Aus "_s) + QString::number(i),
             team.BatAverage[i] = averages[11 * t + i - 1];
     }
 }
@@ -81,7 +83,7 @@ struct TestMatch
     }
     static QString summary(const QByteArray &n) { return text(MatchWindows::summary(), n.data()); }
     static QString playState(const char *name) { return text(MatchWindows::state(), name); }
-    static QLineEdit *box(int n) { return innings(n)->findChild<QLineEdit *>(u"txtRoll"_qs); }
-    static auto button(int n) { return innings(n)->findChild<QPushButton *>(u"cmdRoll"_qs); }
+    static QLineEdit *box(int n) { return innings(n)->findChild<QLineEdit *>(u"txtRoll"_s); }
+    static auto button(int n) { return innings(n)->findChild<QPushButton *>(u"cmdRoll"_s); }
     static void roll(int n) { QTest::mouseClick(button(n), Qt::LeftButton); }
 };

@@ -37,10 +37,9 @@ private slots:
     {
         QTest::addColumn<int>("overs");
         QTest::addColumn<QString>("shown"); // time, session, day, overs today
-        for (const QString &r :
-             {u"1 10:04a 1 1 1"_qs, u"30 12:40p 1 1 30"_qs, u"31 12:44p 2 1 31"_qs,
-              u"60 3:00p 2 1 60"_qs, u"61 3:04p 3 1 61"_qs, u"90 10:00a 1 2 0"_qs,
-              u"449 4:56p 3 5 89"_qs, u"450 10:00a 1 6 0"_qs})
+        for (const QString &r : {u"1 10:04a 1 1 1"_s, u"30 12:40p 1 1 30"_s, u"31 12:44p 2 1 31"_s,
+                                 u"60 3:00p 2 1 60"_s, u"61 3:04p 3 1 61"_s, u"90 10:00a 1 2 0"_s,
+                                 u"449 4:56p 3 5 89"_s, u"450 10:00a 1 6 0"_s})
             QTest::newRow(qPrintable(r)) << r.section(u' ', 0, 0).toInt() << r.section(u' ', 1);
     }
     void clockFollowsTheDay()
@@ -51,7 +50,7 @@ private slots:
         ClockModel clock;
         for (int i = 0; i < overs; ++i)
             AdvanceClock(state, clock);
-        const auto shown = u"%1 %2 %3 %4"_qs.arg(clock.timeCaption()).arg(clock.session);
+        const auto shown = u"%1 %2 %3 %4"_s.arg(clock.timeCaption()).arg(clock.session);
         QTEST(shown.arg(clock.day).arg(clock.overs), "shown");
         QCOMPARE(clock.oversRemaining, 90 - clock.overs);
         QCOMPARE(bool(state.TimeUp), overs == 450);
@@ -85,7 +84,7 @@ private slots:
             QVERIFY2(BallRules::extrasForDraw(r) == extras[r - 1], qPrintable(QString::number(r)));
         const QStringList howOut =
             u"Caught ,Caught ,Caught ,Caught ,Bowled,Bowled,Bowled,"
-            "Caught & Bowled,Stumped,Caught Behind,Caught Behind,Caught "_qs.split(u',');
+            "Caught & Bowled,Stumped,Caught Behind,Caught Behind,Caught "_s.split(u',');
         for (int k = 1; k <= 12; ++k)
             QCOMPARE(BallRules::dismissalCaption(k), howOut[k - 1]);
         const int minutes[] = {1, 2, 2, 3, 3, 4};
@@ -118,11 +117,11 @@ private slots:
         QVERIFY(die.remaining() == 0 && die.reseeds() == (split ? 2 : 1));
         const QString runs = QString::number(face);
         // The split goes by the ends, whoever faces; six balls go to the striker.
-        const QString a = split ? QString::number(split) : aOnStrike ? u"6"_qs : QString();
-        const QString b = split ? QString::number(6 - split) : aOnStrike ? QString() : u"6"_qs;
+        const QString a = split ? QString::number(split) : aOnStrike ? u"6"_s : QString();
+        const QString b = split ? QString::number(6 - split) : aOnStrike ? QString() : u"6"_s;
         QCOMPARE(row(3) + u' ' + row(6),
-                 u"|%1|%2|4| |%3|%4|4|"_qs.arg(aOnStrike ? runs : QString(), a,
-                                               aOnStrike ? QString() : runs, b));
+                 u"|%1|%2|4| |%3|%4|4|"_s.arg(aOnStrike ? runs : QString(), a,
+                                              aOnStrike ? QString() : runs, b));
         QCOMPARE(state.Striker == 4, aOnStrike != bool(split));
         QCOMPARE(m_match.innings(1).markerLine, state.Striker - 1);
         QVERIFY(m_match.innings(1).total == face && m_match.summary().total1 == face);
@@ -144,14 +143,14 @@ private slots:
             QVERIFY(state.TimeUp && state.CurrentInnings == 1 && !m_match.inningsOpen(2));
             QCOMPARE(m_match.resultOpens(), 1);
             QCOMPARE(state.WicketsDown, quint8(tenthWicket ? 10 : 9));
-            QCOMPARE(row(10), tenthWicket ? u"Caught |880|2646|1764| 10/880"_qs
-                                          : u"Not Out|884|2646|1764|"_qs);
+            QCOMPARE(row(10), tenthWicket ? u"Caught |880|2646|1764| 10/880"_s
+                                          : u"Not Out|884|2646|1764|"_s);
             // Later rolls only open the result again; the same face again in the box is no change.
             repeat(die, 1, {6}, rollOnce);
             QCOMPARE(m_match.resultOpens(), 2);
             QCOMPARE(m_match.summary().total1, tenthWicket ? 880 : 884);
-            m_match.setRollText(1, u"3"_qs);
-            m_match.setRollText(1, u"3"_qs);
+            m_match.setRollText(1, u"3"_s);
+            m_match.setRollText(1, u"3"_s);
             QCOMPARE(m_match.resultOpens(), 3);
         }
     }
@@ -159,16 +158,15 @@ private slots:
     void verdictFromTheAggregates()
     {
         const auto verdict = [](bool timeUp, qint16 total1, qint16 total2) {
-            return resultText(timeUp, total1, total2, u"Australia"_qs, u"England"_qs);
+            return resultText(timeUp, total1, total2, u"Australia"_s, u"England"_s);
         };
-        const QString win = u"I declare the winner of this test match, by  %1 runs : %2"_qs;
-        QCOMPARE(verdict(false, 312, 254), win.arg(58).arg(u"Australia"_qs));
-        QCOMPARE(verdict(false, 200, 201), win.arg(1).arg(u"England"_qs));
-        QCOMPARE(verdict(false, 187, 187), u"This test match has been tied!"_qs);
+        const QString win = u"I declare the winner of this test match, by  %1 runs : %2"_s;
+        QCOMPARE(verdict(false, 312, 254), win.arg(58).arg(u"Australia"_s));
+        QCOMPARE(verdict(false, 200, 201), win.arg(1).arg(u"England"_s));
+        QCOMPARE(verdict(false, 187, 187), u"This test match has been tied!"_s);
         // Time up is a draw whatever the totals (its exact text is on the result window).
         QCOMPARE(verdict(true, 10, 10), verdict(true, 312, 254));
-        QVERIFY(
-            verdict(true, 10, 10).startsWith(u"The time allowed for this match has expired"_qs));
+        QVERIFY(verdict(true, 10, 10).startsWith(u"The time allowed for this match has expired"_s));
     }
 };
 

@@ -70,24 +70,24 @@ private slots:
             QVERIFY(state.Striker == 1 && state.BatsmanA == 1 && state.BatsmanB == 2 &&
                     !state.WicketsDown);
             QCOMPARE(card->windowTitle() + u'|' + M::cell(innings, "lblName", 2),
-                     u"%1 - %2 Innings|%3"_qs.arg(
-                         aus ? u"Australia"_qs : u"England"_qs, innings < 3 ? u"1st"_qs : u"2nd"_qs,
-                         (aus ? u"Aus 3"_qs : u"Eng 3"_qs).leftJustified(20)));
+                     u"%1 - %2 Innings|%3"_s.arg(
+                         aus ? u"Australia"_s : u"England"_s, innings < 3 ? u"1st"_s : u"2nd"_s,
+                         (aus ? u"Aus 3"_s : u"Eng 3"_s).leftJustified(20)));
             for (int i = 0; i < 11; ++i)
                 QVERIFY(M::fore(innings, "lblName", i) == (i < 2 ? white : waiting) &&
                         M::fore(innings, "lblBalls", i) == (i < 2 ? white : waiting) &&
                         M::fore(innings, "lblRuns", i) == (i < 2 ? white : yellow) &&
                         M::fore(innings, "lblFOW", i) == yellow &&
-                        M::row(innings, i) == (i < 2 ? u"Not Out|0|0|0|"_qs : u"||||"_qs));
-            for (const QString &name : {u"lbl_0"_qs, u"lbl_6"_qs, u"lblTotalLine"_qs})
+                        M::row(innings, i) == (i < 2 ? u"Not Out|0|0|0|"_s : u"||||"_s));
+            for (const QString &name : {u"lbl_0"_s, u"lbl_6"_s, u"lblTotalLine"_s})
                 QCOMPARE(foreColour(M::label(card, name)), waiting);
-            QVERIFY(M::text(card, "lblTotalLine") == u"Total for the loss of 0 wickets:"_qs &&
+            QVERIFY(M::text(card, "lblTotalLine") == u"Total for the loss of 0 wickets:"_s &&
                     card->client()->size() == twipsSize(7800, 4230) &&
                     backColour(card->client()) == colourFromBgr(aus ? 0x008000 : 0x800000));
             // The longest captions a match can write fit too.
-            M::label(card, u"lblTotalLine"_qs)->setText(u"Total for the loss of 10 wickets:"_qs);
-            M::line(innings, "lblHowOut", 0)->setText(u"Caught & Bowled"_qs);
-            M::line(innings, "lblFOW", 0)->setText(u" 10/888"_qs);
+            M::label(card, u"lblTotalLine"_s)->setText(u"Total for the loss of 10 wickets:"_s);
+            M::line(innings, "lblHowOut", 0)->setText(u"Caught & Bowled"_s);
+            M::line(innings, "lblFOW", 0)->setText(u" 10/888"_s);
             for (QLabel *label : card->findChildren<QLabel *>())
                 QVERIFY2(captionFits(label), qPrintable(label->objectName()));
         }
@@ -98,9 +98,9 @@ private slots:
         M match;
         ScriptedRandom die{2};
         QLineEdit *box = M::box(1);
-        QVERIFY(box->maxLength() == 1 && M::button(1)->text() == u"&ROLL"_qs);
-        QTest::keyClicks(box, u"07x "_qs); // no face: each is cleared and plays nothing
-        QVERIFY(box->text().isEmpty() && M::playState("lblOvers") == u"0"_qs);
+        QVERIFY(box->maxLength() == 1 && M::button(1)->text() == u"&ROLL"_s);
+        QTest::keyClicks(box, u"07x "_s); // no face: each is cleared and plays nothing
+        QVERIFY(box->text().isEmpty() && M::playState("lblOvers") == u"0"_s);
         QTest::keyClick(box, Qt::Key_1); // split 2, the strike to batsman B
         QStringList captions{MatchWindows::state()->windowTitle(),
                              MatchWindows::summary()->windowTitle(), M::row(1, 0), M::row(1, 1),
@@ -111,32 +111,32 @@ private slots:
             captions << M::playState(name);
         QCOMPARE(captions.join(u'|'),
                  u"State of Play|Match Summary|Not Out|1|2|4||Not Out|0|4|4||1|"
-                 "Australia|England|1|1|0|1|10:04a|1|89|1"_qs);
-        QCOMPARE(M::innings(1)->findChild<QWidget *>(u"shpFacing"_qs)->y(),
+                 "Australia|England|1|1|0|1|10:04a|1|89|1"_s);
+        QCOMPARE(M::innings(1)->findChild<QWidget *>(u"shpFacing"_s)->y(),
                  M::line(1, "lblName", 1)->y() + 4); // batsman B faces
         // Not out, four extras; stumped after three balls, the incoming batsman bats the rest.
         die.push({5, 8, 16, 5, 4, 9, 3});
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(M::row(1, 0) + u' ' + M::row(1, 1) + u' ' + M::row(1, 2),
-                 u"Not Out|1|2|8| Stumped|0|7|6| 1/5 Not Out|0|3|2|"_qs);
+                 u"Not Out|1|2|8| Stumped|0|7|6| 1/5 Not Out|0|3|2|"_s);
         QCOMPARE(Globals::matchState().Cards[1].Pair[1].trimmed() +
                      M::text(M::innings(1), "lblExtras") + M::text(M::innings(1), "lblTotalLine"),
-                 u"Aus 1/Aus 24Total for the loss of 1 wickets:"_qs); // A first in the pair
+                 u"Aus 1/Aus 24Total for the loss of 1 wickets:"_s); // A first in the pair
         for (const char *column : {"lblName", "lblHowOut", "lblRuns", "lblBalls", "lblMins"})
             QVERIFY(M::fore(1, column, 1) == colourFromBgr(0x00FFFF) &&
                     M::fore(1, column, 2) == colourFromBgr(Bgr::White));
-        auto *text = MatchWindows::highlights()->findChild<QPlainTextEdit *>(u"txtHighlights"_qs);
+        auto *text = MatchWindows::highlights()->findChild<QPlainTextEdit *>(u"txtHighlights"_s);
         QCOMPARE(text->toPlainText() + QString::number(text->isReadOnly()),
                  u"An appeal is made against Aus 2 and he is given out!\nAn appeal is made against "
-                 "Aus 2 and he is given NOT OUT!\nMatch Highlights1"_qs); // read-only for the user
+                 "Aus 2 and he is given NOT OUT!\nMatch Highlights1"_s); // read-only for the user
         // Closed by the user, they come back with a fresh log at the next appeal.
         MatchWindows::highlights()->close();
         repeat(die, 1, {5, 8, 1}, [] { M::roll(1); });
         QCOMPARE(M::playState("lblOvers") + MatchWindows::highlights()->windowTitle() + u'|' +
                      MatchWindows::highlights()->log(),
                  u"4Highlights Summary|An appeal is made against Aus 3 and he is given NOT "
-                 "OUT!\r\nMatch Highlights"_qs);
+                 "OUT!\r\nMatch Highlights"_s);
     }
 
     void resultComesOnceThenOkClosesEveryMatchWindow()
@@ -156,10 +156,10 @@ private slots:
             captions << M::text(result, name);
         QCOMPARE(captions.join(u'|'), u"End of Test Match|The Result Of|Australia|V|England|The "
                                       "time allowed for this match has expired; the innings were "
-                                      "not completed and the match has been declared a draw"_qs);
-        auto *ok = result->findChild<QPushButton *>(u"cmdOk"_qs);
-        QVERIFY(result->findChild<QTimer *>(u"Timer1"_qs)->interval() == 2000 && !ok->isEnabled() &&
-                captionFits(M::label(result, u"lblResult"_qs)));
+                                      "not completed and the match has been declared a draw"_s);
+        auto *ok = result->findChild<QPushButton *>(u"cmdOk"_s);
+        QVERIFY(result->findChild<QTimer *>(u"Timer1"_s)->interval() == 2000 && !ok->isEnabled() &&
+                captionFits(M::label(result, u"lblResult"_s)));
         QTest::keyClick(result, Qt::Key_Return); // nothing while Ok is disabled
         QVERIFY(MatchWindows::isResultOpen() &&
                 QTest::qWaitFor([ok] { return ok->isEnabled(); }, 5000));
@@ -191,7 +191,7 @@ private slots:
         }
         QCOMPARE(state.CurrentInnings, quint8(5));
         QVERIFY(M::text(MatchWindows::result(), "lblResult")
-                    .startsWith(u"I declare the winner of this test match, by  "_qs));
+                    .startsWith(u"I declare the winner of this test match, by  "_s));
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_MatchState : public QObject
 {
     Q_OBJECT
@@ -14,13 +16,13 @@ private slots:
         FixedText<20> slot;
         QCOMPARE(slot.text(), QString(20, QChar(0))); // never written
         slot = u"KR Dunmore";
-        QCOMPARE(slot.text(), u"KR Dunmore          "_qs);
-        QCOMPARE(slot.trimmed(), u"KR Dunmore"_qs);
+        QCOMPARE(slot.text(), u"KR Dunmore          "_s);
+        QCOMPARE(slot.trimmed(), u"KR Dunmore"_s);
         slot = u"Bartholomew Fitzwilliam";
-        QCOMPARE(slot.text(), u"Bartholomew Fitzwill"_qs);
+        QCOMPARE(slot.text(), u"Bartholomew Fitzwill"_s);
         const FixedText<80> blanks(u"  Australia ");
         QCOMPARE(blanks.text().size(), 80);
-        QCOMPARE(blanks.trimmed(), u"Australia"_qs);
+        QCOMPARE(blanks.trimmed(), u"Australia"_s);
     }
 
     void battingSideFollowsTheInnings()
@@ -31,7 +33,7 @@ private slots:
         for (int innings = 1; innings <= 4; ++innings) {
             state.CurrentInnings = quint8(innings);
             QCOMPARE(state.battingSide().Name.trimmed(),
-                     innings % 2 ? u"Australia"_qs : u"England"_qs);
+                     innings % 2 ? u"Australia"_s : u"England"_s);
         }
     }
 
