@@ -10,6 +10,7 @@
 #include "state/Globals.h"
 
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTimer>
 
@@ -77,7 +78,13 @@ void frmResult::Form_Load()
 
 void frmResult::Timer1_Timer()
 {
+    if (m_ok->isEnabled())
+        return;
     m_ok->setEnabled(true);
+    // Nothing in the window could take the focus while Ok was disabled, so Enter went nowhere;
+    // while the result is the window in front, Enter now presses Ok.
+    if (mdiArea() && mdiArea()->activeSubWindow() == this)
+        m_ok->setFocus();
 }
 
 void frmResult::cmdOk_Click()

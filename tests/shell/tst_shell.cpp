@@ -247,6 +247,8 @@ private slots:
         };
         int appeals = 0;
         const auto play = [&](const QList<int> &faces, int outEvery, int overs) {
+            frame.activateWindow(); // as a window manager does once the toss dialog has gone
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
             for (int n = 0; !MatchWindows::isResultOpen() && n < overs; ++n) {
                 const bool weak = state.battingSide().BatAverage[state.Striker] < 10;
                 const int rolled = faces[n % faces.size()]; // for a draw, keep the wickets few
@@ -269,7 +271,10 @@ private slots:
         const auto closeResult = [&] {
             auto *ok = find<QPushButton>(MatchWindows::result(), "cmdOk");
             QVERIFY(!ok->isEnabled() && QTest::qWaitFor([&] { return ok->isEnabled(); }, 5000));
-            QTest::mouseClick(ok, Qt::LeftButton);
+            // Enter goes where the keyboard's would, to whatever holds the focus.
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, Qt::Key_Return);
             QVERIFY(QTest::qWaitFor([&] { return frame.mdiArea()->subWindowList().isEmpty(); }));
         };
         const QList<int> toWin{1, 5, 2, 4, 5, 3, 6, 5, 1, 2},
