@@ -123,6 +123,8 @@ private slots:
                 atClose += QString::number(Globals::matchState().Team1 == TeamRecord{}) +
                            QString::number(clock.elapsed() >= frmSplash::Timer1Interval);
             });
+            QTest::keyClick(splash, Qt::Key_Escape); // neither ends it early
+            splash->close();
         });
         clock.start();
         frame.MDIForm_Load();
