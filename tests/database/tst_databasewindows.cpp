@@ -145,6 +145,20 @@ private slots:
         QCOMPARE(fileBytes(), PlayerRecord::header().toBytes());
     }
 
+    // A backup restored while the message is up must not be cut to a header.
+    void playersWindowKeepsAFileThatAppearsWhileNotFoundIsShown()
+    {
+        const QByteArray restored = fileOf({player(u"Ann Lee", u"India")});
+        whenModalShown([&restored](QWidget *box) {
+            QVERIFY(writeFile(restored));
+            static_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
+        });
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        QCOMPARE(fileBytes(), restored);
+        QCOMPARE(texts(&window, CountLabels, u' '), u"1 0 0 1 0 0 0 0 0 0"_s);
+    }
+
     void playersWindowCountsWholeRecordsAndWarnsOfAPiece()
     {
         QVERIFY(writeFile(
