@@ -189,6 +189,22 @@ private slots:
                     player(u"Zo\u00eb \u20ac", u"England", 3, 0, true).toBytes());
     }
 
+    void playersWindowCountsAgainWhenTheAddWindowCloses()
+    {
+        QVERIFY(writeFile(fileOf({player(u"Ann Lee", u"England")})));
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        ModalDriver modals;
+        modals.act = [](QWidget *add) {
+            for (const QString &name : {u"Raj Rao"_s, u"Dev Nair"_s, u"Ravi Das"_s})
+                enter(add, name + u"|India|40|0"_s),
+                    QTest::mouseClick(control(add, u"cmdAdd"_s), Qt::LeftButton);
+            add->close();
+        };
+        QTest::mouseClick(control(&window, u"cmdAdd"_s), Qt::LeftButton);
+        QCOMPARE(texts(&window, CountLabels, u' '), u"4 0 1 3 0 0 0 0 0 0"_s);
+    }
+
     void playersWindowEndsTheProgramWhenTheFileCannotBeRead()
     {
         QVERIFY(QDir().mkdir(FileName));
