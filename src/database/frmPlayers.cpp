@@ -115,10 +115,16 @@ bool frmPlayers::Form_Load()
     }
 
     if (records.partialTail) {
-        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"),
-             QStringLiteral("The Basic Players file ends with part of a record, which is not a "
-                            "whole player and is not counted.  The next player you add will be "
-                            "written in its place."));
+        // A file shorter than one record has no header either: the next add writes one first.
+        const QString text =
+            records.value == 0
+                ? QStringLiteral("The Basic Players file is shorter than one record, so it holds "
+                                 "no player.  The next player you add will be written after a new "
+                                 "header that replaces what the file holds now.")
+                : QStringLiteral("The Basic Players file ends with part of a record, which is not "
+                                 "a whole player and is not counted.  The next player you add "
+                                 "will be written in its place.");
+        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"), text);
     }
     return true;
 }

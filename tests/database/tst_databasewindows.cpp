@@ -189,6 +189,20 @@ private slots:
                     player(u"Zo\u00eb \u20ac", u"England", 3, 0, true).toBytes());
     }
 
+    void playersWindowWarnsThatAShortFileGetsAHeaderFirst()
+    {
+        QVERIFY(writeFile(player(u"Ghost", u"India").toBytes().left(50)));
+        ModalDriver modals;
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        QCOMPARE(
+            modals.messages,
+            QStringList{message(u"Basic Players Database is damaged"_s,
+                                u"The Basic Players file is shorter than one record, so it "
+                                "holds no player.  The next player you add will be written "
+                                "after a new header that replaces what the file holds now."_s)});
+    }
+
     void playersWindowCountsAgainWhenTheAddWindowCloses()
     {
         QVERIFY(writeFile(fileOf({player(u"Ann Lee", u"England")})));
