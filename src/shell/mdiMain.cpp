@@ -12,11 +12,14 @@
 #include "state/Globals.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QSvgRenderer>
 #include <algorithm>
 
 namespace {
@@ -38,12 +41,30 @@ QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
     return menu;
 }
 
+// The die and stumps, drawn here at the sizes title bars and task bars ask for: Qt's own SVG
+// icon plugin is a package of its own on some systems and may be missing.
+QIcon gameIcon()
+{
+    QSvgRenderer drawing(QStringLiteral(":/data/stumpwell.svg"));
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace
 
 mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Stumpwell"));
+    QApplication::setWindowIcon(gameIcon());
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));

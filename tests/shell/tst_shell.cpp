@@ -10,6 +10,7 @@
 #include "ScriptedRandom.h"
 #include "TestSupport.h"
 
+#include <QSvgRenderer>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -107,6 +108,18 @@ private slots:
                                       u"frmFOWGraphFall of Wickets/Partnership Graph"_s}));
         QVERIFY(frame.mdiArea()->subWindowList().isEmpty() && !QApplication::activeModalWidget() &&
                 !endings.calls());
+    }
+
+    void matchWindowsCarryTheGamesIcon()
+    {
+        const mdiMain frame;
+        QImage drawn(32, 32, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(QFINDTESTDATA("../../data/stumpwell.svg")).render(&painter);
+        painter.end();
+        const QIcon icon = MatchWindows::highlights()->windowIcon();
+        QCOMPARE(icon.pixmap(32).toImage().convertToFormat(drawn.format()), drawn);
     }
 
     void splashClosesByItselfThenTheTeamsAreStored()
