@@ -8,11 +8,14 @@
 #include "engine/MatchWindows.h"
 #include "shell/InBuiltTeams.h"
 #include "shell/frmAbout.h"
+#include "shell/frmHowToPlay.h"
 #include "shell/frmSplash.h"
 #include "state/Globals.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QSvgRenderer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -73,6 +77,15 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(m_mdiArea);
     MatchWindows::setMdiArea(m_mdiArea);
 
+    // A new player facing the empty workspace learns where a match starts.
+    m_lblHint =
+        new QLabel(QStringLiteral("Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."),
+                   m_mdiArea->viewport());
+    m_lblHint->setObjectName(QStringLiteral("lblHint"));
+    auto *centre = new QVBoxLayout(m_mdiArea->viewport());
+    centre->addWidget(m_lblHint, 0, Qt::AlignCenter);
+    m_mdiArea->viewport()->installEventFilter(this);
+
     createActions();
     createMenus();
 
@@ -125,6 +138,15 @@ void mdiMain::createActions()
     m_mnuAbout = makeAction(this, QStringLiteral("mnuAbout"), QStringLiteral("&About"),
                             QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(m_mnuAbout, &QAction::triggered, this, &mdiMain::mnuAbout_Click);
+
+    // As the frame's close button: the program ends when its last window closes.
+    m_mnuExit = makeAction(this, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
+                                QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
+    connect(m_mnuHowToPlay, &QAction::triggered, this, &mdiMain::mnuHowToPlay_Click);
 }
 
 void mdiMain::createMenus()
@@ -135,6 +157,8 @@ void mdiMain::createMenus()
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
+    mnuGame->addSeparator();
+    mnuGame->addAction(m_mnuExit);
     menuBar()->addMenu(mnuGame);
 
     QMenu *mnuCharts = makeMenu(this, QStringLiteral("mnuCharts"), QStringLiteral("&Charts"));
@@ -146,6 +170,7 @@ void mdiMain::createMenus()
     menuBar()->addMenu(mnuData);
 
     QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    mnuHelp->addAction(m_mnuHowToPlay);
     mnuHelp->addAction(m_mnuAbout);
     menuBar()->addMenu(mnuHelp);
 }
@@ -170,4 +195,29 @@ void mdiMain::mnuFOWChart_Click()
 void mdiMain::mnuPlayers_Click()
 {
     frmPlayers::showModal(this);
+}
+
+// Not modal: the rules can stay open beside the match they explain.
+void mdiMain::mnuHowToPlay_Click()
+{
+    if (!m_howToPlay)
+        m_howToPlay = new frmHowToPlay(this);
+    m_howToPlay->show();
+    m_howToPlay->raise();
+    m_howToPlay->activateWindow();
+}
+
+bool mdiMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Match windows are children of the viewport; the area's list of them changes only after
+    // this event, so the hint is set once it has.
+    if (watched == m_mdiArea->viewport() &&
+        (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
+        QMetaObject::invokeMethod(this, &mdiMain::showHintIfEmpty, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiMain::showHintIfEmpty()
+{
+    m_lblHint->setVisible(m_mdiArea->subWindowList().isEmpty());
 }

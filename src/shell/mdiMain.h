@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
+class frmHowToPlay;
 
 // The one frame of the program: its MDI area holds the match windows, its menus reach
 // everything else.
@@ -33,14 +36,21 @@ public slots:
     void mnuAbout_Click();
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
+    void mnuHowToPlay_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
     void createMenus();
     bool abandonMatchInProgress();
     void openMatchWindows();
+    void showHintIfEmpty();
 
     QMdiArea *m_mdiArea = nullptr;
+    QLabel *m_lblHint = nullptr;
+    QPointer<frmHowToPlay> m_howToPlay;
 
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;
@@ -48,4 +58,6 @@ private:
     QAction *m_mnuFOWChart = nullptr;
     QAction *m_mnuPlayers = nullptr;
     QAction *m_mnuAbout = nullptr;
+    QAction *m_mnuExit = nullptr;
+    QAction *m_mnuHowToPlay = nullptr;
 };

@@ -81,8 +81,9 @@ private slots:
         QCOMPARE(menuTree(QString(), frame.menuBar()->actions()).join(u", "),
                  u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
                  "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
-                 "CPU|Ctrl+F3, |mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, "
-                 "|mnuData|&Data|, mnuData|mnuPlayers|&Players Database|Ctrl+P, |mnuHelp|&Help|, "
+                 "CPU|Ctrl+F3, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, |mnuCharts|&Charts|, "
+                 "mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, mnuData|mnuPlayers|&Players "
+                 "Database|Ctrl+P, |mnuHelp|&Help|, mnuHelp|mnuHowToPlay|&How to Play|F1, "
                  "mnuHelp|mnuAbout|&About|Shift+F1"_s);
         // About opens and closes any number of times; the CPU items do nothing yet.
         EndProgramObserver endings;
@@ -108,6 +109,51 @@ private slots:
                                       u"frmFOWGraphFall of Wickets/Partnership Graph"_s}));
         QVERIFY(frame.mdiArea()->subWindowList().isEmpty() && !QApplication::activeModalWidget() &&
                 !endings.calls());
+    }
+
+    void exitClosesTheFrameAsItsCloseButtonDoes()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keySequence(&frame, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(frame.isVisible(), false);
+    }
+
+    // The window shows the README's own section, so the two cannot tell different rules.
+    void howToPlayOnF1ShowsTheReadmeRulesAndKeys()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_F1);
+        auto *shown = frame.findChild<QTextBrowser *>(u"txtHowToPlay"_s);
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->window()->objectName(), u"frmHowToPlay"_s);
+        QFile file(QFINDTESTDATA("../../README.md"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
+        const qsizetype from = readme.indexOf(heading) + heading.size();
+        QTextDocument section;
+        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n### The player database") - from));
+        QCOMPARE(shown->toPlainText(), section.toPlainText());
+    }
+
+    void emptyWorkspaceHintsHowToStartAMatch()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QLabel *hint = find(&frame, "lblHint");
+        QVERIFY(hint && hint->isVisible());
+        QCOMPARE(hint->text(), u"Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."_s);
+        const QPointF offCentre = QRectF(hint->geometry()).center() -
+                                  QRectF(frame.mdiArea()->viewport()->rect()).center();
+        QVERIFY(offCentre.manhattanLength() <= 1);
+        MatchWindows::highlights()->show(); // any match window hides it until the last closes
+        QVERIFY(QTest::qWaitFor([hint] { return !hint->isVisible(); }));
+        MatchWindows::closeMatchWindows();
+        QVERIFY(QTest::qWaitFor([hint] { return hint->isVisible(); }));
     }
 
     void matchWindowsCarryTheGamesIcon()
