@@ -171,7 +171,7 @@ private slots:
     void matchPlayedToTheEndThroughTheScorecards()
     {
         M match;
-        QApplication::setActiveWindow(&match.area);
+        match.area.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&match.area));
         QVERIFY(!M::innings(1)->close() && !MatchWindows::summary()->close() && // not by the user
                 !MatchWindows::state()->close() && MatchWindows::state()->isVisible());
