@@ -175,7 +175,7 @@ private:
                                list->visualRect(index).center());
         } else if (auto *button = any<QAbstractButton>(top); button && roll < 72) {
             QTest::mouseClick(button, Qt::LeftButton);
-        } else if (auto *item = any<QAction>(m_frame.get(), u"^mnu"_s);
+        } else if (auto *item = any<QAction>(m_frame.get(), u"^mnu(?!Exit)"_s); // goes on playing
                    item && !modal && roll < 76) {
             item->trigger();
         } else if (roll < 79) {

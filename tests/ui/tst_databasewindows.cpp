@@ -145,6 +145,20 @@ private slots:
         QCOMPARE(fileBytes(), PlayerRecord::header().toBytes());
     }
 
+    // A backup restored while the message is up must not be cut to a header.
+    void playersWindowKeepsAFileThatAppearsWhileNotFoundIsShown()
+    {
+        const QByteArray restored = fileOf({player(u"Ann Lee", u"India")});
+        whenModalShown([&restored](QWidget *box) {
+            QVERIFY(writeFile(restored));
+            static_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
+        });
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        QCOMPARE(fileBytes(), restored);
+        QCOMPARE(texts(&window, CountLabels, u' '), u"1 0 0 1 0 0 0 0 0 0"_s);
+    }
+
     void playersWindowCountsWholeRecordsAndWarnsOfAPiece()
     {
         QVERIFY(writeFile(
@@ -173,6 +187,36 @@ private slots:
         QVERIFY(cleared == u"|England||"_s &&
                 fileBytes().mid(7 * 132) ==
                     player(u"Zo\u00eb \u20ac", u"England", 3, 0, true).toBytes());
+    }
+
+    void playersWindowWarnsThatAShortFileGetsAHeaderFirst()
+    {
+        QVERIFY(writeFile(player(u"Ghost", u"India").toBytes().left(50)));
+        ModalDriver modals;
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        QCOMPARE(
+            modals.messages,
+            QStringList{message(u"Basic Players Database is damaged"_s,
+                                u"The Basic Players file is shorter than one record, so it "
+                                "holds no player.  The next player you add will be written "
+                                "after a new header that replaces what the file holds now."_s)});
+    }
+
+    void playersWindowCountsAgainWhenTheAddWindowCloses()
+    {
+        QVERIFY(writeFile(fileOf({player(u"Ann Lee", u"England")})));
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        ModalDriver modals;
+        modals.act = [](QWidget *add) {
+            for (const QString &name : {u"Raj Rao"_s, u"Dev Nair"_s, u"Ravi Das"_s})
+                enter(add, name + u"|India|40|0"_s),
+                    QTest::mouseClick(control(add, u"cmdAdd"_s), Qt::LeftButton);
+            add->close();
+        };
+        QTest::mouseClick(control(&window, u"cmdAdd"_s), Qt::LeftButton);
+        QCOMPARE(texts(&window, CountLabels, u' '), u"4 0 1 3 0 0 0 0 0 0"_s);
     }
 
     void playersWindowEndsTheProgramWhenTheFileCannotBeRead()

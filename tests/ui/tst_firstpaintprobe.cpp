@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Each case runs in a child process: a probe that fires ends its process at once.
 class tst_FirstPaintProbe : public QObject
 {
@@ -19,7 +21,7 @@ private slots:
         if (!qEnvironmentVariableIsSet("STUMPWELL_PROBE_CHILD"))
             QSKIP("started by firstPaintReportsOnlyWhenAsked");
         QMainWindow frame;
-        auto *label = new QLabel(u"Stumpwell"_qs);
+        auto *label = new QLabel(u"Stumpwell"_s);
         frame.setCentralWidget(label);
         reportFirstPaintIfAsked(&frame);
         frame.show();
@@ -38,23 +40,23 @@ private slots:
     {
         QFETCH(bool, asked);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"STUMPWELL_PROBE_CHILD"_qs, u"1"_qs);
-        environment.remove(u"STUMPWELL_BENCH_FIRST_PAINT"_qs);
+        environment.insert(u"STUMPWELL_PROBE_CHILD"_s, u"1"_s);
+        environment.remove(u"STUMPWELL_BENCH_FIRST_PAINT"_s);
         if (asked)
-            environment.insert(u"STUMPWELL_BENCH_FIRST_PAINT"_qs, u"1"_qs);
+            environment.insert(u"STUMPWELL_BENCH_FIRST_PAINT"_s, u"1"_s);
         QProcess child;
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {u"childShowsAFrame"_qs});
+        child.start(QCoreApplication::applicationFilePath(), {u"childShowsAFrame"_s});
         QVERIFY(child.waitForFinished(20'000));
         QVERIFY(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
         const QString output = QString::fromLatin1(child.readAllStandardOutput());
-        static const QRegularExpression report(u"^first-paint peak_rss_kib=(\\d+)$"_qs,
+        static const QRegularExpression report(u"^first-paint peak_rss_kib=(\\d+)$"_s,
                                                QRegularExpression::MultilineOption);
         const QRegularExpressionMatch found = report.match(output);
         QVERIFY2(found.hasMatch() == asked, qPrintable(output));
         QVERIFY2(!asked || found.captured(1).toLong() > 1024, qPrintable(output));
         // Asked, it ends at once: the child never gets to finish and report.
-        QVERIFY2(output.contains(u"Totals: 3 passed, 0 failed"_qs) != asked, qPrintable(output));
+        QVERIFY2(output.contains(u"Totals: 3 passed, 0 failed"_s) != asked, qPrintable(output));
     }
 };
 

@@ -74,7 +74,7 @@ private slots:
         installFontSubstitutions();
         m_area.resize(1000, 700);
         m_area.show();
-        QApplication::setActiveWindow(&m_area);
+        m_area.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m_area));
     }
     void init()

@@ -13,6 +13,7 @@
 #include "ScriptedRandom.h"
 #include "TestSupport.h"
 
+#include <QSvgRenderer>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -77,8 +78,9 @@ private slots:
         QCOMPARE(menuTree(QString(), frame.menuBar()->actions()).join(u", "),
                  u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
                  "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
-                 "CPU|Ctrl+F3, |mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, "
-                 "|mnuData|&Data|, mnuData|mnuPlayers|&Players Database|Ctrl+P, |mnuHelp|&Help|, "
+                 "CPU|Ctrl+F3, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, |mnuCharts|&Charts|, "
+                 "mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, mnuData|mnuPlayers|&Players "
+                 "Database|Ctrl+P, |mnuHelp|&Help|, mnuHelp|mnuHowToPlay|&How to Play|F1, "
                  "mnuHelp|mnuAbout|&About|Shift+F1"_s);
         // About opens and closes any number of times; the CPU items do nothing yet.
         EndProgramObserver endings;
@@ -108,6 +110,65 @@ private slots:
         QCOMPARE(endings.calls(), 0);
     }
 
+    void exitClosesTheFrameAsItsCloseButtonDoes()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keySequence(&frame, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(frame.isVisible(), false);
+    }
+
+    // The window shows the README's own section, so the two cannot tell different rules.
+    void howToPlayOnF1ShowsTheReadmeRulesAndKeys()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_F1);
+        auto *shown = frame.findChild<QTextBrowser *>(u"txtHowToPlay"_s);
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->window()->objectName(), u"frmHowToPlay"_s);
+        QFile file(QFINDTESTDATA("../../README.md"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
+        const qsizetype from = readme.indexOf(heading) + heading.size();
+        QTextDocument section;
+        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n### The player database") - from));
+        QCOMPARE(shown->toPlainText(), section.toPlainText());
+    }
+
+    void emptyWorkspaceHintsHowToStartAMatch()
+    {
+        mdiMain frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QLabel *hint = find(&frame, "lblHint");
+        QVERIFY(hint && hint->isVisible());
+        QCOMPARE(hint->text(), u"Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."_s);
+        const QPointF offCentre = QRectF(hint->geometry()).center() -
+                                  QRectF(frame.mdiArea()->viewport()->rect()).center();
+        QVERIFY(offCentre.manhattanLength() <= 1);
+        frame.matchWindows()
+            .highlights()
+            ->show(); // any match window hides it until the last closes
+        QVERIFY(QTest::qWaitFor([hint] { return !hint->isVisible(); }));
+        frame.matchWindows().close();
+        QVERIFY(QTest::qWaitFor([hint] { return hint->isVisible(); }));
+    }
+
+    void matchWindowsCarryTheGamesIcon()
+    {
+        mdiMain frame;
+        QImage drawn(32, 32, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(QFINDTESTDATA("../../data/stumpwell.svg")).render(&painter);
+        painter.end();
+        const QIcon icon = frame.matchWindows().highlights()->windowIcon();
+        QCOMPARE(icon.pixmap(32).toImage().convertToFormat(drawn.format()), drawn);
+    }
+
     void splashClosesByItself()
     {
         mdiMain frame;
@@ -120,6 +181,8 @@ private slots:
             connect(static_cast<QDialog *>(splash), &QDialog::finished, splash, [&] {
                 atClose += QString::number(clock.elapsed() >= frmSplash::Timer1Interval);
             });
+            QTest::keyClick(splash, Qt::Key_Escape); // neither ends it early
+            splash->close();
         });
         clock.start();
         frame.MDIForm_Load();
@@ -220,6 +283,8 @@ private slots:
         };
         int appeals = 0;
         const auto play = [&](const QList<int> &faces, int outEvery, int overs) {
+            frame.activateWindow(); // as a window manager does once the toss dialog has gone
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
             for (int n = 0; !windows.isResultOpen() && n < overs; ++n) {
                 const bool weak = state.battingSide().BatAverage[state.Striker] < 10;
                 const int rolled = faces[n % faces.size()]; // for a draw, keep the wickets few
@@ -242,7 +307,10 @@ private slots:
             auto *ok = find<QPushButton>(windows.result(), "cmdOk");
             QVERIFY(!ok->isEnabled());
             QVERIFY(QTest::qWaitFor([&] { return ok->isEnabled(); }, 5000));
-            QTest::mouseClick(ok, Qt::LeftButton);
+            // Enter goes where the keyboard's would, to whatever holds the focus.
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, Qt::Key_Return);
             QVERIFY(QTest::qWaitFor([&] { return frame.mdiArea()->subWindowList().isEmpty(); }));
         };
         const QList<int> toWin{1, 5, 2, 4, 5, 3, 6, 5, 1, 2},

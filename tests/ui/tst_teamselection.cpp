@@ -27,6 +27,7 @@ const QString Listed = u"B Adams 21 25|C Brown 33 40|D Clark 12 22|E Davis 8 28|
 
 void writePlayers(const QString &players)
 {
+    QFile::remove(u"Basic.kdt"_s); // the new file replaces any earlier one
     QVERIFY(PlayerFile().CreateEmpty().ok());
     for (const QString &player : players.split(u';')) {
         const QStringList field = player.split(u',');

@@ -160,15 +160,19 @@ FileResult<bool> PlayerFile::CreateEmpty() const
     const Probe found = probe(m_path);
     if (found.error != FileError::None && found.error != FileError::FileNotFound)
         return result(false, found.error, false);
+    // NewOnly: a file that appeared since the check (a restored backup, another copy of the game
+    // adding players) holds players that must not be cut to a header.
     QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        if (QFileInfo::exists(m_path))
+            return result(false, FileError::None, false);
         return result(false, errorCode(file, FileError::PathFileAccess), false);
+    }
     const QByteArray header = PlayerRecord::header().toBytes();
     if (file.write(header) != header.size()) {
         const int code = errorCode(file, FileError::DiskFull);
         file.close();
-        if (found.error == FileError::FileNotFound)
-            QFile::remove(m_path);
+        QFile::remove(m_path);
         return result(false, code, false);
     }
     return result(true, FileError::None, false);

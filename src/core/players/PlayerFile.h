@@ -52,6 +52,7 @@ public:
 
     // Whole records in the file, the header included.
     FileResult<int> RecordCount() const;
+    // A new file holding only the header; one that exists by then is kept as it is (false).
     FileResult<bool> CreateEmpty() const;
     FileResult<PlayerRecord> ReadRecord(int n) const;
     // Returns the record number written. A file shorter than one record gets its header first;

@@ -108,30 +108,40 @@ bool frmPlayers::Form_Load()
         }
         records = m_file.RecordCount();
     }
-    if (!records.ok()) {
-        fatalError(records.error);
+    const int error = records.ok() ? countPlayers(records.value) : records.error;
+    if (error != FileError::None) {
+        fatalError(error);
         return false;
     }
 
-    m_counts = {};
-    m_players = std::max(0, std::min(records.value, PlayerFile::MaxRecords) - 1);
-    if (records.value > 1) {
-        const FileResult<std::array<int, 9>> counts = m_file.CountByCountry();
-        if (!counts.ok()) {
-            fatalError(counts.error);
-            return false;
-        }
-        m_counts = counts.value;
-    }
-    showCounts();
-
     if (records.partialTail) {
-        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"),
-             QStringLiteral("The Basic Players file ends with part of a record, which is not a "
-                            "whole player and is not counted.  The next player you add will be "
-                            "written in its place."));
+        // A file shorter than one record has no header either: the next add writes one first.
+        const QString text =
+            records.value == 0
+                ? QStringLiteral("The Basic Players file is shorter than one record, so it holds "
+                                 "no player.  The next player you add will be written after a new "
+                                 "header that replaces what the file holds now.")
+                : QStringLiteral("The Basic Players file ends with part of a record, which is not "
+                                 "a whole player and is not counted.  The next player you add "
+                                 "will be written in its place.");
+        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"), text);
     }
     return true;
+}
+
+int frmPlayers::countPlayers(int records)
+{
+    std::array<int, 9> counts{};
+    if (records > 1) {
+        const FileResult<std::array<int, 9>> found = m_file.CountByCountry();
+        if (!found.ok())
+            return found.error;
+        counts = found.value;
+    }
+    m_counts = counts;
+    m_players = std::max(0, std::min(records, PlayerFile::MaxRecords) - 1);
+    showCounts();
+    return FileError::None;
 }
 
 void frmPlayers::showCounts()
@@ -153,6 +163,10 @@ void frmPlayers::fatalError(int code)
 void frmPlayers::cmdAdd_Click()
 {
     frmAddPlayers::showModal(this);
+    // The players just added show at once. A file that cannot be read now keeps the figures
+    // shown; the next opening reports it.
+    if (const FileResult<int> records = m_file.RecordCount(); records.ok())
+        countPlayers(records.value);
 }
 
 void frmPlayers::cmdFind_Click()

@@ -29,11 +29,13 @@ public slots:
     void cmdClose_Click();
 
 private:
+    // Reads the counts from a file of that many records; the failure's code, or None.
+    int countPlayers(int records);
     void showCounts();
     void fatalError(int code);
 
     PlayerFile m_file;
-    // Taken only while loading: players added later show at the next opening.
+    // Taken while loading and again when the add window closes.
     std::array<int, 9> m_counts{};
     int m_players = 0;
     QLabel *m_lblTotal = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/common/Fonts.h"
 
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTimer>
 
@@ -66,7 +67,13 @@ frmResult::frmResult(const Match &match, QWidget *parent)
 
 void frmResult::Timer1_Timer()
 {
+    if (m_ok->isEnabled())
+        return;
     m_ok->setEnabled(true);
+    // Nothing in the window could take the focus while Ok was disabled, so Enter went nowhere;
+    // while the result is the window in front, Enter now presses Ok.
+    if (mdiArea() && mdiArea()->activeSubWindow() == this)
+        m_ok->setFocus();
 }
 
 void frmResult::cmdOk_Click()

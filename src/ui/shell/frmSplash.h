@@ -21,6 +21,8 @@ public:
 
 public slots:
     void Timer1_Timer();
+    // Esc and close requests end here: only the timer closes the splash.
+    void reject() override {}
 
 private:
     QTimer *m_Timer1 = nullptr;

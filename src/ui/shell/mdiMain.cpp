@@ -9,14 +9,21 @@
 #include "ui/database/frmPlayers.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/shell/frmAbout.h"
+#include "ui/shell/frmHowToPlay.h"
 #include "ui/shell/frmSplash.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -38,6 +45,23 @@ QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
     return menu;
 }
 
+// The die and stumps, drawn here at the sizes title bars and task bars ask for: Qt's own SVG
+// icon plugin is a package of its own on some systems and may be missing.
+QIcon gameIcon()
+{
+    QSvgRenderer drawing(QStringLiteral(":/data/stumpwell.svg"));
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace
 
 mdiMain::mdiMain(QWidget *parent)
@@ -45,6 +69,7 @@ mdiMain::mdiMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Stumpwell"));
+    QApplication::setWindowIcon(gameIcon());
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -52,6 +77,15 @@ mdiMain::mdiMain(QWidget *parent)
     m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
     setCentralWidget(m_mdiArea);
     m_windows = new MatchWindows(m_mdiArea, *m_match, this);
+
+    // A new player facing the empty workspace learns where a match starts.
+    m_lblHint =
+        new QLabel(QStringLiteral("Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."),
+                   m_mdiArea->viewport());
+    m_lblHint->setObjectName(QStringLiteral("lblHint"));
+    auto *centre = new QVBoxLayout(m_mdiArea->viewport());
+    centre->addWidget(m_lblHint, 0, Qt::AlignCenter);
+    m_mdiArea->viewport()->installEventFilter(this);
 
     createActions();
     createMenus();
@@ -105,6 +139,15 @@ void mdiMain::createActions()
     m_mnuAbout = makeAction(this, QStringLiteral("mnuAbout"), QStringLiteral("&About"),
                             QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(m_mnuAbout, &QAction::triggered, this, &mdiMain::mnuAbout_Click);
+
+    // As the frame's close button: the program ends when its last window closes.
+    m_mnuExit = makeAction(this, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
+                                QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
+    connect(m_mnuHowToPlay, &QAction::triggered, this, &mdiMain::mnuHowToPlay_Click);
 }
 
 void mdiMain::createMenus()
@@ -115,6 +158,8 @@ void mdiMain::createMenus()
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
+    mnuGame->addSeparator();
+    mnuGame->addAction(m_mnuExit);
     menuBar()->addMenu(mnuGame);
 
     QMenu *mnuCharts = makeMenu(this, QStringLiteral("mnuCharts"), QStringLiteral("&Charts"));
@@ -126,6 +171,7 @@ void mdiMain::createMenus()
     menuBar()->addMenu(mnuData);
 
     QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    mnuHelp->addAction(m_mnuHowToPlay);
     mnuHelp->addAction(m_mnuAbout);
     menuBar()->addMenu(mnuHelp);
 }
@@ -155,4 +201,29 @@ void mdiMain::mnuFOWChart_Click()
 void mdiMain::mnuPlayers_Click()
 {
     frmPlayers::showModal(this);
+}
+
+// Not modal: the rules can stay open beside the match they explain.
+void mdiMain::mnuHowToPlay_Click()
+{
+    if (!m_howToPlay)
+        m_howToPlay = new frmHowToPlay(this);
+    m_howToPlay->show();
+    m_howToPlay->raise();
+    m_howToPlay->activateWindow();
+}
+
+bool mdiMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Match windows are children of the viewport; the area's list of them changes only after
+    // this event, so the hint is set once it has.
+    if (watched == m_mdiArea->viewport() &&
+        (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
+        QMetaObject::invokeMethod(this, &mdiMain::showHintIfEmpty, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiMain::showHintIfEmpty()
+{
+    m_lblHint->setVisible(m_mdiArea->subWindowList().isEmpty());
 }

@@ -6,12 +6,15 @@
 #include "core/match/MatchLog.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class Match;
 class MatchWindows;
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
+class frmHowToPlay;
 
 // The one frame of the program: it owns the match and the windows that show it in its MDI
 // area; its menus reach everything else.
@@ -43,13 +46,20 @@ public slots:
     void mnuAbout_Click();
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
+    void mnuHowToPlay_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
     void createMenus();
     bool abandonMatchInProgress();
+    void showHintIfEmpty();
 
     QMdiArea *m_mdiArea = nullptr;
+    QLabel *m_lblHint = nullptr;
+    QPointer<frmHowToPlay> m_howToPlay;
     Match *m_match = nullptr;
     MatchWindows *m_windows = nullptr;
     TimeSeededRandom m_timeSeeded;
@@ -64,4 +74,6 @@ private:
     QAction *m_mnuFOWChart = nullptr;
     QAction *m_mnuPlayers = nullptr;
     QAction *m_mnuAbout = nullptr;
+    QAction *m_mnuExit = nullptr;
+    QAction *m_mnuHowToPlay = nullptr;
 };

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/shell/frmHowToPlay.h"
+
+#include "ui/common/Twips.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+frmHowToPlay::frmHowToPlay(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmHowToPlay"));
+    setWindowTitle(QStringLiteral("How to Play"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("txtHowToPlay"));
+    // Built into the program from docs/how-to-play.md, the README's section word for word.
+    QFile rules(QStringLiteral(":/docs/how-to-play.md"));
+    if (rules.open(QIODevice::ReadOnly))
+        text->setMarkdown(QString::fromUtf8(rules.readAll()));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    resize(twipsSize(10500, 9000));
+}
