@@ -4,6 +4,7 @@
 # Installs what building, playing and testing Stumpwell needs on Debian 12 or Ubuntu.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+          libqt6sql6-sqlite
           fonts-liberation2 libbenchmark-dev "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,376 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/store/MatchStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <QtEndian>
+#include <atomic>
+#include <numeric>
+
+namespace {
+
+// "SWMS" in the file header tells our stores from other programs' SQLite files.
+constexpr qint64 ApplicationId = 0x53574D53;
+
+// Each step takes the schema one version on; PRAGMA user_version counts the steps run.
+const QList<QStringList> &migrations()
+{
+    static const QList<QStringList> steps{
+        {QStringLiteral("CREATE TABLE matches (id INTEGER PRIMARY KEY, mode TEXT NOT NULL, "
+                        "status TEXT NOT NULL, started INTEGER NOT NULL, updated INTEGER NOT "
+                        "NULL, team1 TEXT NOT NULL, team2 TEXT NOT NULL, setup BLOB NOT NULL, "
+                        "result TEXT NOT NULL DEFAULT '')"),
+         QStringLiteral("CREATE TABLE overs (match INTEGER NOT NULL REFERENCES matches(id) ON "
+                        "DELETE CASCADE, number INTEGER NOT NULL, face INTEGER NOT NULL, draws "
+                        "BLOB NOT NULL, PRIMARY KEY (match, number)) WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX matches_by_status ON matches(status, updated)")},
+    };
+    return steps;
+}
+
+QString statusText(MatchStore::Status status)
+{
+    switch (status) {
+    case MatchStore::Status::Finished:
+        return QStringLiteral("finished");
+    case MatchStore::Status::Abandoned:
+        return QStringLiteral("abandoned");
+    case MatchStore::Status::Damaged:
+        return QStringLiteral("damaged");
+    case MatchStore::Status::InProgress:
+        break;
+    }
+    return QStringLiteral("in progress");
+}
+
+MatchStore::Status statusOf(const QString &text)
+{
+    for (auto status : {MatchStore::Status::Finished, MatchStore::Status::Abandoned,
+                        MatchStore::Status::Damaged}) {
+        if (text == statusText(status))
+            return status;
+    }
+    return MatchStore::Status::InProgress;
+}
+
+// SQLite reads a file cut short as if the pages were merely unused, so check the size its
+// header records. A journal left by a killed program may hold pages beyond it: no check then.
+bool cutShort(const QString &path)
+{
+    QFile file(path);
+    if (QFile::exists(path + QStringLiteral("-wal")) || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith("SQLite format 3"))
+        return false;
+    const auto be32 = [&header](int at) {
+        return qFromBigEndian<quint32>(header.data() + at);
+    };
+    const quint32 pageSize = qFromBigEndian<quint16>(header.data() + 16);
+    const qint64 pages = be32(28);
+    const bool recorded = pages > 0 && be32(24) == be32(92);
+    return recorded && file.size() != pages * (pageSize == 1 ? 65536 : pageSize);
+}
+
+// A null text would be stored as NULL, which the schema refuses.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+QString uniqueConnectionName()
+{
+    static std::atomic<int> count{0};
+    return QStringLiteral("stumpwell-store-%1").arg(++count);
+}
+
+} // namespace
+
+MatchStore::MatchStore(const QString &path) : m_path(path) {}
+
+MatchStore::~MatchStore()
+{
+    close();
+}
+
+QString MatchStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/stumpwell.sqlite");
+}
+
+bool MatchStore::fail(const QString &what)
+{
+    close();
+    m_problem = what;
+    return false;
+}
+
+void MatchStore::close()
+{
+    if (!m_connection)
+        return;
+    const QString name = *m_connection;
+    m_connection.reset();
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
+}
+
+bool MatchStore::open()
+{
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("The folder %1 for the match store could not be created.")
+                        .arg(QDir::toNativeSeparators(folder)));
+    m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    // Only a lock whose program has died is stale: a long match keeps it for hours.
+    m_lock->setStaleLockTime(0);
+    if (!m_lock->tryLock(0)) {
+        const bool busy = m_lock->error() == QLockFile::LockFailedError;
+        m_lock.reset();
+        return fail(busy ? QStringLiteral("Another copy of Stumpwell is using the match store "
+                                          "%1. This copy will not resume or save matches.")
+                               .arg(QDir::toNativeSeparators(m_path))
+                         : QStringLiteral("The folder %1 for the match store cannot be written.")
+                               .arg(QDir::toNativeSeparators(folder)));
+    }
+    return openFile();
+}
+
+bool MatchStore::openFile()
+{
+    if (cutShort(m_path))
+        return moveAside(QStringLiteral("is damaged"));
+    m_connection = uniqueConnectionName();
+    QString error;
+    switch (inspect(error)) {
+    case Verdict::Ready:
+        return true;
+    case Verdict::Damaged:
+        return moveAside(QStringLiteral("is damaged"));
+    case Verdict::Foreign:
+        return moveAside(QStringLiteral("belongs to another program"));
+    case Verdict::Newer:
+        return moveAside(QStringLiteral("was written by a newer Stumpwell"));
+    case Verdict::Unusable:
+        break;
+    }
+    return fail(QStringLiteral("The match store %1 could not be opened: %2.")
+                    .arg(QDir::toNativeSeparators(m_path), error));
+}
+
+// Every query is gone again before the caller acts on the verdict: a connection still in use
+// cannot be closed.
+MatchStore::Verdict MatchStore::inspect(QString &error)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), *m_connection);
+    db.setDatabaseName(m_path);
+    if (!db.open()) {
+        error = db.lastError().text();
+        return Verdict::Unusable;
+    }
+    QSqlQuery query(db);
+    const auto pragma = [&query](const QString &text) -> std::optional<qint64> {
+        if (!query.exec(text) || !query.next())
+            return std::nullopt;
+        return query.value(0).toLongLong();
+    };
+    const auto application = pragma(QStringLiteral("PRAGMA application_id"));
+    const auto version = pragma(QStringLiteral("PRAGMA user_version"));
+    const auto objects = pragma(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (!application || !version || !objects)
+        return Verdict::Damaged;
+    const bool fresh = *application == 0 && *objects == 0;
+    if (!fresh && *application != ApplicationId)
+        return Verdict::Foreign;
+    if (*version > migrations().size())
+        return Verdict::Newer;
+    if (!pragma(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        error = query.lastError().text();
+        return Verdict::Unusable;
+    }
+    // A commit in WAL mode survives the program being killed; only the checkpoint syncs.
+    query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    if (fresh)
+        query.exec(QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId));
+    for (qsizetype step = *version; step < migrations().size(); ++step) {
+        db.transaction();
+        for (const QString &statement : migrations()[step]) {
+            if (!query.exec(statement)) {
+                error = query.lastError().text();
+                db.rollback();
+                return Verdict::Unusable;
+            }
+        }
+        query.exec(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+        if (!db.commit()) {
+            error = db.lastError().text();
+            return Verdict::Unusable;
+        }
+    }
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM matches")) || !query.next())
+        return Verdict::Damaged;
+    return Verdict::Ready;
+}
+
+bool MatchStore::moveAside(const QString &why)
+{
+    close();
+    const QString aside = m_path + QStringLiteral(".damaged-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    if (!QFile::rename(m_path, aside))
+        return fail(QStringLiteral("The match store %1 %2 and could not be moved aside.")
+                        .arg(QDir::toNativeSeparators(m_path), why));
+    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFile::exists(m_path + suffix))
+            QFile::rename(m_path + suffix, aside + suffix);
+    }
+    m_notice = QStringLiteral("The match store %1 %2. It was kept as %3, and a new store was "
+                              "started.")
+                   .arg(QDir::toNativeSeparators(m_path), why, QDir::toNativeSeparators(aside));
+    return openFile();
+}
+
+qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode)
+{
+    if (!saving())
+        return 0;
+    qint64 id = 0;
+    const QString error = [&]() -> QString {
+        QSqlQuery query(QSqlDatabase::database(*m_connection));
+        query.prepare(QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
+                                     "team1, team2, setup) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const QVariant &value :
+             {text(mode), text(statusText(Status::InProgress)), QVariant(now), QVariant(now),
+              text(setup.sides[0].team.Name.trimmed()), text(setup.sides[1].team.Name.trimmed()),
+              QVariant(encodeSetup(setup))})
+            query.addBindValue(value);
+        if (!query.exec())
+            return query.lastError().text();
+        id = query.lastInsertId().toLongLong();
+        return {};
+    }();
+    if (!error.isEmpty())
+        fail(QStringLiteral("The match store %1 could not save the new match: %2.")
+                 .arg(QDir::toNativeSeparators(m_path), error));
+    return id;
+}
+
+bool MatchStore::appendOver(qint64 id, const MatchLog &log, int index)
+{
+    if (!saving() || id <= 0)
+        return false;
+    const auto over = std::size_t(index);
+    const auto first = std::accumulate(log.drawCounts.begin(), log.drawCounts.begin() + index, 0);
+    // Never a null array: that would be stored as NULL.
+    QByteArray draws("");
+    draws.append(reinterpret_cast<const char *>(log.draws.data() + first),
+                 qsizetype(log.drawCounts[over]));
+    const QString error = [&]() -> QString {
+        QSqlDatabase db = QSqlDatabase::database(*m_connection);
+        db.transaction();
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("INSERT INTO overs (match, number, face, draws) VALUES "
+                                     "(?, ?, ?, ?)"));
+        query.addBindValue(id);
+        query.addBindValue(index);
+        query.addBindValue(int(log.faces[over]));
+        query.addBindValue(draws);
+        bool done = query.exec();
+        if (done) {
+            query.prepare(QStringLiteral("UPDATE matches SET updated = ? WHERE id = ?"));
+            query.addBindValue(QDateTime::currentMSecsSinceEpoch());
+            query.addBindValue(id);
+            done = query.exec() && db.commit();
+        }
+        if (done)
+            return {};
+        const QString why =
+            (query.lastError().isValid() ? query.lastError() : db.lastError()).text();
+        db.rollback();
+        return why;
+    }();
+    return error.isEmpty() || fail(QStringLiteral("The match store %1 could not save over %2: %3.")
+                                       .arg(QDir::toNativeSeparators(m_path))
+                                       .arg(index + 1)
+                                       .arg(error));
+}
+
+bool MatchStore::setStatus(qint64 id, Status status, const QString &result)
+{
+    if (!saving() || id <= 0)
+        return false;
+    const QString error = [&]() -> QString {
+        QSqlQuery query(QSqlDatabase::database(*m_connection));
+        query.prepare(QStringLiteral("UPDATE matches SET status = ?, result = ?, updated = ? "
+                                     "WHERE id = ?"));
+        query.addBindValue(statusText(status));
+        query.addBindValue(text(result));
+        query.addBindValue(QDateTime::currentMSecsSinceEpoch());
+        query.addBindValue(id);
+        return query.exec() ? QString() : query.lastError().text();
+    }();
+    return error.isEmpty() ||
+           fail(QStringLiteral("The match store %1 could not save the match's end: %2.")
+                    .arg(QDir::toNativeSeparators(m_path), error));
+}
+
+std::optional<MatchStore::Entry> MatchStore::lastInProgress()
+{
+    if (!saving())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(*m_connection));
+    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result FROM "
+                                 "matches WHERE status = ? ORDER BY updated DESC LIMIT 1"));
+    query.addBindValue(statusText(Status::InProgress));
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return Entry{query.value(0).toLongLong(),
+                 query.value(1).toString(),
+                 statusOf(query.value(2).toString()),
+                 QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
+                 query.value(4).toString(),
+                 query.value(5).toString(),
+                 query.value(6).toString()};
+}
+
+QString MatchStore::readLog(qint64 id, MatchLog &log)
+{
+    if (!saving())
+        return m_problem;
+    QSqlQuery query(QSqlDatabase::database(*m_connection));
+    query.prepare(QStringLiteral("SELECT setup FROM matches WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return QStringLiteral("the match is not in the store");
+    MatchLog read;
+    if (QString error = decodeSetup(query.value(0).toByteArray(), read.setup); !error.isEmpty())
+        return error;
+    query.prepare(QStringLiteral("SELECT number, face, draws FROM overs WHERE match = ? ORDER BY "
+                                 "number"));
+    query.addBindValue(id);
+    if (!query.exec())
+        return query.lastError().text();
+    while (query.next()) {
+        if (query.value(0).toLongLong() != read.overs())
+            return QStringLiteral("over %1 is missing").arg(read.overs() + 1);
+        const qint64 face = query.value(1).toLongLong();
+        const QByteArray draws = query.value(2).toByteArray();
+        if (face < 0 || face > 255 || draws.size() > 255)
+            return QStringLiteral("over %1 is damaged").arg(read.overs() + 1);
+        read.faces.push_back(quint8(face));
+        read.drawCounts.push_back(quint8(draws.size()));
+        read.draws.insert(read.draws.end(), draws.begin(), draws.end());
+    }
+    log = std::move(read);
+    return {};
+}

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/match/MatchLog.h"
+
+#include <QDateTime>
+#include <QLockFile>
+#include <QString>
+#include <memory>
+#include <optional>
+
+// Every match ever started, each as its log, in one SQLite file. A match gets its row when it
+// starts and each over is committed on its own, so a killed program loses nothing it showed.
+// A file that is damaged, another program's, or of a newer version is moved aside, never
+// overwritten. When the store cannot save, it says why once and saves nothing more.
+class MatchStore
+{
+public:
+    enum class Status
+    {
+        InProgress,
+        Finished,
+        Abandoned,
+        Damaged
+    };
+
+    struct Entry
+    {
+        qint64 id = 0;
+        QString mode;
+        Status status = Status::InProgress;
+        QDateTime started;
+        QString team1;
+        QString team2;
+        QString result;
+    };
+
+    // `path` is the store file; nothing is touched until open().
+    explicit MatchStore(const QString &path);
+    ~MatchStore();
+    MatchStore(const MatchStore &) = delete;
+    MatchStore &operator=(const MatchStore &) = delete;
+
+    // stumpwell.sqlite in the per-user data folder.
+    static QString defaultPath();
+
+    // Opens the file, creating or upgrading it. False when the store cannot save; problem()
+    // says why. notice() tells of a file moved aside, even when a fresh store then opened.
+    bool open();
+    bool saving() const { return m_connection.has_value(); }
+    const QString &path() const { return m_path; }
+    const QString &problem() const { return m_problem; }
+    const QString &notice() const { return m_notice; }
+
+    // A new match in progress, from its setup; its id, or 0 when it could not be saved.
+    qint64 beginMatch(const MatchSetup &setup, const QString &mode);
+    // Commits over `index` (0-based) of the log.
+    bool appendOver(qint64 id, const MatchLog &log, int index);
+    bool setStatus(qint64 id, Status status, const QString &result = {});
+
+    // The match in progress updated last, if any.
+    std::optional<Entry> lastInProgress();
+    // The log of a match; why it cannot be read, or an empty text.
+    QString readLog(qint64 id, MatchLog &log);
+
+private:
+    enum class Verdict
+    {
+        Ready,
+        Damaged,
+        Foreign,
+        Newer,
+        Unusable
+    };
+
+    bool fail(const QString &what);
+    bool openFile();
+    Verdict inspect(QString &error);
+    bool moveAside(const QString &why);
+    void close();
+
+    QString m_path;
+    std::optional<QString> m_connection;
+    std::unique_ptr<QLockFile> m_lock;
+    QString m_problem;
+    QString m_notice;
+};

@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/match/InBuiltTeams.h"
+#include "core/match/Match.h"
+#include "core/store/MatchStore.h"
+
+#include "ScriptedRandom.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs SQL on a file as another program would.
+void runSql(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+}
+
+} // namespace
+
+class tst_Store : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_path;
+    SeededRandom m_random{20261207u};
+
+    // A match played `overs` overs (or to its end) and saved over by over as the game does.
+    qint64 saveMatch(MatchStore &store, Match &match, int overs)
+    {
+        MatchSetup setup;
+        setup.sides = inBuiltSides();
+        match.start(setup, m_random);
+        const qint64 id = store.beginMatch(setup, u"Human v Human"_s);
+        connect(&match, &Match::overLogged, this,
+                [&](int index) { store.appendOver(id, match.log(), index); });
+        for (int over = 0; over < overs && !match.isOver(); ++over)
+            match.playOver(match.rollDie());
+        disconnect(&match, &Match::overLogged, nullptr, nullptr);
+        [&] {
+            QVERIFY2(store.saving(), qPrintable(store.problem()));
+        }();
+        return id;
+    }
+
+private slots:
+    void init()
+    {
+        // A folder of its own for each test and data row.
+        m_path =
+            m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                           QString::fromLatin1(QTest::currentDataTag()) + u"/stumpwell.sqlite"_s);
+    }
+
+    void savedMatchReadsBackAsItsLog()
+    {
+        Match finished, playing;
+        qint64 done = 0, id = 0;
+        {
+            MatchStore store(m_path);
+            QVERIFY(store.open());
+            done = saveMatch(store, finished, 1000);
+            QVERIFY(store.setStatus(done, MatchStore::Status::Finished, finished.resultText()));
+            id = saveMatch(store, playing, 37);
+        } // the program closes
+        MatchStore reopened(m_path);
+        QVERIFY(reopened.open());
+        const auto entry = reopened.lastInProgress();
+        QVERIFY(entry.has_value());
+        QCOMPARE(entry->id, id);
+        QCOMPARE(entry->team1, playing.summary().team1);
+        MatchLog log;
+        QCOMPARE(reopened.readLog(id, log), QString());
+        QCOMPARE(log, playing.log());
+        QCOMPARE(reopened.readLog(done, log), QString());
+        QCOMPARE(log, finished.log());
+    }
+
+    void setupSurvivesItsBytesAndRefusesDamage()
+    {
+        MatchSetup setup;
+        setup.sides = inBuiltSides();
+        setup.sides[1].origins[3] = {4711, u"Harold Alexander Lockwood-Norcross"_s};
+        setup.toss = {TossRules::Call::Tails, TossRules::Tails, TossRules::Choice::Bowl};
+        setup.source = TeamSource::PlayerFile;
+        const QByteArray bytes = encodeSetup(setup);
+        MatchSetup read;
+        QCOMPARE(decodeSetup(bytes, read), QString());
+        QCOMPARE(read, setup);
+        QCOMPARE(decodeSetup(bytes.left(bytes.size() - 1), read),
+                 u"the teams' record is cut short"_s);
+        QCOMPARE(decodeSetup(bytes + 'x', read), u"the teams' record is too long"_s);
+        QByteArray resized = bytes;
+        resized[5] = 100; // the first team record's size, low byte first
+        resized[6] = 0;
+        QCOMPARE(decodeSetup(resized, read), u"a team record has 100 bytes instead of 668"_s);
+        QCOMPARE(decodeSetup(QByteArray("SQLite format 3"), read),
+                 u"the teams were not saved in a form this program knows"_s);
+    }
+
+    void earlierVersionsAreUpgraded()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+        runSql(m_path, {u"PRAGMA application_id=1398230355"_s}); // ours, before any table
+        MatchStore store(m_path);
+        QVERIFY(store.open());
+        QVERIFY(store.notice().isEmpty());
+        Match match;
+        QVERIFY(saveMatch(store, match, 3) > 0);
+    }
+
+    void unusableFilesAreMovedAsideNeverOverwritten_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QString>("why");
+        QByteArray noise(40000, '\0');
+        std::mt19937 bytes(7);
+        for (char &b : noise)
+            b = char(bytes());
+        QTest::newRow("random bytes") << noise << QStringList() << u"is damaged"_s;
+        QTest::newRow("another program's")
+            << QByteArray() << QStringList{u"CREATE TABLE notes (text TEXT)"_s}
+            << u"belongs to another program"_s;
+        QTest::newRow("newer") << QByteArray()
+                               << QStringList{u"PRAGMA application_id=1398230355"_s,
+                                              u"PRAGMA user_version=99"_s}
+                               << u"was written by a newer Stumpwell"_s;
+        QTest::newRow("cut short") << QByteArray("cut") << QStringList() << u"is damaged"_s;
+    }
+    void unusableFilesAreMovedAsideNeverOverwritten()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, sql);
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+        if (bytes == "cut") { // a real store that lost its second half
+            {
+                MatchStore store(m_path);
+                QVERIFY(store.open());
+                for (int i = 0; i < 20; ++i) {
+                    Match match;
+                    saveMatch(store, match, 450);
+                }
+            }
+            QFile file(m_path);
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (!bytes.isEmpty()) {
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        } else {
+            runSql(m_path, sql);
+        }
+        const QByteArray before = bytesOf(m_path);
+        MatchStore store(m_path);
+        QVERIFY(store.open());
+        QFETCH(QString, why);
+        QVERIFY2(store.notice().contains(why), qPrintable(store.notice()));
+        const QStringList aside = QDir(QFileInfo(m_path).path())
+                                      .entryList({u"stumpwell.sqlite.damaged-*"_s}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(bytesOf(QFileInfo(m_path).dir().filePath(aside[0])), before);
+        QVERIFY(store.notice().contains(aside[0]));
+        Match match;
+        QVERIFY(saveMatch(store, match, 2) > 0); // a fresh store in its place
+    }
+
+    void storeThatCannotSaveSaysWhy()
+    {
+        QFile blocker(m_dir.filePath(u"not-a-folder"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        MatchStore inFile(blocker.fileName() + u"/stumpwell.sqlite"_s);
+        QVERIFY(!inFile.open());
+        QVERIFY2(inFile.problem().contains(u"could not be created"_s),
+                 qPrintable(inFile.problem()));
+
+        MatchStore first(m_path), second(m_path);
+        QVERIFY(first.open());
+        QVERIFY(!second.open());
+        QVERIFY(second.problem().startsWith(u"Another copy of Stumpwell is using"_s));
+        QCOMPARE(second.beginMatch(MatchSetup{}, u"Human v Human"_s), 0);
+    }
+
+    void fullDiskStopsSavingAndKeepsWhatWasSaved()
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        Match match;
+        qint64 id = 0;
+        {
+            MatchStore store(m_path);
+            QVERIFY(store.open());
+            id = saveMatch(store, match, 5);
+            connect(&match, &Match::overLogged, this,
+                    [&](int index) { store.appendOver(id, match.log(), index); });
+            rlimit old{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+            const rlimit none{0, old.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+            while (store.saving() && !match.isOver()) // until the journal must grow
+                match.playOver(match.rollDie());
+            setrlimit(RLIMIT_FSIZE, &old);
+            QVERIFY(!store.saving());
+            QVERIFY2(store.problem().contains(u"could not save over"_s),
+                     qPrintable(store.problem()));
+        }
+        MatchStore reopened(m_path);
+        QVERIFY(reopened.open());
+        MatchLog log;
+        QCOMPARE(reopened.readLog(id, log), QString());
+        QVERIFY(log.overs() >= 5);
+    }
+};
+
+QTEST_MAIN(tst_Store)
+#include "tst_store.moc"
