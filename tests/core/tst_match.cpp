@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(replayed.clock(), played.clock());
         QCOMPARE(replayed.summary(), played.summary());
         QCOMPARE(replayed.highlights(), played.highlights());
-        QCOMPARE(highlights.count(), played.highlights().count(u"\r\n"_s));
+        QCOMPARE(highlights.count(), 0); // views open on the replayed match
         QCOMPARE(replayed.resultText(), played.resultText());
     }
 

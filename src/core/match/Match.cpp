@@ -10,6 +10,7 @@
 #include "core/match/HighlightsLog.h"
 #include "core/match/ResultText.h"
 
+#include <QSignalBlocker>
 #include <numeric>
 
 Match::Match(QObject *parent) : QObject(parent) {}
@@ -43,6 +44,7 @@ QString Match::replay(const MatchLog &log, RandomSource &random)
     const auto recorded = std::accumulate(log.drawCounts.begin(), log.drawCounts.end(), 0);
     if (log.drawCounts.size() != log.faces.size() || std::size_t(recorded) != log.draws.size())
         return QStringLiteral("the draws recorded do not add up to its overs");
+    const QSignalBlocker quiet(this);
     start(log.setup, random);
     const quint8 *next = log.draws.data();
     for (int over = 0; over < log.overs(); ++over) {
@@ -106,6 +108,7 @@ bool Match::playOver(int face)
         playRuns(runs, random);
     m_log.faces.push_back(quint8(face));
     m_log.drawCounts.push_back(quint8(m_log.draws.size() - firstDraw));
+    emit overLogged(m_log.overs() - 1);
     settle();
     // After runs the facing marker always follows the striker; after an appeal only while the
     // innings goes on.

@@ -28,8 +28,9 @@ public:
     // The one way a match begins: the sides as they stand after the toss, innings 1 in play,
     // the clock at 10:00a, empty cards and an empty log.
     void start(const MatchSetup &setup, RandomSource &random);
-    // Plays the log again from its setup, with the recorded draws. Returns why it could not (and
-    // the match must then not be shown), or an empty text. Draws after it come from `random`.
+    // Plays the log again from its setup, with the recorded draws and without a signal: views
+    // open on the result. Returns why it could not (and the match must then not be shown), or
+    // an empty text. Draws after it come from `random`.
     QString replay(const MatchLog &log, RandomSource &random);
     void setRandomSource(RandomSource &random) { m_random = &random; }
 
@@ -54,6 +55,8 @@ public:
     const MatchLog &log() const { return m_log; }
 
 signals:
+    // Over `index` (from 0) is in the log: a store commits it before any view shows the over.
+    void overLogged(int index);
     // A new innings is set up and its scorecard should come on top.
     void inningsStarted(int number);
     void highlightAdded(const QString &line);

@@ -85,7 +85,10 @@ frmResult *MatchWindows::result()
     if (!isOpen(m_result)) {
         m_result = new frmResult(m_match);
         m_area->addSubWindow(m_result);
-        connect(m_result, &frmResult::okPressed, this, &MatchWindows::close);
+        connect(m_result, &frmResult::okPressed, this, [this] {
+            emit resultAccepted();
+            close();
+        });
     }
     return m_result;
 }

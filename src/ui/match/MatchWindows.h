@@ -49,6 +49,10 @@ public:
     void showResult();
     void writeCaptions();
 
+signals:
+    // Ok on the result window, just before it closes the match windows.
+    void resultAccepted();
+
 private:
     void showInnings(int number);
     void showHighlight(const QString &line);

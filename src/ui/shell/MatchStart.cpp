@@ -3,6 +3,7 @@
 #include "ui/shell/mdiMain.h"
 
 #include "core/match/Match.h"
+#include "core/store/MatchStore.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/shell/frmToss.h"
@@ -19,6 +20,9 @@ void mdiMain::mnu2Human_Click()
     setup.toss = frmToss::showModal(this, m_sides, *m_random);
     setup.sides = m_sides;
     m_match->start(setup, *m_random);
+    m_storedMatch = m_store ? m_store->beginMatch(setup, QStringLiteral("Human v Human")) : 0;
+    if (m_store && !m_store->saving())
+        reportStoreProblem();
     m_windows->open();
 }
 
@@ -33,5 +37,9 @@ bool mdiMain::abandonMatchInProgress()
     if (answer != QMessageBox::Yes)
         return false;
     m_windows->close();
+    // Kept in the store, where the match history can still open it.
+    if (m_store && m_storedMatch)
+        m_store->setStatus(m_storedMatch, MatchStore::Status::Abandoned);
+    m_storedMatch = 0;
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
+#include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
@@ -77,6 +78,8 @@ mdiMain::mdiMain(QWidget *parent)
     m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
     setCentralWidget(m_mdiArea);
     m_windows = new MatchWindows(m_mdiArea, *m_match, this);
+    connect(m_match, &Match::overLogged, this, &mdiMain::saveOver);
+    connect(m_windows, &MatchWindows::resultAccepted, this, &mdiMain::saveResult);
 
     // A new player facing the empty workspace learns where a match starts.
     m_lblHint =
@@ -92,6 +95,8 @@ mdiMain::mdiMain(QWidget *parent)
 
     resize(restoredClientSize() + QSize(0, menuBar()->sizeHint().height()));
 }
+
+mdiMain::~mdiMain() = default;
 
 QSize mdiMain::restoredClientSize() const
 {
@@ -180,6 +185,7 @@ void mdiMain::MDIForm_Load()
 {
     showMaximized();
     frmSplash::showModal(this);
+    openMatchStore();
 }
 
 void mdiMain::setRandomSource(RandomSource *random)

@@ -7,8 +7,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class Match;
+class MatchStore;
 class MatchWindows;
 class QAction;
 class QLabel;
@@ -27,6 +29,7 @@ public:
     static constexpr int RestoredClientHeight = 6000;
 
     explicit mdiMain(QWidget *parent = nullptr);
+    ~mdiMain() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     Match &match() const { return *m_match; }
@@ -34,6 +37,10 @@ public:
     // Where the coin, the die and the appeals draw from; the time-seeded source by default,
     // nullptr restores it.
     void setRandomSource(RandomSource *random);
+    // Where matches are saved: the per-user data folder unless a test says otherwise.
+    void setStorePath(const QString &path) { m_storePath = path; }
+    // Opens the match store and offers to resume the match left in progress.
+    void openMatchStore();
     // Room for the scorecard with the state of play and summary to its right and the
     // highlights below it, title bars and borders of the style included.
     QSize restoredClientSize() const;
@@ -55,6 +62,10 @@ private:
     void createActions();
     void createMenus();
     bool abandonMatchInProgress();
+    void saveOver(int index);
+    void saveResult();
+    void reportStoreProblem();
+    void offerResume();
     void showHintIfEmpty();
 
     QMdiArea *m_mdiArea = nullptr;
@@ -67,6 +78,9 @@ private:
     // The teams the next match starts from: the in-built ones until others are picked, and
     // as the last toss left them.
     std::array<Side, 2> m_sides;
+    QString m_storePath;
+    std::unique_ptr<MatchStore> m_store;
+    qint64 m_storedMatch = 0; // the store's id of the match on screen, 0 when not saved
 
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;
