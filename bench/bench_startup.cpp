@@ -195,6 +195,8 @@ Report run(const QString &program, const QStringList &arguments, const QByteArra
     }
     QTemporaryDir workDir; // "Basic.kdt" would be read and written here
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The match store too: a benchmark never touches the user's.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), workDir.path());
     if (reportPrefix == "first-paint")
         environment.insert(QStringLiteral("STUMPWELL_BENCH_FIRST_PAINT"), QStringLiteral("1"));
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
