@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/common/Fonts.h"
+
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 // The tail of every benchmark's main, once its QApplication exists.
@@ -13,4 +16,14 @@ inline int runBenchmarks(int &argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// The main of a benchmark of windows: offscreen, with the game's fonts.
+inline int runWindowBenchmarks(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    return runBenchmarks(argc, argv);
 }

@@ -4,7 +4,6 @@
 #include "core/common/RandomSource.h"
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
-#include "ui/common/Fonts.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
 
@@ -133,8 +132,5 @@ BENCHMARK(BM_RollThroughWindows)->UseManualTime()->Unit(benchmark::kMicrosecond)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    return runBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv);
 }

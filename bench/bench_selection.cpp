@@ -101,8 +101,5 @@ BENCHMARK(BM_SortedEntries)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return runBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv);
 }

@@ -5,7 +5,6 @@
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
 #include "core/store/MatchStore.h"
-#include "ui/common/Fonts.h"
 #include "ui/match/MatchWindows.h"
 
 #include <QApplication>
@@ -167,8 +166,5 @@ BENCHMARK(StoreSizePerMatch)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    return runBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv);
 }

@@ -136,10 +136,7 @@ void Match::settle()
     }
     // The scorecard just played (the closed one, when an innings ended) shows the minutes of
     // the two at the crease and marks the striker.
-    if (BattingLine *a = played.batsman(m_state.BatsmanA))
-        a->showMinutes();
-    if (BattingLine *b = played.batsman(m_state.BatsmanB))
-        b->showMinutes();
+    showCreaseMinutes(played);
     if (m_state.Striker >= 1 && m_state.Striker <= 11)
         played.markerLine = m_state.Striker - 1;
 }
@@ -152,11 +149,11 @@ void Match::beginInnings()
     emit inningsStarted(number);
 }
 
-void Match::showCreaseMinutes()
+void Match::showCreaseMinutes(InningsModel &scorecard)
 {
-    if (BattingLine *a = card().batsman(m_state.BatsmanA))
+    if (BattingLine *a = scorecard.batsman(m_state.BatsmanA))
         a->showMinutes();
-    if (BattingLine *b = card().batsman(m_state.BatsmanB))
+    if (BattingLine *b = scorecard.batsman(m_state.BatsmanB))
         b->showMinutes();
 }
 
@@ -193,7 +190,7 @@ void Match::playRuns(int runs, RandomSource &random)
         played.batsman(m_state.BatsmanA)->minsTag += 4;
         played.batsman(m_state.BatsmanB)->minsTag += 4;
     }
-    showCreaseMinutes();
+    showCreaseMinutes(card());
 }
 
 void Match::playAppeal(RandomSource &random)
@@ -260,7 +257,7 @@ void Match::appealOut(const QString &name, RandomSource &random)
         in.runs = in.mins = in.balls = 0;
         BattingLine::add(in.balls, 6 - balls);
         in.minsTag += 4 - minutes;
-        showCreaseMinutes();
+        showCreaseMinutes(card());
     }
     m_state.WicketsDown = quint8(wickets + 1);
     played.wicketsShown = wickets + 1;

@@ -75,7 +75,7 @@ private:
     void appealNotOut(const QString &name, RandomSource &random);
     void addRuns(int runs);
     void addHighlight(const QString &line);
-    void showCreaseMinutes();
+    void showCreaseMinutes(InningsModel &scorecard);
 
     MatchState m_state;
     std::array<std::optional<InningsModel>, 5> m_innings;
