@@ -66,7 +66,8 @@ QTemporaryDir &gameDirectory()
 void BM_CountryFillsItsList(benchmark::State &state)
 {
     gameDirectory();
-    frmTeamSelection window;
+    std::array<Side, 2> sides;
+    frmTeamSelection window(sides);
     auto *combo = window.findChild<QComboBox *>(u"cboTeams_0"_s);
     auto *list = window.findChild<QListWidget *>(u"lstPlayers_0"_s);
     combo->setCurrentIndex(combo->findText(u"India"_s));

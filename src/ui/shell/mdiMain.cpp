@@ -16,11 +16,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QIconEngine>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QSvgRenderer>
@@ -46,22 +48,32 @@ QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
     return menu;
 }
 
-// The die and stumps, drawn here at the sizes title bars and task bars ask for: Qt's own SVG
-// icon plugin is a package of its own on some systems and may be missing.
-QIcon gameIcon()
+// The die and stumps, drawn at the size a title bar asks for when it first asks, so start-up
+// draws nothing; Qt's own SVG icon plugin is a package of its own on some systems.
+class GameIconEngine final : public QIconEngine
 {
-    QSvgRenderer drawing(QStringLiteral(":/data/stumpwell.svg"));
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(QStringLiteral(":/data/stumpwell.svg")).render(painter, rect);
     }
-    return icon;
-}
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QString key =
+            QStringLiteral("stumpwell-icon-%1x%2").arg(size.width()).arg(size.height());
+        QPixmap drawn;
+        if (QPixmapCache::find(key, &drawn))
+            return drawn;
+        drawn = QPixmap(size);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        paint(&painter, drawn.rect(), mode, state);
+        painter.end();
+        QPixmapCache::insert(key, drawn);
+        return drawn;
+    }
+    QIconEngine *clone() const override { return new GameIconEngine; }
+};
 
 } // namespace
 
@@ -70,7 +82,7 @@ mdiMain::mdiMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Stumpwell"));
-    QApplication::setWindowIcon(gameIcon());
+    QApplication::setWindowIcon(QIcon(new GameIconEngine));
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
