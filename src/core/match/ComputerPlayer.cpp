@@ -53,6 +53,10 @@ void ComputerPlayer::schedule()
         m_timer.stop();
         return;
     }
+    if (m_interval == Instant) {
+        m_timer.start(InstantBreakMs);
+        return;
+    }
     const qint64 waited = m_sinceOver.isValid() ? m_sinceOver.elapsed() : 0;
     m_timer.start(int(std::max<qint64>(0, m_interval - waited)));
 }

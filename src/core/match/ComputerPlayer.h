@@ -24,6 +24,9 @@ public:
     static constexpr int Instant = 0;
     // At Instant, overs are played in slices this long, so the windows still paint and answer.
     static constexpr int InstantSliceMs = 15;
+    // and between slices it waits this long: a zero timer that always fires can starve the
+    // other timers (a dialog's, the result's Ok).
+    static constexpr int InstantBreakMs = 1;
     // How often a held player looks again whether it may go on.
     static constexpr int HoldPollMs = 50;
 
