@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "RunBenchmarks.h"
+#include "core/match/InBuiltTeams.h"
 #include "core/players/PlayerFile.h"
 #include "core/players/PlayerListEntry.h"
 #include "ui/selection/frmTeamSelection.h"
@@ -66,7 +67,8 @@ QTemporaryDir &gameDirectory()
 void BM_CountryFillsItsList(benchmark::State &state)
 {
     gameDirectory();
-    frmTeamSelection window;
+    std::array<Side, 2> sides = inBuiltSides();
+    frmTeamSelection window(sides);
     auto *combo = window.findChild<QComboBox *>(u"cboTeams_0"_s);
     auto *list = window.findChild<QListWidget *>(u"lstPlayers_0"_s);
     combo->setCurrentIndex(combo->findText(u"India"_s));

@@ -70,6 +70,8 @@ def number(x):
 rows = []
 failed = False
 for path in sorted(pathlib.Path(sys.argv[1]).glob("*.json")):
+    if path.stat().st_size == 0:  # a program whose benchmarks the filter left out
+        continue
     entries = json.loads(path.read_text()).get("benchmarks", [])
     medians = {e["run_name"] for e in entries if e.get("aggregate_name") == "median"}
     for e in entries:
