@@ -131,6 +131,31 @@ private slots:
         QVERIFY(saveMatch(store, match, 3) > 0);
     }
 
+    // A store from before matches against the computer keeps its matches as two people's.
+    void storeWithoutTheUsersSideGainsIt()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+        {
+            MatchStore store(m_path);
+            QVERIFY(store.open());
+            Match match;
+            saveMatch(store, match, 2);
+        }
+        runSql(m_path,
+               {u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
+        MatchStore store(m_path);
+        QVERIFY(store.open());
+        const auto earlier = store.lastInProgress();
+        QVERIFY(earlier.has_value());
+        QCOMPARE(earlier->mode, u"Human v Human"_s);
+        QCOMPARE(earlier->userSide, -1);
+        QVERIFY(store.setStatus(earlier->id, MatchStore::Status::Finished));
+        MatchSetup setup;
+        setup.sides = inBuiltSides();
+        QVERIFY(store.beginMatch(setup, u"Human v CPU"_s, 1) > 0);
+        QCOMPARE(store.lastInProgress()->userSide, 1);
+    }
+
     void unusableFilesAreMovedAsideNeverOverwritten_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
 #include "ui/common/Fonts.h"
 #include "ui/shell/mdiMain.h"
@@ -94,11 +95,18 @@ private slots:
         const quint32 seed = testSeed(20261206u);
         SeededRandom die(seed);
         m_frame->setRandomSource(&die);
+        // The computer's overs fall between actions: each is checked as it is played.
+        const auto checkEachOver = connect(&m_frame->match(), &Match::changed, this, [this] {
+            if (const QString problem = m_invariants->observe();
+                !problem.isEmpty() && m_failure.isEmpty())
+                m_failure = u"after over %1: "_s.arg(m_frame->match().log().overs()) + problem;
+        });
         QEventLoop loop;
         m_random.seed(seed);
         m_loop = &loop;
         QTimer::singleShot(0, this, &tst_Robustness::step);
         loop.exec();
+        disconnect(checkEachOver);
         m_frame->setRandomSource(nullptr);
         QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
         QCOMPARE(m_taken, 20000);
@@ -198,7 +206,10 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return false;
-        if (modal->objectName() == u"frmToss") { // only the coin and a choice end the toss
+        if (modal->objectName() == u"frmSide") { // only a side's button ends the choice
+            QTest::mouseClick(modal->findChild<QWidget *>(u"cmdSide_%1"_s.arg(pick(2))),
+                              Qt::LeftButton);
+        } else if (modal->objectName() == u"frmToss") { // only the coin and a choice end the toss
             for (const char *name : {"cmdHeads", "cmdBat"}) {
                 auto *button = modal->findChild<QWidget *>(QLatin1String(name));
                 if (button->isVisible() && button->isEnabled())

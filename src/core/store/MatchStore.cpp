@@ -31,6 +31,9 @@ const QList<QStringList> &migrations()
                         "DELETE CASCADE, number INTEGER NOT NULL, face INTEGER NOT NULL, draws "
                         "BLOB NOT NULL, PRIMARY KEY (match, number)) WITHOUT ROWID"),
          QStringLiteral("CREATE INDEX matches_by_status ON matches(status, updated)")},
+        // The side the user plays when the computer plays the other; NULL when the user plays
+        // both or neither.
+        {QStringLiteral("ALTER TABLE matches ADD COLUMN user_side INTEGER")},
     };
     return steps;
 }
@@ -239,20 +242,22 @@ bool MatchStore::moveAside(const QString &why)
     return openFile();
 }
 
-qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode)
+qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int userSide)
 {
     if (!saving())
         return 0;
     qint64 id = 0;
     const QString error = [&]() -> QString {
         QSqlQuery query(QSqlDatabase::database(*m_connection));
-        query.prepare(QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
-                                     "team1, team2, setup) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        query.prepare(
+            QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
+                           "team1, team2, setup, user_side) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const QVariant &value :
              {text(mode), text(statusText(Status::InProgress)), QVariant(now), QVariant(now),
               text(setup.sides[0].team.Name.trimmed()), text(setup.sides[1].team.Name.trimmed()),
-              QVariant(encodeSetup(setup))})
+              QVariant(encodeSetup(setup)),
+              userSide == 0 || userSide == 1 ? QVariant(userSide) : QVariant()})
             query.addBindValue(value);
         if (!query.exec())
             return query.lastError().text();
@@ -329,8 +334,9 @@ std::optional<MatchStore::Entry> MatchStore::lastInProgress()
     if (!saving())
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(*m_connection));
-    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result FROM "
-                                 "matches WHERE status = ? ORDER BY updated DESC LIMIT 1"));
+    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result, "
+                                 "user_side FROM matches WHERE status = ? ORDER BY updated DESC "
+                                 "LIMIT 1"));
     query.addBindValue(statusText(Status::InProgress));
     if (!query.exec() || !query.next())
         return std::nullopt;
@@ -340,7 +346,8 @@ std::optional<MatchStore::Entry> MatchStore::lastInProgress()
                  QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
                  query.value(4).toString(),
                  query.value(5).toString(),
-                 query.value(6).toString()};
+                 query.value(6).toString(),
+                 query.value(7).isNull() ? -1 : query.value(7).toInt()};
 }
 
 QString MatchStore::readLog(qint64 id, MatchLog &log)

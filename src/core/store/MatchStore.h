@@ -34,6 +34,7 @@ public:
         QString team1;
         QString team2;
         QString result;
+        int userSide = -1; // index in the setup's sides; -1 unless one person plays the computer
     };
 
     // `path` is the store file; nothing is touched until open().
@@ -53,8 +54,9 @@ public:
     const QString &problem() const { return m_problem; }
     const QString &notice() const { return m_notice; }
 
-    // A new match in progress, from its setup; its id, or 0 when it could not be saved.
-    qint64 beginMatch(const MatchSetup &setup, const QString &mode);
+    // A new match in progress, from its setup, with who plays it (see modeText()) and the side
+    // the user plays against the computer (-1 for none); its id, or 0 when it could not be saved.
+    qint64 beginMatch(const MatchSetup &setup, const QString &mode, int userSide = -1);
     // Commits over `index` (0-based) of the log.
     bool appendOver(qint64 id, const MatchLog &log, int index);
     bool setStatus(qint64 id, Status status, const QString &result = {});

@@ -47,6 +47,7 @@ frmInnings1 *MatchWindows::innings(int number)
     if (!isOpen(slot)) {
         m_inProgress = true;
         slot = new frmInnings1(m_match, number);
+        slot->setComputerBats(m_computerSides[std::size_t(number % 2 == 1 ? 0 : 1)]);
         m_area->addSubWindow(slot);
         connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
     }
@@ -91,6 +92,16 @@ frmResult *MatchWindows::result()
         });
     }
     return m_result;
+}
+
+void MatchWindows::setComputerSides(std::array<bool, 2> sides)
+{
+    m_computerSides = sides;
+    for (int number = 1; number <= 4; ++number) {
+        if (isInningsOpen(number))
+            m_innings[std::size_t(number)]->setComputerBats(
+                sides[std::size_t(number % 2 == 1 ? 0 : 1)]);
+    }
 }
 
 bool MatchWindows::isInningsOpen(int number) const

@@ -37,6 +37,8 @@ public:
     bool isSummaryOpen() const;
     bool isHighlightsOpen() const;
     bool isResultOpen() const;
+    // Which sides the computer bats for ([0] bats first): their scorecards take no input.
+    void setComputerSides(std::array<bool, 2> sides);
     // True from match start until the result window's Ok closes the match windows.
     bool inProgress() const { return m_inProgress; }
 
@@ -64,5 +66,6 @@ private:
     QPointer<frmMatchSummary> m_summary;
     QPointer<frmHighlights> m_highlights;
     QPointer<frmResult> m_result;
+    std::array<bool, 2> m_computerSides{};
     bool m_inProgress = false;
 };

@@ -148,10 +148,17 @@ void frmInnings1::writeCaptions()
     const int markerTop = m_lines[std::size_t(model.markerLine)].name->y() + twips(markerBelowName);
     if (m_facing->y() != markerTop)
         m_facing->move(m_facing->x(), markerTop);
-    if (m_roll->isEnabled() != model.rollEnabled) {
-        m_roll->setEnabled(model.rollEnabled);
-        m_box->setEnabled(model.rollEnabled);
+    const bool enabled = model.rollEnabled && !m_computerBats;
+    if (m_roll->isEnabled() != enabled) {
+        m_roll->setEnabled(enabled);
+        m_box->setEnabled(enabled);
     }
+}
+
+void frmInnings1::setComputerBats(bool computer)
+{
+    m_computerBats = computer;
+    writeCaptions();
 }
 
 void frmInnings1::clearRoll()

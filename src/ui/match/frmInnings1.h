@@ -24,6 +24,8 @@ public:
     int innings() const { return m_innings; }
     // Rewrites every caption and colour from the figures.
     void writeCaptions();
+    // The computer bats here: the box and ROLL are its, not the user's.
+    void setComputerBats(bool computer);
     // Empties the box; when it held text, the change handler runs again at once.
     void clearRoll();
 
@@ -58,4 +60,5 @@ private:
     QPushButton *m_roll = nullptr;
     QLineEdit *m_box = nullptr;
     FilledEllipse *m_facing = nullptr;
+    bool m_computerBats = false;
 };

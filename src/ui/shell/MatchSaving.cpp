@@ -100,7 +100,9 @@ void mdiMain::offerResume()
     m_match->replay(log, *m_random);
     m_sides = log.setup.sides;
     m_storedMatch = entry->id;
-    m_windows->open();
+    // The computer waits for Pause: the user first sees where the match stands.
+    const MatchMode mode = modeFromText(entry->mode);
+    beginPlay(mode, entry->userSide, mode != MatchMode::HumanVHuman);
     if (!m_match->isOver()) {
         frmInnings1 *playing = m_windows->innings(m_match->currentInnings());
         playing->findChild<QLineEdit *>(QStringLiteral("txtRoll"))->setFocus();

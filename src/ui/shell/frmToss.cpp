@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/frmToss.h"
 
+#include "core/common/RandomSource.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -23,9 +25,10 @@ QLabel *makeTossLabel(QWidget *parent, const QString &name, int top)
 
 } // namespace
 
-frmToss::frmToss(std::array<Side, 2> &sides, RandomSource &random, QWidget *parent)
+frmToss::frmToss(std::array<Side, 2> &sides, RandomSource &random, std::array<bool, 2> computer,
+                 QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_sides(sides),
-      m_random(random)
+      m_random(random), m_computer(computer)
 {
     setObjectName(QStringLiteral("frmToss"));
     setWindowTitle(QStringLiteral("frmToss"));
@@ -45,6 +48,11 @@ frmToss::frmToss(std::array<Side, 2> &sides, RandomSource &random, QWidget *pare
         makeButton(this, QStringLiteral("cmdBowl"), QStringLiteral("B&owl"), 2880, 2400, 855, 375);
     m_cmdBat->hide();
     m_cmdBowl->hide();
+    // In the room under Bat and Bowl: what the computer did, for the user to follow.
+    m_lblcpu = makeLabel(this, QStringLiteral("lblcpu"), QString(), 120, 2835, 4455, 300);
+    setForeColour(m_lblcpu, QColor(0, 0, 192));
+    m_lblcpu->setFont(sansSerifFont(8.25));
+    m_lblcpu->hide();
     setTabOrder(m_cmdHeads, m_cmdTails);
     setTabOrder(m_cmdTails, m_cmdBat);
     setTabOrder(m_cmdBat, m_cmdBowl);
@@ -55,9 +63,10 @@ frmToss::frmToss(std::array<Side, 2> &sides, RandomSource &random, QWidget *pare
     connect(m_cmdBowl, &QPushButton::clicked, this, &frmToss::cmdBowl_Click);
 }
 
-TossRecord frmToss::showModal(QWidget *parent, std::array<Side, 2> &sides, RandomSource &random)
+TossRecord frmToss::showModal(QWidget *parent, std::array<Side, 2> &sides, RandomSource &random,
+                              std::array<bool, 2> computer)
 {
-    frmToss window(sides, random, parent);
+    frmToss window(sides, random, computer, parent);
     window.Form_Load();
     window.exec();
     return window.m_toss;
@@ -67,6 +76,20 @@ void frmToss::Form_Load()
 {
     m_lbltoss->setText(TossRules::tossText(m_sides));
     m_cmdHeads->setFocus();
+    if (!m_computer[1])
+        return;
+    m_random.reseed();
+    const bool heads = m_random.draw(2) == TossRules::Heads;
+    (heads ? m_cmdHeads : m_cmdTails)->setDown(true);
+    tellComputerMove(m_sides[1].team.Name.trimmed() +
+                     (heads ? QStringLiteral(" calls heads.") : QStringLiteral(" calls tails.")));
+    call(heads ? TossRules::Call::Heads : TossRules::Call::Tails);
+}
+
+void frmToss::tellComputerMove(const QString &move)
+{
+    m_lblcpu->setText(m_lblcpu->text().isEmpty() ? move : m_lblcpu->text() + u' ' + move);
+    m_lblcpu->show();
 }
 
 void frmToss::cmdHeads_Click()
@@ -95,6 +118,15 @@ void frmToss::call(TossRules::Call call)
     m_cmdTails->setEnabled(false);
     m_cmdBat->setFocus();
     ShowTossResult();
+    const std::size_t winner = m_CallerWon ? 1 : 0;
+    if (!m_computer[winner])
+        return;
+    // The computer always bats; the user sees its choice before the window goes.
+    m_cmdBat->setDown(true);
+    m_cmdBat->setEnabled(false);
+    m_cmdBowl->setEnabled(false);
+    tellComputerMove(m_sides[winner].team.Name.trimmed() + QStringLiteral(" chooses to bat."));
+    QTimer::singleShot(ComputerChoiceMs, this, [this] { choose(TossRules::Choice::Bat); });
 }
 
 void frmToss::ShowTossResult()

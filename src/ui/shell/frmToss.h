@@ -11,16 +11,23 @@ class QLabel;
 class QPushButton;
 
 // The toss before every match. It can only be left through Bat or Bowl: the match start needs
-// a decided toss, so there is no close button and Esc does nothing.
+// a decided toss, so there is no close button and Esc does nothing. A side the computer plays
+// calls by a draw as the window opens, and when it wins it bats, shown for a moment first.
 class frmToss : public QDialog
 {
     Q_OBJECT
 public:
-    // The first side tosses, the second calls; the coin comes from `random`.
-    frmToss(std::array<Side, 2> &sides, RandomSource &random, QWidget *parent = nullptr);
+    // How long the computer's choice stays on screen before the window closes.
+    static constexpr int ComputerChoiceMs = 1000;
+
+    // The first side tosses, the second calls; the coin comes from `random`. `computer` says
+    // which of the two sides the computer plays.
+    frmToss(std::array<Side, 2> &sides, RandomSource &random, std::array<bool, 2> computer = {},
+            QWidget *parent = nullptr);
     // Creates, loads and shows the window modally; returns the toss once Bat or Bowl has put
     // the side batting first at the front of sides.
-    static TossRecord showModal(QWidget *parent, std::array<Side, 2> &sides, RandomSource &random);
+    static TossRecord showModal(QWidget *parent, std::array<Side, 2> &sides, RandomSource &random,
+                                std::array<bool, 2> computer = {});
 
     void Form_Load();
 
@@ -35,6 +42,7 @@ private:
     void call(TossRules::Call call);
     void ShowTossResult();
     void choose(TossRules::Choice choice);
+    void tellComputerMove(const QString &move);
 
     QLabel *m_lbltoss = nullptr;
     QPushButton *m_cmdHeads = nullptr;
@@ -42,9 +50,11 @@ private:
     QLabel *m_lblresult = nullptr;
     QPushButton *m_cmdBat = nullptr;
     QPushButton *m_cmdBowl = nullptr;
+    QLabel *m_lblcpu = nullptr;
 
     std::array<Side, 2> &m_sides;
     RandomSource &m_random;
+    std::array<bool, 2> m_computer;
     TossRecord m_toss;
     quint8 m_CoinResult = 0;
     bool m_CallerWon = false;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/mdiMain.h"
 
+#include "core/match/ComputerPlayer.h"
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
 #include "core/store/MatchStore.h"
@@ -14,6 +15,7 @@
 #include "ui/shell/frmSplash.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QIconEngine>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QSvgRenderer>
@@ -46,6 +49,28 @@ QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     return menu;
+}
+
+struct Speed
+{
+    const char16_t *name;
+    const char16_t *caption;
+    int interval;
+};
+
+constexpr Speed speeds[] = {
+    {u"Slow", u"&Slow", ComputerPlayer::Slow},
+    {u"Normal", u"&Normal", ComputerPlayer::Normal},
+    {u"Fast", u"&Fast", ComputerPlayer::Fast},
+    {u"Instant", u"&Instant", ComputerPlayer::Instant},
+};
+
+// The player's choices kept between runs, under the game's own name whatever the program is
+// called (XDG_CONFIG_HOME moves them, as tests do).
+std::unique_ptr<QSettings> gameSettings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Stumpwell"), QStringLiteral("Stumpwell"));
 }
 
 // The die and stumps, drawn at the size a title bar asks for when it first asks, so start-up
@@ -90,6 +115,9 @@ mdiMain::mdiMain(QWidget *parent)
     m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
     setCentralWidget(m_mdiArea);
     m_windows = new MatchWindows(m_mdiArea, *m_match, this);
+    m_computer = new ComputerPlayer(*m_match, this);
+    // A dialog in front of the match (chart, database, About, a question) holds play while open.
+    m_computer->setHold([] { return QApplication::activeModalWidget() != nullptr; });
     connect(m_match, &Match::overLogged, this, &mdiMain::saveOver);
     connect(m_windows, &MatchWindows::resultAccepted, this, &mdiMain::saveResult);
 
@@ -139,11 +167,32 @@ void mdiMain::createActions()
                              QKeySequence(Qt::CTRL | Qt::Key_F1));
     connect(m_mnu2Human, &QAction::triggered, this, &mdiMain::mnu2Human_Click);
 
-    // Shown and enabled, but the game has no computer player yet.
     m_mnu1Human = makeAction(this, QStringLiteral("mnu1Human"), QStringLiteral("H&uman v CPU"),
                              QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(m_mnu1Human, &QAction::triggered, this, &mdiMain::mnu1Human_Click);
     m_mnuHuman0 = makeAction(this, QStringLiteral("mnuHuman0"), QStringLiteral("&CPU v CPU"),
                              QKeySequence(Qt::CTRL | Qt::Key_F3));
+    connect(m_mnuHuman0, &QAction::triggered, this, &mdiMain::mnuHuman0_Click);
+
+    m_speeds = new QActionGroup(this);
+    const QString stored = gameSettings()->value(QStringLiteral("speed")).toString();
+    for (const Speed &speed : speeds) {
+        const QString name = QString::fromUtf16(speed.name);
+        QAction *action =
+            makeAction(this, QStringLiteral("mnuSpeed") + name, QString::fromUtf16(speed.caption));
+        action->setCheckable(true);
+        action->setData(speed.interval);
+        action->setChecked(name == stored || (speed.interval == ComputerPlayer::Normal &&
+                                              !m_speeds->checkedAction()));
+        m_speeds->addAction(action);
+    }
+    m_computer->setInterval(m_speeds->checkedAction()->data().toInt());
+    connect(m_speeds, &QActionGroup::triggered, this, &mdiMain::chooseSpeed);
+
+    m_mnuPause = makeAction(this, QStringLiteral("mnuPause"), QStringLiteral("&Pause"),
+                            QKeySequence(Qt::CTRL | Qt::Key_Space));
+    m_mnuPause->setCheckable(true);
+    connect(m_mnuPause, &QAction::toggled, m_computer, &ComputerPlayer::setPaused);
 
     m_mnuFOWChart = makeAction(this, QStringLiteral("mnuFOWChart"), QStringLiteral("&FOW Chart"));
     connect(m_mnuFOWChart, &QAction::triggered, this, &mdiMain::mnuFOWChart_Click);
@@ -175,6 +224,10 @@ void mdiMain::createMenus()
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
+    QMenu *mnuSpeed = makeMenu(mnuGame, QStringLiteral("mnuSpeed"), QStringLiteral("&Speed"));
+    mnuSpeed->addActions(m_speeds->actions());
+    mnuGame->addMenu(mnuSpeed);
+    mnuGame->addAction(m_mnuPause);
     mnuGame->addSeparator();
     mnuGame->addAction(m_mnuExit);
     menuBar()->addMenu(mnuGame);
@@ -204,6 +257,13 @@ void mdiMain::setRandomSource(RandomSource *random)
 {
     m_random = random ? random : &m_timeSeeded;
     m_match->setRandomSource(*m_random);
+}
+
+void mdiMain::chooseSpeed(QAction *speed)
+{
+    m_computer->setInterval(speed->data().toInt());
+    gameSettings()->setValue(QStringLiteral("speed"),
+                             speed->objectName().mid(QStringLiteral("mnuSpeed").size()));
 }
 
 void mdiMain::mnuAbout_Click()

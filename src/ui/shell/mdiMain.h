@@ -4,15 +4,18 @@
 
 #include "core/common/RandomSource.h"
 #include "core/match/MatchLog.h"
+#include "core/match/MatchMode.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
 
+class ComputerPlayer;
 class Match;
 class MatchStore;
 class MatchWindows;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -34,6 +37,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     Match &match() const { return *m_match; }
     MatchWindows &matchWindows() const { return *m_windows; }
+    ComputerPlayer &computerPlayer() const { return *m_computer; }
     // Where the coin, the die and the appeals draw from; the time-seeded source by default,
     // nullptr restores it.
     void setRandomSource(RandomSource *random);
@@ -50,6 +54,8 @@ public:
 
 public slots:
     void mnu2Human_Click();
+    void mnu1Human_Click();
+    void mnuHuman0_Click();
     void mnuAbout_Click();
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
@@ -61,6 +67,10 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void startMatch(MatchMode mode);
+    // Who bats for which side from now on; a computer side waits for Pause when `paused`.
+    void beginPlay(MatchMode mode, int userSide, bool paused);
+    void chooseSpeed(QAction *speed);
     bool abandonMatchInProgress();
     void saveOver(int index);
     void saveResult();
@@ -73,6 +83,7 @@ private:
     QPointer<frmHowToPlay> m_howToPlay;
     Match *m_match = nullptr;
     MatchWindows *m_windows = nullptr;
+    ComputerPlayer *m_computer = nullptr;
     TimeSeededRandom m_timeSeeded;
     RandomSource *m_random = &m_timeSeeded;
     // The teams the next match starts from: the in-built ones until others are picked, and
@@ -85,6 +96,8 @@ private:
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;
     QAction *m_mnuHuman0 = nullptr;
+    QActionGroup *m_speeds = nullptr;
+    QAction *m_mnuPause = nullptr;
     QAction *m_mnuFOWChart = nullptr;
     QAction *m_mnuPlayers = nullptr;
     QAction *m_mnuAbout = nullptr;

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <array>
+
+// Who plays a match: two people, a person against the computer, or the computer both sides.
+enum class MatchMode
+{
+    HumanVHuman,
+    HumanVCpu,
+    CpuVCpu
+};
+
+// As the menu names it and the match store keeps it: "Human v CPU".
+QString modeText(MatchMode mode);
+// A text the store does not know reads as two people: nothing then plays by itself.
+MatchMode modeFromText(const QString &text);
+
+// Which of the two sides the computer bats for (index as in MatchSetup::sides, the first
+// batting first); `userSide` counts only in Human v CPU.
+std::array<bool, 2> computerSides(MatchMode mode, int userSide);
