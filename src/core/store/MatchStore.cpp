@@ -31,9 +31,26 @@ const QList<QStringList> &migrations()
                         "DELETE CASCADE, number INTEGER NOT NULL, face INTEGER NOT NULL, draws "
                         "BLOB NOT NULL, PRIMARY KEY (match, number)) WITHOUT ROWID"),
          QStringLiteral("CREATE INDEX matches_by_status ON matches(status, updated)")},
+        // Rows derived from the logs: the names the history filter searches (NULL until
+        // derived) and the batting of file players in finished matches.
+        {QStringLiteral("ALTER TABLE matches ADD COLUMN players TEXT"),
+         QStringLiteral("CREATE INDEX matches_by_started ON matches(started)"),
+         QStringLiteral("CREATE TABLE appearances (player INTEGER NOT NULL, match INTEGER NOT "
+                        "NULL REFERENCES matches(id) ON DELETE CASCADE, name TEXT NOT NULL, "
+                        "team TEXT NOT NULL, PRIMARY KEY (player, match)) WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX appearances_by_match ON appearances(match)"),
+         QStringLiteral("CREATE TABLE batting (match INTEGER NOT NULL REFERENCES matches(id) ON "
+                        "DELETE CASCADE, innings INTEGER NOT NULL, position INTEGER NOT NULL, "
+                        "player INTEGER NOT NULL, runs INTEGER NOT NULL, balls INTEGER NOT NULL, "
+                        "dismissal INTEGER NOT NULL, PRIMARY KEY (match, innings, position)) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX batting_by_player ON batting(player, runs, balls, "
+                        "dismissal)")},
     };
     return steps;
 }
+
+} // namespace
 
 QString statusText(MatchStore::Status status)
 {
@@ -59,6 +76,8 @@ MatchStore::Status statusOf(const QString &text)
     }
     return MatchStore::Status::InProgress;
 }
+
+namespace {
 
 // SQLite reads a file cut short as if the pages were merely unused, so check the size its
 // header records. A journal left by a killed program may hold pages beyond it: no check then.
@@ -152,6 +171,8 @@ bool MatchStore::openFile()
     QString error;
     switch (inspect(error)) {
     case Verdict::Ready:
+        if (m_rebuildDue)
+            return rebuildDerived() >= 0;
         return true;
     case Verdict::Damaged:
         return moveAside(QStringLiteral("is damaged"));
@@ -218,6 +239,12 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
     }
     if (!query.exec(QStringLiteral("SELECT count(*) FROM matches")) || !query.next())
         return Verdict::Damaged;
+    // Matches saved before the derived rows existed get them now, once.
+    if (query.exec(QStringLiteral("SELECT 1 FROM matches WHERE players IS NULL LIMIT 1")) &&
+        query.next()) {
+        query.finish();
+        m_rebuildDue = true;
+    }
     return Verdict::Ready;
 }
 
@@ -247,12 +274,13 @@ qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode)
     const QString error = [&]() -> QString {
         QSqlQuery query(QSqlDatabase::database(*m_connection));
         query.prepare(QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
-                                     "team1, team2, setup) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                     "team1, team2, setup, players) VALUES (?, ?, ?, ?, ?, ?, "
+                                     "?, ?)"));
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const QVariant &value :
              {text(mode), text(statusText(Status::InProgress)), QVariant(now), QVariant(now),
               text(setup.sides[0].team.Name.trimmed()), text(setup.sides[1].team.Name.trimmed()),
-              QVariant(encodeSetup(setup))})
+              QVariant(encodeSetup(setup)), text(playerNames(setup))})
             query.addBindValue(value);
         if (!query.exec())
             return query.lastError().text();
@@ -340,7 +368,8 @@ std::optional<MatchStore::Entry> MatchStore::lastInProgress()
                  QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
                  query.value(4).toString(),
                  query.value(5).toString(),
-                 query.value(6).toString()};
+                 query.value(6).toString(),
+                 {}};
 }
 
 QString MatchStore::readLog(qint64 id, MatchLog &log)
