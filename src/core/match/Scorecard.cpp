@@ -145,8 +145,8 @@ QString scorecardHtml(const Match &match, const QString &state)
     };
     html += summaryRow(summary.team1, summary.innings[1], summary.innings[3], summary.total1);
     html += summaryRow(summary.team2, summary.innings[2], summary.innings[4], summary.total2);
-    html += u"</table>\n<h2>Result</h2>\n<p>"_s + esc(resultOrState(match, state)) +
-            u"</p>\n<h2>Highlights</h2>\n<p>"_s;
+    html += u"</table>\n<h2>Result</h2>\n<p style=\"white-space:pre-wrap\">"_s +
+            esc(resultOrState(match, state)) + u"</p>\n<h2>Highlights</h2>\n<p>"_s;
     QStringList lines;
     for (const QString &line : highlightLines(match))
         lines << esc(line);
