@@ -97,6 +97,46 @@ bool MatchStore::finishMatch(qint64 id, const Match &match)
     return fail(u"The match store %1 could not save the match's end: %2."_s.arg(m_path, why));
 }
 
+qint64 MatchStore::saveWholeMatch(const Match &match, const QString &mode)
+{
+    if (!saving())
+        return 0;
+    const MatchLog &log = match.log();
+    QSqlDatabase db = QSqlDatabase::database(*m_connection);
+    db.transaction();
+    QSqlQuery query(db);
+    query.prepare(u"INSERT INTO matches (mode, status, started, updated, team1, team2, setup, "
+                  "result) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_s);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (const QVariant &value :
+         {QVariant(mode), QVariant(statusText(Status::Finished)), QVariant(now), QVariant(now),
+          QVariant(log.setup.sides[0].team.Name.trimmed()),
+          QVariant(log.setup.sides[1].team.Name.trimmed()), QVariant(encodeSetup(log.setup)),
+          QVariant(match.resultText())})
+        query.addBindValue(value);
+    bool done = query.exec();
+    const qint64 id = query.lastInsertId().toLongLong();
+    query.prepare(u"INSERT INTO overs (match, number, face, draws) VALUES (?, ?, ?, ?)"_s);
+    std::size_t first = 0;
+    for (int over = 0; done && over < log.overs(); ++over) {
+        const std::size_t count = log.drawCounts[std::size_t(over)];
+        QByteArray draws("");
+        draws.append(reinterpret_cast<const char *>(log.draws.data() + first), qsizetype(count));
+        first += count;
+        query.addBindValue(id);
+        query.addBindValue(over);
+        query.addBindValue(int(log.faces[std::size_t(over)]));
+        query.addBindValue(draws);
+        done = query.exec();
+    }
+    if (done && writeDerived(id, log.setup, &match) && db.commit())
+        return id;
+    const QString why = (query.lastError().isValid() ? query.lastError() : db.lastError()).text();
+    db.rollback();
+    fail(u"The match store %1 could not save the match: %2."_s.arg(m_path, why));
+    return 0;
+}
+
 QList<MatchStore::Entry> MatchStore::history()
 {
     QList<Entry> entries;

@@ -72,6 +72,9 @@ public:
     // Ends the match as finished with its result and, when its teams came from the player
     // file, records the batting its statistics are added up from.
     bool finishMatch(qint64 id, const Match &match);
+    // A match played to its end without a screen, saved whole in one transaction, as the game
+    // saves it over by over; its id, or 0.
+    qint64 saveWholeMatch(const Match &match, const QString &mode);
     // Every match, newest first, without its log.
     QList<Entry> history();
     // Removes the match, its overs and every row derived from it.

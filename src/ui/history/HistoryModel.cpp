@@ -78,6 +78,30 @@ void HistoryFilter::setText(const QString &text)
     invalidateFilter();
 }
 
+bool HistoryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const auto *model = static_cast<const HistoryModel *>(sourceModel());
+    const MatchStore::Entry &a = model->entry(left.row());
+    const MatchStore::Entry &b = model->entry(right.row());
+    const auto byText = [](const QString &x, const QString &y) {
+        return x.compare(y, Qt::CaseInsensitive) < 0;
+    };
+    switch (left.column()) {
+    case Started:
+        return a.started < b.started;
+    case Team1:
+        return byText(a.team1, b.team1);
+    case Team2:
+        return byText(a.team2, b.team2);
+    case Mode:
+        return byText(a.mode, b.mode);
+    case Status:
+        return byText(statusText(a.status), statusText(b.status));
+    default:
+        return byText(a.result, b.result);
+    }
+}
+
 bool HistoryFilter::filterAcceptsRow(int row, const QModelIndex &) const
 {
     if (m_text.isEmpty())
