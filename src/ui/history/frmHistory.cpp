@@ -53,8 +53,11 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     // Fixed sizes: measuring ten thousand rows would make the window slow to open.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    for (int column : {0, 1, 2})
+    m_table->setWordWrap(false);
+    m_table->setColumnWidth(0, twips(2400));
+    for (int column : {1, 2, 3})
         m_table->setColumnWidth(column, twips(1800));
+    m_table->setColumnWidth(4, twips(1200));
 
     auto *buttons = new QHBoxLayout;
     const auto addButton = [&](const QString &name, const QString &caption) {

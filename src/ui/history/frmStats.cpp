@@ -110,8 +110,9 @@ frmStats::frmStats(MatchStore &store, QWidget *parent) : QDialog(parent), m_line
     table->sortByColumn(5, Qt::DescendingOrder);
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->setColumnWidth(0, twips(2400));
-    table->setColumnWidth(1, twips(1800));
+    table->setWordWrap(false);
+    // One line per file player: a few hundred rows measure quickly.
+    table->resizeColumnsToContents();
 
     auto *cmdCsv = new QPushButton(u"Export &CSV\u2026"_s, this);
     cmdCsv->setObjectName(u"cmdCsv"_s);
