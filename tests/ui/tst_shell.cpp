@@ -81,9 +81,12 @@ private slots:
                  "CPU|Ctrl+F3, mnuGame|mnuSpeed|&Speed|, mnuSpeed|mnuSpeedSlow|&Slow|, "
                  "mnuSpeed|mnuSpeedNormal|&Normal|, mnuSpeed|mnuSpeedFast|&Fast|, "
                  "mnuSpeed|mnuSpeedInstant|&Instant|, mnuGame|mnuPause|&Pause|Ctrl+Space, "
-                 "mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, |mnuCharts|&Charts|, "
-                 "mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, mnuData|mnuPlayers|&Players "
-                 "Database|Ctrl+P, |mnuHelp|&Help|, mnuHelp|mnuHowToPlay|&How to Play|F1, "
+                 "mnuGame|||, mnuGame|mnuExport|&Export Scorecard\u2026|, "
+                 "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
+                 "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
+                 "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuHistory|Match "
+                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuHelp|&Help|, "
+                 "mnuHelp|mnuHowToPlay|&How to Play|F1, "
                  "mnuHelp|mnuAbout|&About|Shift+F1"_s);
         // About opens and closes any number of times.
         EndProgramObserver endings;

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 // Renders the README's screenshots from the real program: a match in progress, the team
-// selection and the partnership chart. Run it under Xvfb through scripts/screenshots.sh.
+// selection, the partnership chart, the match history and the player statistics. Run it under Xvfb
+// through scripts/screenshots.sh.
+#include "core/common/RandomSource.h"
 #include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
+#include "core/store/MatchStore.h"
 #include "ui/common/Fonts.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
@@ -92,6 +95,36 @@ void pickEleven(QWidget *selection, int tab, const QString &country)
     }
 }
 
+// A few finished matches between the file's two sides, for the history and the statistics.
+void writeHistory(const QString &storePath)
+{
+    MatchStore store(storePath);
+    store.open();
+    const PlayerFile file;
+    TimeSeededRandom random;
+    const QStringList countries{QStringLiteral("Australia"), QStringLiteral("England")};
+    for (int played = 0; played < 6; ++played) {
+        MatchSetup setup;
+        setup.source = TeamSource::PlayerFile;
+        for (std::size_t side = 0; side < 2; ++side) {
+            const int batsFirst = (int(side) + played) % 2;
+            setup.sides[side].team.Name = countries[batsFirst];
+            for (std::size_t n = 1; n <= 11; ++n) {
+                const int number = batsFirst * 14 + int(n) + 1;
+                const PlayerRecord player = file.ReadRecord(number).value;
+                setup.sides[side].team.Players[n] = player.PlayerName.trimmed();
+                setup.sides[side].team.BatAverage[n] = player.BattingAverage;
+                setup.sides[side].origins[n] = {number, player.PlayerName.trimmed()};
+            }
+        }
+        Match match;
+        match.start(setup, random);
+        while (!match.isOver())
+            match.playOver(match.rollDie());
+        store.saveWholeMatch(match, QStringLiteral("Human v Human"));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,7 +139,10 @@ int main(int argc, char *argv[])
     QDir::setCurrent(workDir.path());
     writePlayers();
 
+    writeHistory(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
     mdiMain frame;
+    // Never the user's own matches.
+    frame.setStorePath(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
     frame.MDIForm_Load();
 
     whenModal(QStringLiteral("frmTeamMode"), [](QWidget *mode) {
@@ -139,5 +175,16 @@ int main(int argc, char *argv[])
         chart->close();
     });
     child<QAction>(&frame, QStringLiteral("mnuFOWChart"))->trigger();
+
+    whenModal(QStringLiteral("frmHistory"), [](QWidget *history) {
+        save(history, "history.png");
+        history->close();
+    });
+    child<QAction>(&frame, QStringLiteral("mnuHistory"))->trigger();
+    whenModal(QStringLiteral("frmStats"), [](QWidget *stats) {
+        save(stats, "statistics.png");
+        stats->close();
+    });
+    child<QAction>(&frame, QStringLiteral("mnuStats"))->trigger();
     return 0;
 }

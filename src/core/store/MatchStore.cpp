@@ -34,9 +34,26 @@ const QList<QStringList> &migrations()
         // The side the user plays when the computer plays the other; NULL when the user plays
         // both or neither.
         {QStringLiteral("ALTER TABLE matches ADD COLUMN user_side INTEGER")},
+        // Rows derived from the logs: the names the history filter searches (NULL until
+        // derived) and the batting of file players in finished matches.
+        {QStringLiteral("ALTER TABLE matches ADD COLUMN players TEXT"),
+         QStringLiteral("CREATE INDEX matches_by_started ON matches(started)"),
+         QStringLiteral("CREATE TABLE appearances (player INTEGER NOT NULL, match INTEGER NOT "
+                        "NULL REFERENCES matches(id) ON DELETE CASCADE, name TEXT NOT NULL, "
+                        "team TEXT NOT NULL, PRIMARY KEY (player, match)) WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX appearances_by_match ON appearances(match)"),
+         QStringLiteral("CREATE TABLE batting (match INTEGER NOT NULL REFERENCES matches(id) ON "
+                        "DELETE CASCADE, innings INTEGER NOT NULL, position INTEGER NOT NULL, "
+                        "player INTEGER NOT NULL, runs INTEGER NOT NULL, balls INTEGER NOT NULL, "
+                        "dismissal INTEGER NOT NULL, PRIMARY KEY (match, innings, position)) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX batting_by_player ON batting(player, runs, balls, "
+                        "dismissal)")},
     };
     return steps;
 }
+
+} // namespace
 
 QString statusText(MatchStore::Status status)
 {
@@ -62,6 +79,8 @@ MatchStore::Status statusOf(const QString &text)
     }
     return MatchStore::Status::InProgress;
 }
+
+namespace {
 
 // SQLite reads a file cut short as if the pages were merely unused, so check the size its
 // header records. A journal left by a killed program may hold pages beyond it: no check then.
@@ -155,6 +174,8 @@ bool MatchStore::openFile()
     QString error;
     switch (inspect(error)) {
     case Verdict::Ready:
+        if (m_rebuildDue)
+            return rebuildDerived() >= 0;
         return true;
     case Verdict::Damaged:
         return moveAside(QStringLiteral("is damaged"));
@@ -221,6 +242,12 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
     }
     if (!query.exec(QStringLiteral("SELECT count(*) FROM matches")) || !query.next())
         return Verdict::Damaged;
+    // Matches saved before the derived rows existed get them now, once.
+    if (query.exec(QStringLiteral("SELECT 1 FROM matches WHERE players IS NULL LIMIT 1")) &&
+        query.next()) {
+        query.finish();
+        m_rebuildDue = true;
+    }
     return Verdict::Ready;
 }
 
@@ -249,15 +276,16 @@ qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int 
     qint64 id = 0;
     const QString error = [&]() -> QString {
         QSqlQuery query(QSqlDatabase::database(*m_connection));
-        query.prepare(
-            QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
-                           "team1, team2, setup, user_side) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO matches (mode, status, started, updated, "
+                                     "team1, team2, setup, user_side, players) VALUES (?, ?, ?, "
+                                     "?, ?, ?, ?, ?, ?)"));
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const QVariant &value :
              {text(mode), text(statusText(Status::InProgress)), QVariant(now), QVariant(now),
               text(setup.sides[0].team.Name.trimmed()), text(setup.sides[1].team.Name.trimmed()),
               QVariant(encodeSetup(setup)),
-              userSide == 0 || userSide == 1 ? QVariant(userSide) : QVariant()})
+              userSide == 0 || userSide == 1 ? QVariant(userSide) : QVariant(),
+              text(playerNames(setup))})
             query.addBindValue(value);
         if (!query.exec())
             return query.lastError().text();
@@ -334,10 +362,22 @@ std::optional<MatchStore::Entry> MatchStore::lastInProgress()
     if (!saving())
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(*m_connection));
-    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result, "
-                                 "user_side FROM matches WHERE status = ? ORDER BY updated DESC "
+    query.prepare(QStringLiteral("SELECT id FROM matches WHERE status = ? ORDER BY updated DESC "
                                  "LIMIT 1"));
     query.addBindValue(statusText(Status::InProgress));
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return entry(query.value(0).toLongLong());
+}
+
+std::optional<MatchStore::Entry> MatchStore::entry(qint64 id)
+{
+    if (!saving())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(*m_connection));
+    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result, "
+                                 "user_side FROM matches WHERE id = ?"));
+    query.addBindValue(id);
     if (!query.exec() || !query.next())
         return std::nullopt;
     return Entry{query.value(0).toLongLong(),
@@ -347,7 +387,8 @@ std::optional<MatchStore::Entry> MatchStore::lastInProgress()
                  query.value(4).toString(),
                  query.value(5).toString(),
                  query.value(6).toString(),
-                 query.value(7).isNull() ? -1 : query.value(7).toInt()};
+                 query.value(7).isNull() ? -1 : query.value(7).toInt(),
+                 {}};
 }
 
 QString MatchStore::readLog(qint64 id, MatchLog &log)

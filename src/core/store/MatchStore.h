@@ -3,8 +3,10 @@
 #pragma once
 
 #include "core/match/MatchLog.h"
+#include "core/store/CareerLine.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QLockFile>
 #include <QString>
 #include <memory>
@@ -14,6 +16,8 @@
 // starts and each over is committed on its own, so a killed program loses nothing it showed.
 // A file that is damaged, another program's, or of a newer version is moved aside, never
 // overwritten. When the store cannot save, it says why once and saves nothing more.
+class Match;
+
 class MatchStore
 {
 public:
@@ -35,6 +39,7 @@ public:
         QString team2;
         QString result;
         int userSide = -1; // index in the setup's sides; -1 unless one person plays the computer
+        QString players; // every name of both elevens, one a line, for the history's filter
     };
 
     // `path` is the store file; nothing is touched until open().
@@ -63,8 +68,25 @@ public:
 
     // The match in progress updated last, if any.
     std::optional<Entry> lastInProgress();
+    std::optional<Entry> entry(qint64 id);
     // The log of a match; why it cannot be read, or an empty text.
     QString readLog(qint64 id, MatchLog &log);
+
+    // Ends the match as finished with its result and, when its teams came from the player
+    // file, records the batting its statistics are added up from.
+    bool finishMatch(qint64 id, const Match &match);
+    // A match played to its end without a screen, saved whole in one transaction, as the game
+    // saves it over by over; its id, or 0.
+    qint64 saveWholeMatch(const Match &match, const QString &mode);
+    // Every match, newest first, without its log.
+    QList<Entry> history();
+    // Removes the match, its overs and every row derived from it.
+    bool deleteMatch(qint64 id);
+    // One line per file player over all finished matches, by record number.
+    QList<CareerLine> careers();
+    // Derives the history's names and the statistics again from every log; the number of
+    // matches read, or -1 when the store cannot save.
+    int rebuildDerived();
 
 private:
     enum class Verdict
@@ -81,10 +103,18 @@ private:
     Verdict inspect(QString &error);
     bool moveAside(const QString &why);
     void close();
+    bool writeDerived(qint64 id, const MatchSetup &setup, const Match *finished);
 
     QString m_path;
     std::optional<QString> m_connection;
     std::unique_ptr<QLockFile> m_lock;
     QString m_problem;
     QString m_notice;
+    bool m_rebuildDue = false;
 };
+
+// The status as the store writes it ("in progress", "finished", "abandoned", "damaged").
+QString statusText(MatchStore::Status status);
+MatchStore::Status statusOf(const QString &text);
+// Every scorecard name and full name of both elevens, one a line.
+QString playerNames(const MatchSetup &setup);

@@ -55,24 +55,36 @@ void mdiMain::saveOver(int index)
 
 void mdiMain::saveResult()
 {
-    if (m_storedMatch &&
-        !m_store->setStatus(m_storedMatch, MatchStore::Status::Finished, m_match->resultText()))
+    if (m_storedMatch && !m_store->finishMatch(m_storedMatch, *m_match))
         reportStoreProblem();
     m_storedMatch = 0;
 }
 
 void mdiMain::offerResume()
 {
-    const std::optional<MatchStore::Entry> entry = m_store->lastInProgress();
-    if (!entry)
+    if (const std::optional<MatchStore::Entry> entry = m_store->lastInProgress())
+        resumeStoredMatch(entry->id, true);
+}
+
+// From the history: the match on screen, if another, is given up first as a new match would.
+void mdiMain::resumeFromHistory(qint64 id)
+{
+    if (m_windows->inProgress() && id == m_storedMatch)
         return;
+    if (m_windows->inProgress() && !abandonMatchInProgress())
+        return;
+    resumeStoredMatch(id, false);
+}
+
+bool mdiMain::resumeStoredMatch(qint64 id, bool ask)
+{
     MatchLog log;
     Match saved;
-    QString error = m_store->readLog(entry->id, log);
+    QString error = m_store->readLog(id, log);
     if (error.isEmpty())
         error = saved.replay(log, *m_random);
     if (!error.isEmpty()) {
-        m_store->setStatus(entry->id, MatchStore::Status::Damaged);
+        m_store->setStatus(id, MatchStore::Status::Damaged);
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         QStringLiteral("The saved match could not be resumed: %1.").arg(error),
                         QMessageBox::Ok, this);
@@ -80,31 +92,37 @@ void mdiMain::offerResume()
                                               "marked damaged.")
                                    .arg(QDir::toNativeSeparators(m_store->path())));
         box.exec();
-        return;
+        return false;
     }
-    // After the fourth innings the last one's figures stand.
-    const int innings = std::min(saved.currentInnings(), 4);
-    const int wickets = saved.currentInnings() > 4 ? 10 : saved.state().WicketsDown;
-    QMessageBox question(QMessageBox::Question, windowTitle(),
-                         QStringLiteral("Resume the match in progress?"),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setDefaultButton(QMessageBox::Yes);
-    question.setInformativeText(QStringLiteral("%1 v %2: day %3, %4, %5 (%6 wickets)")
-                                    .arg(saved.summary().team1, saved.summary().team2)
-                                    .arg(saved.clock().day)
-                                    .arg(saved.clock().timeCaption())
-                                    .arg(saved.innings(innings).total)
-                                    .arg(wickets));
-    if (question.exec() != QMessageBox::Yes)
-        return;
+    if (ask) {
+        // After the fourth innings the last one's figures stand.
+        const int innings = std::min(saved.currentInnings(), 4);
+        const int wickets = saved.currentInnings() > 4 ? 10 : saved.state().WicketsDown;
+        QMessageBox question(QMessageBox::Question, windowTitle(),
+                             QStringLiteral("Resume the match in progress?"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::Yes);
+        question.setInformativeText(QStringLiteral("%1 v %2: day %3, %4, %5 (%6 wickets)")
+                                        .arg(saved.summary().team1, saved.summary().team2)
+                                        .arg(saved.clock().day)
+                                        .arg(saved.clock().timeCaption())
+                                        .arg(saved.innings(innings).total)
+                                        .arg(wickets));
+        if (question.exec() != QMessageBox::Yes)
+            return false;
+    }
     m_match->replay(log, *m_random);
     m_sides = log.setup.sides;
-    m_storedMatch = entry->id;
+    // An abandoned match taken up again is in progress once more.
+    m_store->setStatus(id, MatchStore::Status::InProgress);
+    m_storedMatch = id;
     // The computer waits for Pause: the user first sees where the match stands.
-    const MatchMode mode = modeFromText(entry->mode);
-    beginPlay(mode, entry->userSide, mode != MatchMode::HumanVHuman);
+    const std::optional<MatchStore::Entry> entry = m_store->entry(id);
+    const MatchMode mode = entry ? modeFromText(entry->mode) : MatchMode::HumanVHuman;
+    beginPlay(mode, entry ? entry->userSide : -1, mode != MatchMode::HumanVHuman);
     if (!m_match->isOver()) {
         frmInnings1 *playing = m_windows->innings(m_match->currentInnings());
         playing->findChild<QLineEdit *>(QStringLiteral("txtRoll"))->setFocus();
     }
+    return true;
 }

@@ -69,8 +69,11 @@ bool mdiMain::abandonMatchInProgress()
     if (answer != QMessageBox::Yes)
         return false;
     m_windows->close();
-    // Kept in the store, where the match history can still open it.
-    if (m_store && m_storedMatch)
+    // Kept in the store, where the match history can still open it. A match whose result
+    // stands unacknowledged is finished, not abandoned.
+    if (m_match->isOver())
+        saveResult();
+    else if (m_store && m_storedMatch)
         m_store->setStatus(m_storedMatch, MatchStore::Status::Abandoned);
     m_storedMatch = 0;
     return true;

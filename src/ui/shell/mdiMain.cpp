@@ -211,6 +211,17 @@ void mdiMain::createActions()
                            QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
 
+    m_mnuHistory = makeAction(this, QStringLiteral("mnuHistory"), QStringLiteral("Match &History"),
+                              QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(m_mnuHistory, &QAction::triggered, this, &mdiMain::mnuHistory_Click);
+    m_mnuStats = makeAction(this, QStringLiteral("mnuStats"), QStringLiteral("Player &Statistics"));
+    connect(m_mnuStats, &QAction::triggered, this, &mdiMain::mnuStats_Click);
+    m_mnuExport =
+        makeAction(this, QStringLiteral("mnuExport"), QStringLiteral("&Export Scorecard\u2026"));
+    connect(m_mnuExport, &QAction::triggered, this, &mdiMain::mnuExport_Click);
+    m_mnuPrint = makeAction(this, QStringLiteral("mnuPrint"), QStringLiteral("&Print\u2026"));
+    connect(m_mnuPrint, &QAction::triggered, this, &mdiMain::mnuPrint_Click);
+
     m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
                                 QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
     connect(m_mnuHowToPlay, &QAction::triggered, this, &mdiMain::mnuHowToPlay_Click);
@@ -229,6 +240,14 @@ void mdiMain::createMenus()
     mnuGame->addMenu(mnuSpeed);
     mnuGame->addAction(m_mnuPause);
     mnuGame->addSeparator();
+    mnuGame->addAction(m_mnuExport);
+    mnuGame->addAction(m_mnuPrint);
+    // Only a match on screen has a scorecard to share.
+    connect(mnuGame, &QMenu::aboutToShow, this, [this] {
+        m_mnuExport->setEnabled(m_windows->inProgress());
+        m_mnuPrint->setEnabled(m_windows->inProgress());
+    });
+    mnuGame->addSeparator();
     mnuGame->addAction(m_mnuExit);
     menuBar()->addMenu(mnuGame);
 
@@ -238,6 +257,8 @@ void mdiMain::createMenus()
 
     QMenu *mnuData = makeMenu(this, QStringLiteral("mnuData"), QStringLiteral("&Data"));
     mnuData->addAction(m_mnuPlayers);
+    mnuData->addAction(m_mnuHistory);
+    mnuData->addAction(m_mnuStats);
     menuBar()->addMenu(mnuData);
 
     QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));

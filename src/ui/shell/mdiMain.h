@@ -60,6 +60,10 @@ public slots:
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
     void mnuHowToPlay_Click();
+    void mnuHistory_Click();
+    void mnuStats_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,6 +80,12 @@ private:
     void saveResult();
     void reportStoreProblem();
     void offerResume();
+    bool resumeStoredMatch(qint64 id, bool ask);
+    void resumeFromHistory(qint64 id);
+    // The store's id of the match on screen, or 0.
+    qint64 matchOnScreen() const;
+    // True when the store can be read; says why not otherwise.
+    bool storeReadable();
     void showHintIfEmpty();
 
     QMdiArea *m_mdiArea = nullptr;
@@ -103,4 +113,8 @@ private:
     QAction *m_mnuAbout = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuHowToPlay = nullptr;
+    QAction *m_mnuHistory = nullptr;
+    QAction *m_mnuStats = nullptr;
+    QAction *m_mnuExport = nullptr;
+    QAction *m_mnuPrint = nullptr;
 };

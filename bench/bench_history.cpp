@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "RunBenchmarks.h"
+#include "core/common/RandomSource.h"
+#include "core/match/InBuiltTeams.h"
+#include "core/match/Match.h"
+#include "core/store/MatchStore.h"
+#include "ui/history/frmHistory.h"
+#include "ui/history/frmStats.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace {
+
+constexpr int Matches = 10000;
+constexpr int FilePlayers = 300;
+
+void setFigure(benchmark::State &state, double value, const char *unit)
+{
+    state.counters["value"] = value;
+    state.SetLabel(unit);
+}
+
+// Ten thousand finished matches between elevens picked from a file of 300 players, each played
+// to its end by the rules and saved by the store.
+MatchStore &bigStore()
+{
+    static QTemporaryDir dir;
+    static MatchStore store(dir.filePath(QStringLiteral("stumpwell.sqlite")));
+    static const bool made = [] {
+        store.open();
+        static const QStringList teams{
+            QStringLiteral("England"),      QStringLiteral("Australia"),
+            QStringLiteral("India"),        QStringLiteral("Pakistan"),
+            QStringLiteral("South Africa"), QStringLiteral("West Indies"),
+            QStringLiteral("New Zealand"),  QStringLiteral("Sri Lanka")};
+        std::mt19937 pick(20261207u);
+        TimeSeededRandom random;
+        std::vector<int> records(FilePlayers);
+        std::iota(records.begin(), records.end(), 2);
+        for (int i = 0; i < Matches; ++i) {
+            MatchSetup setup;
+            setup.sides = inBuiltSides();
+            setup.source = TeamSource::PlayerFile;
+            std::shuffle(records.begin(), records.end(), pick);
+            for (std::size_t side = 0; side < 2; ++side) {
+                setup.sides[side].team.Name = teams[qsizetype(pick() % teams.size())];
+                for (std::size_t n = 1; n <= 11; ++n) {
+                    const int record = records[side * 11 + n - 1];
+                    const QString name = QStringLiteral("Player %1").arg(record);
+                    setup.sides[side].team.Players[n] = name;
+                    setup.sides[side].origins[n] = {record, name};
+                }
+            }
+            Match match;
+            match.start(setup, random);
+            while (!match.isOver())
+                match.playOver(match.rollDie());
+            store.saveWholeMatch(match, QStringLiteral("Human v Human"));
+        }
+        return store.saving();
+    }();
+    Q_UNUSED(made);
+    return store;
+}
+
+void HistoryOpens(benchmark::State &state)
+{
+    MatchStore &store = bigStore();
+    std::vector<double> times;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        frmHistory history(store, 0);
+        history.show();
+        QCoreApplication::processEvents();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    setFigure(state, times[times.size() / 2], "ms");
+    state.counters["goal_max"] = 300;
+    state.counters["matches"] = Matches;
+}
+BENCHMARK(HistoryOpens)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void HistoryFilterAnswers(benchmark::State &state)
+{
+    frmHistory history(bigStore(), 0);
+    history.show();
+    QCoreApplication::processEvents();
+    auto *filter = history.findChild<QLineEdit *>(QStringLiteral("txtFilter"));
+    std::vector<double> times;
+    int round = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        filter->setText(QStringLiteral("player %1").arg(100 + round++));
+        QCoreApplication::processEvents();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        filter->clear();
+        QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    setFigure(state, times[times.size() / 2], "ms");
+    state.counters["goal_max"] = 100;
+}
+BENCHMARK(HistoryFilterAnswers)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void StatisticsOpen(benchmark::State &state)
+{
+    MatchStore &store = bigStore();
+    std::vector<double> times;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        frmStats stats(store);
+        stats.show();
+        QCoreApplication::processEvents();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    setFigure(state, times[times.size() / 2], "ms");
+    state.counters["goal_max"] = 500;
+}
+BENCHMARK(StatisticsOpen)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The file and its journal, as the store leaves them after ten thousand matches.
+void StoreSizeWithHistory(benchmark::State &state)
+{
+    MatchStore &store = bigStore();
+    for (auto _ : state) {
+        const QString path = store.path();
+        const double bytes =
+            double(QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size());
+        setFigure(state, bytes / 1024.0 / 1024.0, "MiB");
+    }
+    state.counters["goal_max"] = 160;
+}
+BENCHMARK(StoreSizeWithHistory)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runWindowBenchmarks(argc, argv);
+}

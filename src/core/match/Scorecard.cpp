@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/match/Scorecard.h"
+
+#include "core/match/Match.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Column widths of the text form: a name and a how-out caption are never longer.
+constexpr int NameWidth = 20;
+constexpr int HowOutWidth = 16;
+constexpr int RunsWidth = 6;
+constexpr int FigureWidth = 6;
+constexpr int FowWidth = 8;
+
+QString figure(const std::optional<int> &value)
+{
+    return value ? QString::number(*value) : QString();
+}
+
+// Lines of batsmen not yet in end after the name.
+QString withoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+QStringList inningsNumbers(const Match &match)
+{
+    QStringList numbers;
+    for (int n = 1; n <= 4; ++n) {
+        if (match.inningsOpen(n))
+            numbers << QString::number(n);
+    }
+    return numbers;
+}
+
+QString resultOrState(const Match &match, const QString &state)
+{
+    return match.isOver() ? match.resultText() : state;
+}
+
+QStringList highlightLines(const Match &match)
+{
+    return match.highlights().split(u"\r\n"_s, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QString scorecardTitle(const Match &match)
+{
+    return match.summary().team1.trimmed() + u" v "_s + match.summary().team2.trimmed();
+}
+
+QString scorecardText(const Match &match, const QString &state)
+{
+    const QString title = scorecardTitle(match);
+    QString text = title + u'\n' + QString(title.size(), u'=') + u"\n\n"_s;
+    const int figuresAt = NameWidth + 1 + HowOutWidth;
+    for (const QString &number : inningsNumbers(match)) {
+        const InningsModel &card = match.innings(number.toInt());
+        text += card.caption + u'\n';
+        text += u"Name"_s.leftJustified(NameWidth + 1) + u"How Out"_s.leftJustified(HowOutWidth) +
+                u"Runs"_s.rightJustified(RunsWidth) + u"Balls"_s.rightJustified(FigureWidth) +
+                u"Mins"_s.rightJustified(FigureWidth) + u"FOW"_s.rightJustified(FowWidth) + u'\n';
+        for (const BattingLine &line : card.lines) {
+            const QString row = line.name.trimmed().leftJustified(NameWidth, u' ', true) + u' ' +
+                                line.howOut.trimmed().leftJustified(HowOutWidth, u' ', true) +
+                                figure(line.runs).rightJustified(RunsWidth) +
+                                figure(line.balls).rightJustified(FigureWidth) +
+                                figure(line.mins).rightJustified(FigureWidth) +
+                                line.fow.trimmed().rightJustified(FowWidth);
+            text += withoutTrailingBlanks(row) + u'\n';
+        }
+        text += u"Extras:"_s.rightJustified(figuresAt) +
+                QString::number(card.extras).rightJustified(RunsWidth) + u'\n';
+        text += card.totalLineCaption().rightJustified(figuresAt) +
+                QString::number(card.total).rightJustified(RunsWidth) + u"\n\n"_s;
+    }
+    const SummaryModel &summary = match.summary();
+    const qsizetype teamWidth = std::max<qsizetype>(
+        {NameWidth, summary.team1.trimmed().size(), summary.team2.trimmed().size()});
+    text += u"Match Summary\n"_s;
+    text += QString().leftJustified(teamWidth) + u"1st Inns"_s.rightJustified(10) +
+            u"2nd Inns"_s.rightJustified(10) + u"Total"_s.rightJustified(10) + u'\n';
+    const auto summaryRow = [&](const QString &team, int first, int second, int total) {
+        return team.trimmed().leftJustified(teamWidth) + QString::number(first).rightJustified(10) +
+               QString::number(second).rightJustified(10) +
+               QString::number(total).rightJustified(10) + u'\n';
+    };
+    text += summaryRow(summary.team1, summary.innings[1], summary.innings[3], summary.total1);
+    text += summaryRow(summary.team2, summary.innings[2], summary.innings[4], summary.total2);
+    text += u"\nResult\n"_s + resultOrState(match, state) + u"\n\nHighlights\n"_s;
+    for (const QString &line : highlightLines(match))
+        text += line + u'\n';
+    return text;
+}
+
+QString scorecardHtml(const Match &match, const QString &state)
+{
+    const auto esc = [](const QString &text) {
+        return text.trimmed().toHtmlEscaped();
+    };
+    const QString title = esc(scorecardTitle(match));
+    QString html = u"<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+                   "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+                   "<title>"_s +
+                   title +
+                   u"</title><style>body{font-family:sans-serif;margin:8px;max-width:44em}"
+                   "table{border-collapse:collapse;margin-bottom:12px}"
+                   "th,td{padding:2px 6px;text-align:left}td.n,th.n{text-align:right}"
+                   "th{border-bottom:1px solid #888}"
+                   "</style></head><body>\n<h1>"_s +
+                   title + u"</h1>\n"_s;
+    const auto cell = [](const QString &text, bool number = false) {
+        return (number ? u"<td class=\"n\">"_s : u"<td>"_s) + text + u"</td>"_s;
+    };
+    for (const QString &number : inningsNumbers(match)) {
+        const InningsModel &card = match.innings(number.toInt());
+        html += u"<h2>"_s + esc(card.caption) +
+                u"</h2>\n<table><tr><th>Name</th><th>How Out</th><th class=\"n\">Runs</th>"
+                "<th class=\"n\">Balls</th><th class=\"n\">Mins</th><th class=\"n\">FOW</th>"
+                "</tr>\n"_s;
+        for (const BattingLine &line : card.lines)
+            html += u"<tr>"_s + cell(esc(line.name)) + cell(esc(line.howOut)) +
+                    cell(figure(line.runs), true) + cell(figure(line.balls), true) +
+                    cell(figure(line.mins), true) + cell(esc(line.fow), true) + u"</tr>\n"_s;
+        html += u"<tr><td></td><th class=\"n\">Extras:</th>"_s +
+                cell(QString::number(card.extras), true) +
+                u"</tr>\n<tr><td colspan=\"2\" class=\"n\"><b>"_s + esc(card.totalLineCaption()) +
+                u"</b></td>"_s + cell(QString::number(card.total), true) + u"</tr></table>\n"_s;
+    }
+    const SummaryModel &summary = match.summary();
+    html += u"<h2>Match Summary</h2>\n<table><tr><th></th><th class=\"n\">1st Inns</th>"
+            "<th class=\"n\">2nd Inns</th><th class=\"n\">Total</th></tr>\n"_s;
+    const auto summaryRow = [&](const QString &team, int first, int second, int total) {
+        return u"<tr>"_s + cell(esc(team)) + cell(QString::number(first), true) +
+               cell(QString::number(second), true) + cell(QString::number(total), true) +
+               u"</tr>\n"_s;
+    };
+    html += summaryRow(summary.team1, summary.innings[1], summary.innings[3], summary.total1);
+    html += summaryRow(summary.team2, summary.innings[2], summary.innings[4], summary.total2);
+    html += u"</table>\n<h2>Result</h2>\n<p style=\"white-space:pre-wrap\">"_s +
+            esc(resultOrState(match, state)) + u"</p>\n<h2>Highlights</h2>\n<p>"_s;
+    QStringList lines;
+    for (const QString &line : highlightLines(match))
+        lines << esc(line);
+    html += lines.join(u"<br>\n"_s) + u"</p>\n</body></html>\n"_s;
+    return html;
+}
+
+QString scorecardState(const Match &match, bool abandoned)
+{
+    return (abandoned ? u"Match abandoned on day %1 at %2."_s : u"Match in progress: day %1, %2."_s)
+        .arg(match.clock().day)
+        .arg(match.clock().timeCaption());
+}

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// How a batsman was out, as the statistics count it; 0 is not out.
+enum class Dismissal
+{
+    NotOut,
+    Caught,
+    Bowled,
+    CaughtBehind,
+    CaughtAndBowled,
+    Stumped
+};
+
+// The kind behind a scorecard's how-out caption.
+Dismissal dismissalOf(const QString &howOut);
+
+// One player's batting over every finished match he played, as the store adds it up.
+struct CareerLine
+{
+    int player = 0; // the record number in the player file
+    QString name;
+    QString team; // the side of his latest match
+    int matches = 0;
+    int innings = 0;
+    int notOuts = 0;
+    int runs = 0;
+    int highest = 0;
+    bool highestNotOut = false;
+    int balls = 0;
+    int hundreds = 0;
+    int fifties = 0;
+    int ducks = 0;
+    std::array<int, 5> dismissals{}; // caught, bowled, caught behind, caught and bowled, stumped
+
+    int outs() const { return innings - notOuts; }
+    QString highestText() const;
+    QString averageText() const;
+    QString strikeRateText() const;
+};
+
+// The statistics table's column headings, and one line's cells in the same order.
+QStringList careerHeadings();
+QStringList careerCells(const CareerLine &line);
+// The lines as comma-separated values with a heading row, quoted where needed.
+QString careersCsv(const QList<CareerLine> &lines);

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/history/HistoryModel.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Column
+{
+    Started,
+    Team1,
+    Team2,
+    Mode,
+    Status,
+    Result,
+    Columns
+};
+
+} // namespace
+
+void HistoryModel::setEntries(QList<MatchStore::Entry> entries)
+{
+    beginResetModel();
+    m_entries = std::move(entries);
+    endResetModel();
+}
+
+int HistoryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant HistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::UserRole))
+        return {};
+    const MatchStore::Entry &match = m_entries[index.row()];
+    switch (index.column()) {
+    case Started:
+        if (role == Qt::UserRole)
+            return match.started.toMSecsSinceEpoch();
+        return QLocale().toString(match.started.toLocalTime(), QLocale::ShortFormat);
+    case Team1:
+        return match.team1;
+    case Team2:
+        return match.team2;
+    case Mode:
+        return match.mode;
+    case Status:
+        return statusText(match.status);
+    case Result:
+        return match.result;
+    default:
+        return {};
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QStringList headings{u"Started"_s, u"Team 1"_s, u"Team 2"_s,
+                                      u"Mode"_s,    u"Status"_s, u"Result"_s};
+    return headings.value(section);
+}
+
+void HistoryFilter::setText(const QString &text)
+{
+    m_text = text.trimmed();
+    invalidateFilter();
+}
+
+bool HistoryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const auto *model = static_cast<const HistoryModel *>(sourceModel());
+    const MatchStore::Entry &a = model->entry(left.row());
+    const MatchStore::Entry &b = model->entry(right.row());
+    const auto byText = [](const QString &x, const QString &y) {
+        return x.compare(y, Qt::CaseInsensitive) < 0;
+    };
+    switch (left.column()) {
+    case Started:
+        return a.started < b.started;
+    case Team1:
+        return byText(a.team1, b.team1);
+    case Team2:
+        return byText(a.team2, b.team2);
+    case Mode:
+        return byText(a.mode, b.mode);
+    case Status:
+        return byText(statusText(a.status), statusText(b.status));
+    default:
+        return byText(a.result, b.result);
+    }
+}
+
+bool HistoryFilter::filterAcceptsRow(int row, const QModelIndex &) const
+{
+    if (m_text.isEmpty())
+        return true;
+    const auto &match = static_cast<const HistoryModel *>(sourceModel())->entry(row);
+    for (const QString *text : {&match.team1, &match.team2, &match.players}) {
+        if (text->contains(m_text, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}

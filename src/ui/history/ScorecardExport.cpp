@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/history/ScorecardExport.h"
+
+#include "core/match/Scorecard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool writeText(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+}
+
+void printHtml(QPagedPaintDevice *device, const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    document.print(device);
+}
+
+} // namespace
+
+bool writeScorecard(const QString &path, const Match &match, const QString &state)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"pdf"_s) {
+        QPdfWriter writer(path);
+        writer.setTitle(scorecardTitle(match));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        printHtml(&writer, scorecardHtml(match, state));
+        return QFileInfo(path).size() > 0;
+    }
+    if (suffix == u"txt"_s)
+        return writeText(path, scorecardText(match, state));
+    return writeText(path, scorecardHtml(match, state));
+}
+
+void exportScorecard(QWidget *parent, const Match &match, const QString &state)
+{
+    const QString html = u"Web page (*.html)"_s;
+    const QString text = u"Plain text (*.txt)"_s;
+    const QString pdf = u"PDF (*.pdf)"_s;
+    QString filter = html;
+    QString path = QFileDialog::getSaveFileName(
+        parent, u"Export Scorecard"_s, scorecardTitle(match) + u".html"_s,
+        QStringList{html, text, pdf}.join(u";;"_s), &filter);
+    if (path.isEmpty())
+        return;
+    const QString wanted = filter == pdf ? u".pdf"_s : filter == text ? u".txt"_s : u".html"_s;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += wanted;
+    if (!writeScorecard(path, match, state))
+        QMessageBox::warning(parent, u"Export Scorecard"_s,
+                             u"The scorecard could not be written to %1."_s.arg(path));
+}
+
+void printScorecard(QWidget *parent, const Match &match, const QString &state)
+{
+    QPrinter printer;
+    printer.setDocName(scorecardTitle(match));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(u"dlgPrint"_s);
+    if (dialog.exec() == QDialog::Accepted)
+        printHtml(&printer, scorecardHtml(match, state));
+}
+
+void copyScorecard(const Match &match, const QString &state)
+{
+    QApplication::clipboard()->setText(scorecardText(match, state));
+}

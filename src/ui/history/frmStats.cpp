@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/history/frmStats.h"
+
+#include "core/store/MatchStore.h"
+#include "ui/common/Twips.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The figures as shown; Qt::UserRole holds what each column sorts by.
+class StatsModel final : public QAbstractTableModel
+{
+public:
+    StatsModel(const QList<CareerLine> &lines, QObject *parent)
+        : QAbstractTableModel(parent), m_lines(lines), m_headings(careerHeadings())
+    {}
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_lines.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_headings.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_headings.value(section);
+        return {};
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const CareerLine &line = m_lines[index.row()];
+        if (role == Qt::TextAlignmentRole)
+            return index.column() < 2 ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::DisplayRole)
+            return careerCells(line).value(index.column());
+        if (role != Qt::UserRole)
+            return {};
+        switch (index.column()) {
+        case 0:
+            return line.name;
+        case 1:
+            return line.team;
+        case 6:
+            return line.highest * 2 + int(line.highestNotOut);
+        case 7:
+            return line.outs() > 0 ? double(line.runs) / line.outs() : -1.0;
+        case 9:
+            return line.balls > 0 ? double(line.runs) / line.balls : -1.0;
+        default:
+            return careerCells(line).value(index.column()).toInt();
+        }
+    }
+
+private:
+    const QList<CareerLine> &m_lines;
+    QStringList m_headings;
+};
+
+} // namespace
+
+frmStats::frmStats(MatchStore &store, QWidget *parent) : QDialog(parent), m_lines(store.careers())
+{
+    setObjectName(u"frmStats"_s);
+    setWindowTitle(u"Player Statistics"_s);
+    resize(twipsSize(14000, 6000));
+
+    m_cboTeam = new QComboBox(this);
+    m_cboTeam->setObjectName(u"cboTeam"_s);
+    QStringList teams;
+    for (const CareerLine &line : std::as_const(m_lines))
+        teams << line.team;
+    teams.removeDuplicates();
+    teams.sort(Qt::CaseInsensitive);
+    m_cboTeam->addItem(u"All teams"_s);
+    m_cboTeam->addItems(teams);
+    auto *lblTeam = new QLabel(u"&Team:"_s, this);
+    lblTeam->setBuddy(m_cboTeam);
+
+    m_rows = new QSortFilterProxyModel(this);
+    m_rows->setSourceModel(new StatsModel(m_lines, this));
+    m_rows->setSortRole(Qt::UserRole);
+    m_rows->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_rows->setFilterKeyColumn(1);
+    m_rows->setFilterRole(Qt::DisplayRole);
+
+    auto *table = new QTableView(this);
+    table->setObjectName(u"tblStats"_s);
+    table->setModel(m_rows);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSortingEnabled(true);
+    table->sortByColumn(5, Qt::DescendingOrder);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setWordWrap(false);
+    // One line per file player: a few hundred rows measure quickly.
+    table->resizeColumnsToContents();
+
+    auto *cmdCsv = new QPushButton(u"Export &CSV\u2026"_s, this);
+    cmdCsv->setObjectName(u"cmdCsv"_s);
+    cmdCsv->setAutoDefault(false);
+    auto *cmdClose = new QPushButton(u"&Close"_s, this);
+    cmdClose->setObjectName(u"cmdClose"_s);
+    cmdClose->setAutoDefault(false);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblTeam);
+    top->addWidget(m_cboTeam, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCsv);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table);
+    layout->addLayout(buttons);
+
+    connect(m_cboTeam, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QString team = QRegularExpression::escape(m_cboTeam->currentText());
+        m_rows->setFilterRegularExpression(index <= 0 ? QString()
+                                                      : QRegularExpression::anchoredPattern(team));
+    });
+    connect(cmdCsv, &QPushButton::clicked, this, &frmStats::cmdCsv_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The rows as shown: the team picked and the order chosen.
+void frmStats::cmdCsv_Click()
+{
+    QString path = QFileDialog::getSaveFileName(this, u"Export Statistics"_s, u"statistics.csv"_s,
+                                                u"CSV (*.csv)"_s);
+    if (path.isEmpty())
+        return;
+    QList<CareerLine> shown;
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        shown << m_lines[m_rows->mapToSource(m_rows->index(row, 0)).row()];
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(careersCsv(shown).toUtf8()) < 0 ||
+        !file.commit())
+        QMessageBox::warning(this, windowTitle(),
+                             u"The statistics could not be written to %1."_s.arg(path));
+}
