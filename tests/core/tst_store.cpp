@@ -130,7 +130,9 @@ private slots:
             saveMatch(store, match, 2);
         }
         runSql(m_path,
-               {u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
+               {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
+                u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
+                u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
         MatchStore store(m_path);
         QVERIFY(store.open());
         QVERIFY(store.notice().isEmpty());

@@ -152,7 +152,7 @@ QList<MatchStore::Entry> MatchStore::history()
                              statusOf(query.value(2).toString()),
                              QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
                              query.value(4).toString(), query.value(5).toString(),
-                             query.value(6).toString(), query.value(7).toString()});
+                             query.value(6).toString(), -1, query.value(7).toString()});
     return entries;
 }
 
