@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/match/InBuiltTeams.h"
-#include "core/match/Match.h"
-#include "core/store/MatchStore.h"
-
-#include "ScriptedRandom.h"
+#include "HandMadeMatch.h"
 
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -45,20 +40,19 @@ class tst_Store : public QObject
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_path;
-    SeededRandom m_random{20261207u};
+    SeededRandom m_random{testSeed(20261207u)};
 
-    // A match played `overs` overs (or to its end) and saved over by over as the game does.
-    qint64 saveMatch(MatchStore &store, Match &match, int overs)
+    // A match played `overs` overs (or to its end), saved over by over as the game does while
+    // `saving` lives.
+    qint64 saveMatch(MatchStore &store, Match &match, int overs, const QObject &saving = QObject())
     {
-        MatchSetup setup;
-        setup.sides = inBuiltSides();
+        const MatchSetup setup = handMadeSetup(TeamSource::InBuilt);
         match.start(setup, m_random);
         const qint64 id = store.beginMatch(setup, u"Human v Human"_s);
-        connect(&match, &Match::overLogged, this,
-                [&](int index) { store.appendOver(id, match.log(), index); });
+        connect(&match, &Match::overLogged, &saving,
+                [&store, &match, id](int index) { store.appendOver(id, match.log(), index); });
         for (int over = 0; over < overs && !match.isOver(); ++over)
             match.playOver(match.rollDie());
-        disconnect(&match, &Match::overLogged, nullptr, nullptr);
         [&] {
             QVERIFY2(store.saving(), qPrintable(store.problem()));
         }();
@@ -69,9 +63,10 @@ private slots:
     void init()
     {
         // A folder of its own for each test and data row.
-        m_path =
-            m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
-                           QString::fromLatin1(QTest::currentDataTag()) + u"/stumpwell.sqlite"_s);
+        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                                              QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        m_path = folder + u"/stumpwell.sqlite"_s;
     }
 
     void savedMatchReadsBackAsItsLog()
@@ -100,11 +95,9 @@ private slots:
 
     void setupSurvivesItsBytesAndRefusesDamage()
     {
-        MatchSetup setup;
-        setup.sides = inBuiltSides();
+        MatchSetup setup = handMadeSetup(TeamSource::PlayerFile);
         setup.sides[1].origins[3] = {4711, u"Harold Alexander Lockwood-Norcross"_s};
         setup.toss = {TossRules::Call::Tails, TossRules::Tails, TossRules::Choice::Bowl};
-        setup.source = TeamSource::PlayerFile;
         const QByteArray bytes = encodeSetup(setup);
         MatchSetup read;
         QCOMPARE(decodeSetup(bytes, read), QString());
@@ -121,7 +114,6 @@ private slots:
     // one from before matches against the computer.
     void earlierVersionsAreUpgraded()
     {
-        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
         runSql(m_path, {u"PRAGMA application_id=1398230355"_s}); // ours, version 0
         {
             MatchStore store(m_path);
@@ -140,10 +132,8 @@ private slots:
         QVERIFY(earlier.has_value());
         QCOMPARE(earlier->mode, u"Human v Human"_s);
         QCOMPARE(earlier->userSide, -1);
-        MatchSetup setup;
-        setup.sides = inBuiltSides();
         store.setStatus(earlier->id, MatchStore::Status::Finished);
-        QVERIFY(store.beginMatch(setup, u"Human v CPU"_s, 1) > 0);
+        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);
     }
 
@@ -167,7 +157,6 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, sql);
-        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
         if (bytes == "cut") { // a real store that lost its second half
             {
                 MatchStore store(m_path);
@@ -179,8 +168,7 @@ private slots:
             }
             QFile file(m_path);
             QVERIFY(file.resize(file.size() / 2));
-        } else if (!bytes.isEmpty()) {
-            QFile file(m_path);
+        } else if (QFile file(m_path); !bytes.isEmpty()) {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
         } else {
@@ -191,10 +179,10 @@ private slots:
         QVERIFY(store.open());
         QFETCH(QString, why);
         QVERIFY2(store.notice().contains(why), qPrintable(store.notice()));
-        const QStringList aside = QDir(QFileInfo(m_path).path())
-                                      .entryList({u"stumpwell.sqlite.damaged-*"_s}, QDir::Files);
+        const QDir folder = QFileInfo(m_path).dir();
+        const QStringList aside = folder.entryList({u"stumpwell.sqlite.damaged-*"_s}, QDir::Files);
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(bytesOf(QFileInfo(m_path).dir().filePath(aside[0])), before);
+        QCOMPARE(bytesOf(folder.filePath(aside[0])), before);
         QVERIFY(store.notice().contains(aside[0]));
         Match match;
         QVERIFY(saveMatch(store, match, 2) > 0); // a fresh store in its place
@@ -224,9 +212,8 @@ private slots:
         {
             MatchStore store(m_path);
             QVERIFY(store.open());
-            id = saveMatch(store, match, 5);
-            connect(&match, &Match::overLogged, this,
-                    [&](int index) { store.appendOver(id, match.log(), index); });
+            QObject saving;
+            id = saveMatch(store, match, 5, saving);
             rlimit old{};
             QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
             const rlimit none{0, old.rlim_max};

@@ -5,7 +5,6 @@
 #include "MatchDriving.h"
 #include "ScriptedRandom.h"
 
-#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -27,15 +26,12 @@ private slots:
         if (seed.isEmpty())
             QSKIP("run as a child by killedAtAnyOverResumesToWhatItShowed");
         SeededRandom die(seed.toUInt());
-        mdiMain frame;
-        frame.setStorePath(qEnvironmentVariable("STUMPWELL_CHILD_STORE"));
-        frame.setRandomSource(&die);
-        frame.show();
-        frame.openMatchStore();
-        startInBuiltMatch(frame);
-        while (!frame.match().isOver()) {
-            pressRoll(frame);
-            std::printf("shown %d\n", frame.match().log().overs());
+        auto frame = shownFrame(qEnvironmentVariable("STUMPWELL_CHILD_STORE"), &die);
+        frame->openMatchStore();
+        startInBuiltMatch(*frame);
+        while (!frame->match().isOver()) {
+            pressRoll(*frame);
+            std::printf("shown %d\n", frame->match().log().overs());
             std::fflush(stdout);
         }
     }
@@ -57,11 +53,10 @@ private slots:
         QFETCH(int, killAt);
         QTemporaryDir dir;
         const QString store = dir.filePath(u"stumpwell.sqlite"_s);
+        // Read by the child's playUntilKilled only: this process has run it already.
+        qputenv("STUMPWELL_CHILD_SEED", QByteArray::number(seed));
+        qputenv("STUMPWELL_CHILD_STORE", store.toLocal8Bit());
         QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"STUMPWELL_CHILD_SEED"_s, QString::number(seed));
-        environment.insert(u"STUMPWELL_CHILD_STORE"_s, store);
-        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {u"playUntilKilled"_s});
         int shown = 0;
         while (shown < killAt && child.waitForReadyRead(30000)) {
@@ -77,23 +72,18 @@ private slots:
         QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(30000));
         QVERIFY2(shown >= qMin(killAt, 40), "the child stopped early"); // a match has 40+ overs
 
-        mdiMain resumed; // the restart
-        resumed.setStorePath(store);
-        resumed.show();
-        whenModalShown(
-            [](QWidget *box) { static_cast<QMessageBox *>(box)->done(QMessageBox::Yes); });
-        resumed.openMatchStore();
-        const int saved = resumed.match().log().overs();
+        auto resumed = shownFrame(store); // the restart
+        answerNextQuestion(QMessageBox::Yes);
+        resumed->openMatchStore();
+        const int saved = resumed->match().log().overs();
         QVERIFY2(saved >= shown, qPrintable(u"%1 overs shown, %2 saved"_s.arg(shown).arg(saved)));
 
         SeededRandom die(seed); // the same match, never interrupted
-        mdiMain uninterrupted;
-        uninterrupted.setRandomSource(&die);
-        uninterrupted.show();
-        startInBuiltMatch(uninterrupted);
+        auto uninterrupted = shownFrame(QString(), &die);
+        startInBuiltMatch(*uninterrupted);
         for (int over = 0; over < saved; ++over)
-            pressRoll(uninterrupted);
-        QCOMPARE(screenOf(resumed), screenOf(uninterrupted));
+            pressRoll(*uninterrupted);
+        QCOMPARE(screenOf(*resumed), screenOf(*uninterrupted));
     }
 };
 

@@ -11,12 +11,33 @@
 #include "TestSupport.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+inline void click(QWidget *window, const QString &button)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+}
+
+inline void answerNextQuestion(QMessageBox::StandardButton answer)
+{
+    whenModalShown([=](QWidget *box) { static_cast<QMessageBox *>(box)->button(answer)->click(); });
+}
+
+// A shown frame keeping its matches in `store` (not yet opened) and drawing from `random`.
+inline std::unique_ptr<mdiMain> shownFrame(const QString &store, RandomSource *random = nullptr)
+{
+    auto frame = std::make_unique<mdiMain>();
+    frame->setStorePath(store);
+    if (random)
+        frame->setRandomSource(random);
+    frame->show();
+    return frame;
+}
 
 // Answers the next match start: the in-built teams, the second side calling heads and the
 // toss's winner batting.
@@ -24,13 +45,10 @@ inline void answerMatchStart()
 {
     whenModalShown([](QWidget *teamMode) {
         whenModalShown([](QWidget *toss) {
-            QTest::mouseClick(toss->findChild<QPushButton *>(QStringLiteral("cmdHeads")),
-                              Qt::LeftButton);
-            QTest::mouseClick(toss->findChild<QPushButton *>(QStringLiteral("cmdBat")),
-                              Qt::LeftButton);
+            click(toss, QStringLiteral("cmdHeads"));
+            click(toss, QStringLiteral("cmdBat"));
         });
-        QTest::mouseClick(teamMode->findChild<QPushButton *>(QStringLiteral("cmdInBuilt")),
-                          Qt::LeftButton);
+        click(teamMode, QStringLiteral("cmdInBuilt"));
     });
 }
 
@@ -42,14 +60,11 @@ inline void startInBuiltMatch(mdiMain &frame)
 
 inline void pressRoll(mdiMain &frame)
 {
-    frame.matchWindows()
-        .innings(frame.match().currentInnings())
-        ->findChild<QPushButton *>(QStringLiteral("cmdRoll"))
-        ->click();
+    click(frame.matchWindows().innings(frame.match().currentInnings()), QStringLiteral("cmdRoll"));
 }
 
-// Everything the match windows show: for each window, top first, its title, geometry, every
-// caption with its colour, and what is enabled; then the highlights and the active window.
+// What the match windows show, top first: titles, captions with their colours, what is
+// enabled (Qt's own parts lay out at will), places, the log; then the active window.
 inline QStringList screenOf(mdiMain &frame)
 {
     QStringList shown;
@@ -58,17 +73,13 @@ inline QStringList screenOf(mdiMain &frame)
         if (!window->isVisible())
             continue;
         shown << window->objectName() + u' ' + window->windowTitle();
-        for (const QLabel *label : window->findChildren<QLabel *>())
-            shown << label->objectName() + u'=' + label->text() + u' ' + foreColour(label).name() +
-                         u' ' + QString::number(label->y());
         for (const QWidget *control : window->findChildren<QWidget *>()) {
-            // Only the game's controls: Qt's own parts of a text box lay out when they like.
-            const QString name = control->objectName();
-            if (!qobject_cast<const QLabel *>(control) && !name.isEmpty() &&
-                !name.startsWith(u"qt_"))
-                shown << control->objectName() + QStringLiteral(" enabled=") +
-                             QString::number(control->isEnabled()) + u' ' +
-                             QString::number(control->y());
+            const QString name = control->objectName(), at = u' ' + QString::number(control->y());
+            if (auto *label = qobject_cast<const QLabel *>(control))
+                shown << name + u'=' + label->text() + u' ' + foreColour(label).name() + at;
+            else if (!name.isEmpty() && !name.startsWith(u"qt_"))
+                shown << name + QStringLiteral(" enabled=") +
+                             QString::number(control->isEnabled()) + at;
         }
         if (auto *log = window->findChild<QPlainTextEdit *>())
             shown << log->toPlainText();

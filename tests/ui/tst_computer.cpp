@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/ComputerPlayer.h"
 #include "core/match/InBuiltTeams.h"
-#include "ui/match/frmResult.h"
 #include "ui/shell/frmToss.h"
 
 #include "MatchDriving.h"
@@ -10,9 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -26,55 +23,43 @@ class tst_Computer : public QObject
 
     std::unique_ptr<mdiMain> frame(const char *speed)
     {
-        auto frame = std::make_unique<mdiMain>();
-        frame->setStorePath(m_dir->filePath(u"stumpwell.sqlite"_s));
-        frame->setRandomSource(&m_die);
-        frame->show();
+        auto frame = shownFrame(m_dir->filePath(u"stumpwell.sqlite"_s), &m_die);
         frame->openMatchStore();
         frame->findChild<QAction *>(QLatin1String(speed))->trigger();
         return frame;
+    }
+    // Presses in each of the next modal windows in turn the buttons of its list; `seen` gets
+    // the texts of the side window, if one comes.
+    static void pressInTurn(const QList<QStringList> &windows, QStringList *seen = nullptr)
+    {
+        whenModalShown([=](QWidget *window) {
+            if (seen && window->findChild<QLabel *>(u"lblSide"_s))
+                *seen << window->windowTitle() << window->findChild<QLabel *>(u"lblSide"_s)->text()
+                      << button(window, u"cmdSide_0"_s)->text()
+                      << button(window, u"cmdSide_1"_s)->text();
+            if (windows.size() > 1)
+                pressInTurn(windows.mid(1), seen);
+            for (const QString &name : windows[0])
+                click(window, name);
+        });
+    }
+    // CPU v CPU at `speed`: the computer calls heads, wins and bats; the overs drawn from `overs`.
+    std::unique_ptr<mdiMain> computerMatch(const char *speed, SeededRandom &overs)
+    {
+        auto game = frame(speed);
+        m_die.push({1, 1});
+        pressInTurn({{u"cmdInBuilt"_s}, {}}); // the teams, the toss
+        game->findChild<QAction *>(u"mnuHuman0"_s)->trigger();
+        game->setRandomSource(&overs);
+        return game;
     }
     static QPushButton *button(QWidget *window, const QString &name)
     {
         return window->findChild<QPushButton *>(name);
     }
-    // In-built teams; in Human v CPU the side `side` (cmdSide_0 or cmdSide_1), then the user's
-    // presses in the toss, if any. `seen` gets the side window's texts.
-    static void answerStart(const QString &side, const QStringList &toss, QStringList *seen)
-    {
-        whenModalShown([=](QWidget *teamMode) {
-            const auto tossAnswer = [=](QWidget *window) {
-                for (const QString &name : toss)
-                    QTest::mouseClick(button(window, name), Qt::LeftButton);
-            };
-            if (side.isEmpty()) {
-                whenModalShown(tossAnswer);
-            } else {
-                whenModalShown([=](QWidget *sideWindow) {
-                    if (seen)
-                        *seen << sideWindow->windowTitle()
-                              << sideWindow->findChild<QLabel *>(u"lblSide"_s)->text()
-                              << button(sideWindow, u"cmdSide_0"_s)->text()
-                              << button(sideWindow, u"cmdSide_1"_s)->text();
-                    whenModalShown(tossAnswer);
-                    QTest::mouseClick(button(sideWindow, side), Qt::LeftButton);
-                });
-            }
-            QTest::mouseClick(button(teamMode, u"cmdInBuilt"_s), Qt::LeftButton);
-        });
-    }
-    static void startCpuVCpu(mdiMain &frame)
-    {
-        answerStart(QString(), {}, nullptr);
-        frame.findChild<QAction *>(u"mnuHuman0"_s)->trigger();
-    }
     static bool rollEnabled(mdiMain &frame, int innings)
     {
         return button(frame.matchWindows().innings(innings), u"cmdRoll"_s)->isEnabled();
-    }
-    static bool boxEnabled(mdiMain &frame, int innings)
-    {
-        return frame.matchWindows().innings(innings)->findChild<QLineEdit *>()->isEnabled();
     }
     void pushWickets(int wickets)
     {
@@ -99,14 +84,14 @@ private slots:
     {
         auto game = frame("mnuSpeedInstant");
         QStringList seen;
-        answerStart(u"cmdSide_1"_s, {u"cmdHeads"_s, u"cmdBowl"_s}, &seen);
+        pressInTurn({{u"cmdInBuilt"_s}, {u"cmdSide_1"_s}, {u"cmdHeads"_s, u"cmdBowl"_s}}, &seen);
         m_die.push(1); // England, the user, calls heads and wins, and Australia bats
         pushWickets(10);
         game->findChild<QAction *>(u"mnu1Human"_s)->trigger();
         QCOMPARE(seen, (QStringList{u"Choose Your Side"_s, u"Which side will you play?"_s,
                                     u"Australia"_s, u"England"_s}));
         QCOMPARE(rollEnabled(*game, 1), false);
-        QCOMPARE(boxEnabled(*game, 1), false);
+        QCOMPARE(game->matchWindows().innings(1)->findChild<QLineEdit *>()->isEnabled(), false);
         QVERIFY(QTest::qWaitFor([&] { return game->match().currentInnings() == 2; }));
         QCOMPARE(game->match().log().overs(), 10);
         QCOMPARE(rollEnabled(*game, 2), true);
@@ -118,11 +103,8 @@ private slots:
 
     void speedChangeTakesEffectAtTheNextOver()
     {
-        auto game = frame("mnuSpeedSlow");
-        m_die.push({1, 1}); // the computer calls heads, wins and bats
-        startCpuVCpu(*game);
         SeededRandom overs(testSeed(14u));
-        game->setRandomSource(&overs);
+        auto game = computerMatch("mnuSpeedSlow", overs);
         QVERIFY(QTest::qWaitFor([&] { return game->match().log().overs() == 1; }, 5000));
         QElapsedTimer sinceFirst;
         sinceFirst.start();
@@ -142,11 +124,8 @@ private slots:
 
     void pauseHoldsUntilChosenAgain()
     {
-        auto game = frame("mnuSpeedFast");
-        m_die.push({1, 1});
-        startCpuVCpu(*game);
         SeededRandom overs(testSeed(1414u));
-        game->setRandomSource(&overs);
+        auto game = computerMatch("mnuSpeedFast", overs);
         QAction *pause = game->findChild<QAction *>(u"mnuPause"_s);
         pause->trigger();
         QCOMPARE(pause->isChecked(), true);
@@ -157,11 +136,8 @@ private slots:
 
     void modalDialogHoldsPlayWhileOpen()
     {
-        auto game = frame("mnuSpeedFast");
-        m_die.push({1, 1});
-        startCpuVCpu(*game);
         SeededRandom overs(testSeed(141414u));
-        game->setRandomSource(&overs);
+        auto game = computerMatch("mnuSpeedFast", overs);
         bool held = false;
         whenModalShown([&](QWidget *about) {
             held = holds(*game);
@@ -174,10 +150,8 @@ private slots:
 
     void instantMatchReachesTheResult()
     {
-        auto game = frame("mnuSpeedInstant");
-        SeededRandom draws(testSeed(20261214u));
-        game->setRandomSource(&draws);
-        startCpuVCpu(*game);
+        SeededRandom overs(testSeed(20261214u));
+        auto game = computerMatch("mnuSpeedInstant", overs);
         QVERIFY(QTest::qWaitFor([&] { return game->matchWindows().isResultOpen(); }, 60000));
         QCOMPARE(game->match().isOver(), true);
     }
@@ -186,20 +160,17 @@ private slots:
     {
         {
             auto first = frame("mnuSpeedInstant");
-            answerStart(u"cmdSide_0"_s, {u"cmdBat"_s}, nullptr);
+            pressInTurn({{u"cmdInBuilt"_s}, {u"cmdSide_0"_s}, {u"cmdBat"_s}});
             m_die.push({1, 2}); // England, the computer, calls heads; tails: Australia bats
             first->findChild<QAction *>(u"mnu1Human"_s)->trigger();
             pushWickets(2);
             pressRoll(*first);
             pressRoll(*first);
         } // the program ends with the user's side batting
-        whenModalShown([](QWidget *question) {
-            static_cast<QMessageBox *>(question)->button(QMessageBox::Yes)->click();
-        });
+        answerNextQuestion(QMessageBox::Yes);
         auto second = frame("mnuSpeedInstant");
         QAction *pause = second->findChild<QAction *>(u"mnuPause"_s);
-        QCOMPARE(pause->isChecked(), true);
-        QCOMPARE(rollEnabled(*second, 1), true);
+        QCOMPARE(pause->isChecked(), true); // held until the user says
         pushWickets(8);
         for (int w = 0; w < 8; ++w)
             pressRoll(*second);
@@ -215,12 +186,13 @@ private slots:
     // Australia tosses, England calls; a side the computer plays calls and chooses by itself.
     void tossInEveryCombination_data()
     {
-        QTest::addColumn<QString>("computer"); // which sides: Australia, England
+        // Sides the computer plays (Australia, England); the draws; the user's presses; Heads
+        // enabled at first, then what the computer did; the side batting first.
+        QTest::addColumn<QString>("computer");
         QTest::addColumn<QList<int>>("draws");
         QTest::addColumn<QStringList>("presses");
-        QTest::addColumn<QStringList>("seen"); // Heads enabled at first, then what the computer did
-        QTest::addColumn<QString>("first");    // the side batting first
-
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("first");
         QTest::newRow("user calls, user wins")
             << u"10"_s << QList<int>{1} << QStringList{u"cmdHeads"_s, u"cmdBowl"_s}
             << QStringList{u"1"_s, QString()} << u"Australia"_s;
@@ -244,8 +216,6 @@ private slots:
         QFETCH(QString, computer);
         QFETCH(QList<int>, draws);
         QFETCH(QStringList, presses);
-        QFETCH(QStringList, seen);
-        QFETCH(QString, first);
         std::array<Side, 2> sides = inBuiltSides();
         for (const int draw : draws)
             m_die.push(draw);
@@ -253,17 +223,16 @@ private slots:
         whenModalShown([&](QWidget *toss) {
             shown << QString::number(button(toss, u"cmdHeads"_s)->isEnabled());
             for (const QString &name : presses)
-                QTest::mouseClick(button(toss, name), Qt::LeftButton);
+                click(toss, name);
             shown << toss->findChild<QLabel *>(u"lblcpu"_s)->text();
         });
-        const bool computerChooses = !presses.contains(u"cmdBowl"_s);
         QElapsedTimer clock;
         clock.start();
         frmToss::showModal(nullptr, sides, m_die, {computer[0] == u'1', computer[1] == u'1'});
-        QCOMPARE(shown, seen);
-        QCOMPARE(sides[0].team.Name.trimmed(), first);
+        QTEST(shown, "seen");
+        QTEST(sides[0].team.Name.trimmed(), "first");
         QCOMPARE(m_die.remaining(), 0);
-        if (computerChooses)
+        if (!presses.contains(u"cmdBowl"_s)) // the computer chose
             QVERIFY(clock.elapsed() >= frmToss::ComputerChoiceMs);
     }
 };
