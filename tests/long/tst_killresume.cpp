@@ -53,10 +53,11 @@ private slots:
         QFETCH(int, killAt);
         QTemporaryDir dir;
         const QString store = dir.filePath(u"stumpwell.sqlite"_s);
-        // Read by the child's playUntilKilled only: this process has run it already.
-        qputenv("STUMPWELL_CHILD_SEED", QByteArray::number(seed));
-        qputenv("STUMPWELL_CHILD_STORE", store.toLocal8Bit());
-        QProcess child;
+        QProcess child; // told its seed and store in its own environment only
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"STUMPWELL_CHILD_SEED"_s, QString::number(seed));
+        environment.insert(u"STUMPWELL_CHILD_STORE"_s, store);
+        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {u"playUntilKilled"_s});
         int shown = 0;
         while (shown < killAt && child.waitForReadyRead(30000)) {
