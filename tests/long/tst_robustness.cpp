@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/players/PlayerFile.h"
 #include "ui/common/Fonts.h"
 #include "ui/shell/mdiMain.h"
 
@@ -8,218 +7,53 @@
 #include "ScriptedRandom.h"
 #include "TestSupport.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QEventLoop>
-#include <QListView>
-#include <QMetaMethod>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <memory>
-#include <optional>
-#include <random>
-#include <utility>
-
-using namespace Qt::StringLiterals;
+#include <QtTest>
+#include <QtWidgets>
 
 class tst_Robustness : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    // Seeded whole matches, each toss case in turn, checked every over (more:
+    // STUMPWELL_SOAK_MATCHES).
+    void manyWholeMatchesKeepTheirWindowsTrue()
     {
         installFontSubstitutions();
-        QVERIFY(m_dir.isValid() && QDir::setCurrent(m_dir.path()) &&
-                PlayerFile().CreateEmpty().ok());
-        // Two elevens in each of three countries, with averages in every appeal band.
-        for (int i = 0; i < 42; ++i) {
-            PlayerRecord player;
-            player.PlayerName = u"Player %1"_s.arg(i);
-            player.Country = QStringList{u"Australia"_s, u"England"_s, u"India"_s}[i % 3];
-            player.BattingAverage = player.BowlingAverage = quint8(i * 2);
-            player.CaptainExperience = i < 3;
-            player.KeeperExperience = i >= 3 && i < 6;
-            QVERIFY(PlayerFile().AppendRecord(player).ok());
-        }
-        m_frame = std::make_unique<mdiMain>();
-        m_frame->show();
-        m_invariants.emplace(m_frame->matchWindows(), m_frame->match());
-    }
-    void cleanup() { m_frame->matchWindows().close(); }
-
-    void manyWholeMatchesKeepEveryRuleOfTheOver()
-    {
-        MatchWindows &windows = m_frame->matchWindows();
+        mdiMain frame;
+        frame.show();
         SeededRandom die(testSeed(20261207u));
-        m_frame->setRandomSource(&die);
-        start(0); // first the checker itself must see one falsified caption
-        windows.innings(1)->findChild<QLabel *>(u"lblRuns_0"_s)->setText(u"4"_s);
-        QVERIFY(!MatchInvariants(windows, m_frame->match()).observe().isEmpty());
-        windows.close();
-        MatchInvariants invariants(windows, m_frame->match());
+        frame.setRandomSource(&die);
+        MatchWindows &windows = frame.matchWindows();
+        MatchInvariants invariants(windows, frame.match());
         const int matches = qMax(200, qEnvironmentVariableIntValue("STUMPWELL_SOAK_MATCHES"));
         for (int match = 1; match <= matches && !QTest::currentTestFailed(); ++match) {
-            start(match % 4);
+            ModalDriver modals;
+            modals.act = [match](QWidget *modal) {
+                for (const QString &name :
+                     modal->objectName() == u"frmTeamMode"
+                         ? QStringList{u"cmdInBuilt"_s}
+                         : QStringList{match % 2 ? u"cmdHeads"_s : u"cmdTails"_s,
+                                       match / 2 % 2 ? u"cmdBat"_s : u"cmdBowl"_s})
+                    QTest::mouseClick(modal->findChild<QPushButton *>(name), Qt::LeftButton);
+            };
+            frame.findChild<QAction *>(u"mnu2Human"_s)->trigger();
             QString problem = invariants.observe();
-            QCOMPARE(invariants.matches(), match);
             while (problem.isEmpty() && !windows.isResultOpen()) {
-                auto *roll = windows.innings(m_frame->match().currentInnings())
-                                 ->findChild<QPushButton *>(u"cmdRoll"_s);
-                QVERIFY(roll->isEnabled());
-                roll->click(); // without a mouse's two repaints an over
+                windows.innings(frame.match().currentInnings())
+                    ->findChild<QPushButton *>(u"cmdRoll"_s)
+                    ->click(); // without a mouse's two repaints an over
                 problem = invariants.observe();
             }
             QVERIFY2(problem.isEmpty(), qPrintable(u"match %1, "_s.arg(match) + problem));
-            // Ok waits two seconds; the running timer's tick is raised now instead.
-            auto *ok = windows.result()->findChild<QPushButton *>(u"cmdOk"_s);
-            QTimer *timer = resultTimer();
-            QVERIFY(!ok->isEnabled());
-            QVERIFY(timer->isActive());
-            QMetaMethod::fromSignal(&QTimer::timeout).invoke(timer, Qt::DirectConnection);
-            QTest::mouseClick(ok, Qt::LeftButton);
-            QVERIFY(QTest::qWaitFor([&] { return m_frame->mdiArea()->subWindowList().isEmpty(); }));
-        }
-        m_frame->setRandomSource(nullptr);
-    }
-
-    // A user pressing anything in the window taking input (the modal dialog, else the frame);
-    // each step schedules the next first, so it goes on inside any dialog an action opens.
-    void randomActionsBreakNothing()
-    {
-        const quint32 seed = testSeed(20261206u);
-        SeededRandom die(seed);
-        m_frame->setRandomSource(&die);
-        QEventLoop loop;
-        m_random.seed(seed);
-        m_loop = &loop;
-        QTimer::singleShot(0, this, &tst_Robustness::step);
-        loop.exec();
-        m_frame->setRandomSource(nullptr);
-        QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
-        QCOMPARE(m_taken, 20000);
-        qInfo("%d matches, end-program called %d times", m_invariants->matches(),
-              m_endings.calls());
-    }
-
-private:
-    // A new match with the in-built teams; each toss case (call, choice) by its number 0..3.
-    void start(int toss)
-    {
-        whenModalShown([toss](QWidget *teamMode) {
-            whenModalShown([toss](QWidget *dialog) {
-                for (const QString &name : {toss % 2 ? u"cmdHeads"_s : u"cmdTails"_s,
-                                            toss / 2 ? u"cmdBat"_s : u"cmdBowl"_s})
-                    QTest::mouseClick(dialog->findChild<QPushButton *>(name), Qt::LeftButton);
-            });
-            QTest::mouseClick(teamMode->findChild<QPushButton *>(u"cmdInBuilt"_s), Qt::LeftButton);
-        });
-        m_frame->findChild<QAction *>(u"mnu2Human"_s)->trigger();
-    }
-    QTimer *resultTimer() const
-    {
-        MatchWindows &windows = m_frame->matchWindows();
-        return windows.isResultOpen() ? windows.result()->findChild<QTimer *>(u"Timer1"_s)
-                                      : nullptr;
-    }
-
-    void step()
-    {
-        if (!m_loop)
-            return;
-        QTimer::singleShot(0, this, &tst_Robustness::step);
-        const bool playing = m_taken < 20000 && m_failure.isEmpty();
-        if ((playing && m_ended == m_endings.calls()) || !windDown()) {
-            if (!playing)
-                return std::exchange(m_loop, nullptr)->quit();
-            m_ended = m_endings.calls();
-            act();
-        }
-        // The result's two seconds pass when the seed says so (see act), not with this machine.
-        if (QTimer *timer = resultTimer())
-            timer->stop();
-        if (const QString problem = m_invariants->observe();
-            !problem.isEmpty() && m_failure.isEmpty())
-            m_failure = u"after action %1: "_s.arg(m_taken) + problem;
-    }
-
-    template <typename T>
-    T *any(QWidget *top, const QString &name = {})
-    {
-        QList<T *> found = top->findChildren<T *>(QRegularExpression(name));
-        found.removeIf([](T *w) { return !w->isVisible() || !w->isEnabled(); });
-        return found.isEmpty() ? nullptr : found[pick(int(found.size()))];
-    }
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-
-    void act()
-    {
-        ++m_taken;
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-        QWidget *modal = QApplication::activeModalWidget();
-        QWidget *top = modal ? modal : m_frame.get();
-        const int roll = pick(100);
-        if (QTimer *timer = resultTimer(); timer && roll < 3) {
-            QMetaMethod::fromSignal(&QTimer::timeout).invoke(timer, Qt::DirectConnection);
-        } else if (auto *list = any<QListView>(top); list && list->model() && roll < 40) {
-            // Two elevens take 22 double-clicks: lists are favoured, or few matches would start.
-            const QModelIndex index =
-                list->model()->index(pick(qMax(1, list->model()->rowCount())), 0);
-            list->scrollTo(index);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                               list->visualRect(index).center());
-        } else if (auto *button = any<QAbstractButton>(top); button && roll < 72) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        } else if (auto *item = any<QAction>(m_frame.get(), u"^mnu(?!Exit)"_s); // goes on playing
-                   item && !modal && roll < 76) {
-            item->trigger();
-        } else if (roll < 79) {
-            top->resize(200 + pick(1200), 150 + pick(900));
-        } else {
-            // Digits play overs when typed into the roll box; Up and Down turn combo boxes.
-            static const QStringList keys =
-                u"0 1 2 3 4 5 6 7 8 9 Return Enter Esc Tab Backtab Space Backspace Up Down A - . "
-                "Alt+R Alt+O Alt+B Alt+H Ctrl+F1 Ctrl+P Shift+F1"_s.split(u' ');
-            QWidget *target = QApplication::focusWidget();
-            if (!target || !top->isAncestorOf(target))
-                target = top->focusWidget() ? top->focusWidget() : top;
-            QTest::keySequence(target, QKeySequence(keys[pick(int(keys.size()))]));
+            QCOMPARE(invariants.matches(), match);
+            // Ok waits two seconds; its timer's tick is raised now instead.
+            QMetaMethod::fromSignal(&QTimer::timeout)
+                .invoke(windows.result()->findChild<QTimer *>(u"Timer1"_s), Qt::DirectConnection);
+            QTest::mouseClick(windows.result()->findChild<QPushButton *>(u"cmdOk"_s),
+                              Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor([&] { return frame.mdiArea()->subWindowList().isEmpty(); }));
         }
     }
-
-    // Closes one dialog still open as its user would have to; false once none is.
-    bool windDown()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return false;
-        if (modal->objectName() == u"frmToss") { // only the coin and a choice end the toss
-            for (const char *name : {"cmdHeads", "cmdBat"}) {
-                auto *button = modal->findChild<QWidget *>(QLatin1String(name));
-                if (button->isVisible() && button->isEnabled())
-                    QTest::mouseClick(button, Qt::LeftButton);
-            }
-        } else if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && pick(2)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
-        return true;
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<mdiMain> m_frame;
-    std::mt19937 m_random;
-    QEventLoop *m_loop = nullptr;
-    EndProgramObserver m_endings;
-    std::optional<MatchInvariants> m_invariants;
-    QString m_failure;
-    int m_taken = 0, m_ended = 0;
 };
 
 QTEST_MAIN(tst_Robustness)
