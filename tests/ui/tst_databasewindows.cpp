@@ -131,6 +131,54 @@ private slots:
         QCOMPARE(caption(&window, "lblTotal"), u"3"_s);
         QCOMPARE(caption(&window, "lblIndia"), u"2"_s);
     }
+
+    // Find Player asks for part of a name and lists every player holding it, in file order.
+    void findPlayerListsThePlayersNamed_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer"); // the window or message after the question
+        QTest::addColumn<QStringList>("shown");
+        const QString found = u"frmFoundPlayers"_s;
+        QTest::newRow("two, any case")
+            << u" LEE "_s << found
+            << QStringList{u"2 players' names contain \u201cLEE\u201d:"_s,
+                           u"Ann Lee, India, batting 40, bowling 0"_s,
+                           u"Kim Fleece, England, batting 12, bowling 30"_s};
+        QTest::newRow("none") << u"Zed"_s << u"Find Player"_s
+                              << QStringList{u"No player's name contains \u201cZed\u201d."_s};
+        QTest::newRow("file gone")
+            << u"Lee"_s << u"Find Player"_s
+            << QStringList{u"The Basic Players file could not be read (error 53)."_s};
+    }
+    void findPlayerListsThePlayersNamed()
+    {
+        QFETCH(QString, typed);
+        QVERIFY(
+            writeFile(fileOf({player(u"Ann Lee", u"India"), player(u"Bob Kane", u"England", 33, 25),
+                              player(u"Kim Fleece", u"England", 12, 30)})));
+        frmPlayers window;
+        QVERIFY(window.Form_Load());
+        if (QByteArray(QTest::currentDataTag()) == "file gone")
+            QVERIFY(QFile::remove(FileName));
+        ModalDriver modals;
+        QStringList shown;
+        modals.act = [&](QWidget *modal) {
+            if (modal->objectName() == u"dlgFindPlayer") {
+                QTest::keyClicks(modal->findChild<QLineEdit *>(), typed);
+                return QTest::keyClick(modal->findChild<QLineEdit *>(), Qt::Key_Return);
+            }
+            if (auto *list = modal->findChild<QListWidget *>(u"lstFound"_s)) {
+                shown << modal->findChild<QLabel *>(u"lblFound"_s)->text();
+                for (int row = 0; row < list->count(); ++row)
+                    shown << list->item(row)->text();
+            }
+            ModalDriver::close(modal);
+        };
+        QTest::mouseClick(window.findChild<QWidget *>(u"cmdFind"_s), Qt::LeftButton);
+        QCOMPARE(modals.seen.value(0), u"dlgFindPlayer"_s);
+        QTEST(modals.seen.value(1), "answer");
+        QTEST(shown + modals.texts, "shown");
+    }
 };
 
 QTEST_MAIN(tst_DatabaseWindows)
