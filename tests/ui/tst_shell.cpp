@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
 #include "ui/match/frmHighlights.h"
+#include "ui/selection/frmTeamSelection.h"
 #include "ui/shell/frmToss.h"
 #include "ui/shell/mdiMain.h"
 
@@ -46,10 +47,11 @@ class tst_Shell : public QObject
     Q_OBJECT
     CurrentTempDir m_dir; // the player file lives in the current folder
     QMessageBox::StandardButton m_abandon = QMessageBox::No;
+    bool m_choose = false; // team mode: pick from the file rather than take the in-built teams
     QStringList m_tossers;
 
-    // Answers the dialogs of a new match: whether to abandon the one in progress, team mode
-    // (in-built teams) and the toss (heads, bat).
+    // Answers the dialogs of a new match: whether to abandon the one in progress, team mode,
+    // team selection (Australians against Indians) and the toss (heads, bat).
     void answer(QWidget *modal)
     {
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -57,10 +59,23 @@ class tst_Shell : public QObject
             return box->button(m_abandon)->click();
         }
         if (modal->objectName() == u"frmTeamMode")
-            return click(modal, "cmdInBuilt");
-        m_tossers << find(modal, "lbltoss")->text().section(u' ', 0, 0);
-        click(modal, "cmdHeads");
-        click(modal, "cmdBat");
+            return click(modal, m_choose ? "cmdChoose" : "cmdInBuilt");
+        if (modal->objectName() == u"frmToss") {
+            m_tossers << find(modal, "lbltoss")->text().section(u' ', 0, 0);
+            click(modal, "cmdHeads");
+            return click(modal, "cmdBat");
+        }
+        for (int tab = 0; tab < 2; ++tab) {
+            for (int down = 0; down <= 2 * tab; ++down) // Australia, then India
+                QTest::keyClick(find<QComboBox>(modal, tab ? "cboTeams_1" : "cboTeams_0"),
+                                Qt::Key_Down);
+            auto *list = find<QListWidget>(modal, tab ? "lstPlayers_1" : "lstPlayers_0");
+            for (int row = 0; row < 11; ++row) {
+                list->setCurrentRow(row);
+                static_cast<frmTeamSelection *>(modal)->lstPlayers_DblClick(tab);
+            }
+        }
+        click(modal, "cmdOk");
     }
 
 private slots:
@@ -151,6 +166,40 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
         checkFreshStart();
         QCOMPARE(m_tossers, (QStringList{u"Australia"_s, u"England"_s, u"England"_s}));
+    }
+
+    // The cards show the players picked, and the log keeps the record each came from.
+    void matchBetweenElevensPickedFromThePlayerFile()
+    {
+        QList<PlayerRecord> players; // records 2..12 Australians, 13..23 Indians
+        for (const QString &first : {u"Ann"_s, u"Raj"_s})
+            for (char16_t surname = u'A'; surname <= u'K'; ++surname)
+                players << player(first + u' ' + surname,
+                                  first == u"Ann" ? u"Australia" : u"India");
+        QVERIFY(writeFile(fileOf(players)));
+        mdiMain frame;
+        frame.show();
+        ScriptedRandom die{1}; // India calls right and bats
+        frame.setRandomSource(&die);
+        ModalDriver modals;
+        m_choose = true;
+        modals.act = std::bind_front(&tst_Shell::answer, this);
+        frame.findChild<QAction *>(u"mnu2Human"_s)->trigger();
+        QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s, u"frmToss"_s}));
+        playToTheResult(frame, die);
+        MatchWindows &windows = frame.matchWindows();
+        QVERIFY(windows.isResultOpen());
+        const MatchSetup &setup = frame.match().log().setup;
+        QCOMPARE(setup.source, TeamSource::PlayerFile);
+        for (int i = 0; i < 11; ++i) {
+            const QString name = u"lblName_%1"_s.arg(i), surname(QChar(u'A' + i));
+            QCOMPARE(windows.innings(1)->findChild<QLabel *>(name)->text().trimmed(),
+                     u"R "_s + surname);
+            QCOMPARE(windows.innings(2)->findChild<QLabel *>(name)->text().trimmed(),
+                     u"A "_s + surname);
+            QCOMPARE(setup.sides[0].origins[std::size_t(i + 1)].recordNumber, 13 + i);
+            QCOMPARE(setup.sides[1].origins[std::size_t(i + 1)].recordNumber, 2 + i);
+        }
     }
 };
 
