@@ -3,6 +3,8 @@
 #include "PlayerFileTest.h"
 #include "core/players/NewPlayerEntry.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <csignal>
 #include <optional>
@@ -77,23 +79,51 @@ private slots:
                  (whole.isEmpty() ? PlayerRecord::header().toBytes() : whole) + added.toBytes());
     }
 
-    // Only ten bytes more may be written: the record is cut short, the file must come back whole.
-    void cutsAShortWriteBack()
+    // Each cause has its code, and the file is left as it was (read-only: see readOnlyInAChild).
+    void appendTellsWhyTheFileCannotBeWritten_data()
     {
-#ifndef Q_OS_UNIX
-        QSKIP("needs a file size limit (setrlimit)");
+        QTest::addColumn<int>("error");
+        QTest::newRow("disk full") << FileError::DiskFull;
+        QTest::newRow("immutable file") << FileError::PermissionDenied;
+        QTest::newRow("read-only file system") << FileError::PermissionDenied;
+        QTest::newRow("device error") << FileError::DeviceIo;
+    }
+    void appendTellsWhyTheFileCannotBeWritten()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("needs Linux: file size limits, chattr, unshare and /proc/self/mem");
 #else
+        QFETCH(int, error);
+        const QString cause = QString::fromLatin1(QTest::currentDataTag());
         const QByteArray before = fileOf({{}}) + rawRecord("Ghost", "India").left(100); // a piece
-        QVERIFY(writeFile(before));
-        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        const QString mounted = qEnvironmentVariable("STUMPWELL_READ_ONLY_DIR");
+        if (!mounted.isEmpty())
+            QVERIFY(QDir::setCurrent(mounted));
+        else
+            QVERIFY(writeFile(before));
+        if (cause == u"read-only file system" && mounted.isEmpty())
+            return readOnlyInAChild();
         rlimit old{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const rlimit small{rlim_t(before.size() + 10), old.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const int error = PlayerFile().AppendRecord(player(u"New Man", u"England")).error;
-        setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(error, FileError::DiskFull);
-        QCOMPARE(fileBytes(), before);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &old);
+            if (cause == u"immutable file")
+                QProcess::execute(u"chattr"_s, {u"-i"_s, FileName});
+        });
+        if (cause == u"disk full") {
+            std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+            const rlimit small{rlim_t(before.size() + 10), old.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
+        if (cause == u"immutable file" && QProcess::execute(u"chattr"_s, {u"+i"_s, FileName}))
+            QSKIP("chattr +i needs a file system with attributes and the right to set them");
+        if (cause == u"device error") { // offset 0 of a process's own memory is never mapped
+            QVERIFY(QFile::remove(FileName));
+            QVERIFY(QFile::link(u"/proc/self/mem"_s, FileName));
+        }
+        QCOMPARE(PlayerFile().AppendRecord(player(u"New Man", u"England")).error, error);
+        if (cause != u"device error")
+            QCOMPARE(fileBytes(), before);
 #endif
     }
 
@@ -136,6 +166,28 @@ private slots:
     }
 
 private:
+    // The file's folder mounted read-only over itself, in a mount namespace of a child's own.
+    void readOnlyInAChild()
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"STUMPWELL_READ_ONLY_DIR"_s, QDir::currentPath());
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(u"unshare"_s, {u"-rm"_s, u"sh"_s, u"-c"_s,
+                                   u"mount --bind -o ro \"$0\" \"$0\" && exec \"$1\" \"$2\""_s,
+                                   QDir::currentPath(), QCoreApplication::applicationFilePath(),
+                                   QString::fromLatin1(QTest::currentTestFunction()) + u':' +
+                                       QString::fromLatin1(QTest::currentDataTag())});
+        if (!child.waitForStarted())
+            QSKIP("unshare is missing");
+        QVERIFY(child.waitForFinished(60'000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        if (output.startsWith(u"unshare:"_s) || output.startsWith(u"mount:"_s))
+            QSKIP(qPrintable(u"no read-only mount for the test: "_s + output));
+        QVERIFY2(child.exitCode() == 0, qPrintable(output));
+    }
+
     std::optional<CurrentTempDir> m_dir;
 };
 
