@@ -111,7 +111,7 @@ private slots:
         QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
         QCOMPARE(m_taken, 20000);
         qInfo("%d matches, end-program called %d times", m_invariants->matches(),
-              m_endings.calls);
+              m_endings.calls());
     }
 
 private:
@@ -141,10 +141,10 @@ private:
             return;
         QTimer::singleShot(0, this, &tst_Robustness::step);
         const bool playing = m_taken < 20000 && m_failure.isEmpty();
-        if ((playing && m_ended == m_endings.calls) || !windDown()) {
+        if ((playing && m_ended == m_endings.calls()) || !windDown()) {
             if (!playing)
                 return std::exchange(m_loop, nullptr)->quit();
-            m_ended = m_endings.calls;
+            m_ended = m_endings.calls();
             act();
         }
         // The result's two seconds pass when the seed says so (see act), not with this machine.

@@ -14,8 +14,6 @@ class ScriptedRandom final : public RandomSource
 public:
     ScriptedRandom(std::initializer_list<int> draws = {}) : m_script(draws) {}
     void push(std::initializer_list<int> draws) { m_script.append(QList<int>(draws)); }
-    void push(int draw) { m_script.append(draw); }
-    int remaining() const { return int(m_script.size()); }
     void reseed() override {}
     int draw(int n) override
     {

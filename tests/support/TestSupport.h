@@ -5,8 +5,6 @@
 #include "ui/common/EndProgram.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -56,22 +54,3 @@ struct ModalDriver
             modal->close();
     }
 };
-
-// Runs action once on the next modal dialog or message box that becomes active, polling the
-// event loop; start it before the call that opens the dialog.
-inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    const QDeadlineTimer deadline(timeoutMs);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, deadline] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal && !deadline.hasExpired())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal)
-            action(modal);
-    });
-    timer->start();
-}
