@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/common/CaptionNumbers.h"
+#include "core/common/FixedText.h"
 #include "core/common/RandomSource.h"
 
 #include <QTest>
@@ -11,14 +12,25 @@ class tst_Common : public QObject
 {
     Q_OBJECT
 private slots:
+    void fixedTextPadsCutsAndTrims()
+    {
+        FixedText<20> slot;
+        QCOMPARE(slot.text(), QString(20, QChar(0))); // never written
+        slot = u"KR Dunmore";
+        QCOMPARE(slot.text(), u"KR Dunmore          "_s);
+        QCOMPARE(slot.trimmed(), u"KR Dunmore"_s);
+        slot = u"Bartholomew Fitzwilliam";
+        QCOMPARE(slot.text(), u"Bartholomew Fitzwill"_s);
+    }
+
     void captionsReadAsTheNumberAtTheirStart_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         const std::pair<const char16_t *, double> rows[] = {
-            {u"", 0},    {u" 58", 58},   {u"12:40p", 12}, {u"Not Out", 0},
-            {u"-3", -3}, {u"1e3", 1000}, {u"7e+", 7},     {u" 3/125", 3},
-            {u"-", 0},   {u".5", 0.5},   {u"\u0661", 0}};
+            {u"", 0},       {u"187", 187},   {u" 58", 58},   {u"12:40p", 12}, {u"Not Out", 0},
+            {u"-3", -3},    {u"12.5", 12.5}, {u"1e3", 1000}, {u"7e", 7},      {u"7e+", 7},
+            {u" 3/125", 3}, {u"-", 0},       {u".5", 0.5},   {u"\u0661", 0}};
         for (const auto &[text, value] : rows)
             QTest::addRow("[%s]", qPrintable(QString::fromUtf16(text)))
                 << QString::fromUtf16(text) << value;
@@ -27,6 +39,14 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(captionValue(text), "value");
+    }
+
+    void numbersWriteWithABlankForThePlusSign()
+    {
+        QCOMPARE(plainNumber(187), u"187"_s);
+        QCOMPARE(signedNumber(58), u" 58"_s);
+        QCOMPARE(signedNumber(0), u" 0"_s);
+        QCOMPARE(signedNumber(-4), u"-4"_s);
     }
 
     // Every face from 1 to n and nothing else, evenly spread.
@@ -40,21 +60,67 @@ private slots:
         }
         QCOMPARE(counts[0], 0);
         QCOMPARE(counts[7], 0);
-        for (std::size_t face = 1; face <= 6; ++face) {
-            QVERIFY2(counts[face] > 9500, qPrintable(QString::number(counts[face])));
-            QVERIFY2(counts[face] < 10500, qPrintable(QString::number(counts[face])));
-        }
+        for (int face = 1; face <= 6; ++face)
+            QVERIFY2(counts[std::size_t(face)] > 9500 && counts[std::size_t(face)] < 10500,
+                     qPrintable(QString::number(counts[std::size_t(face)])));
     }
 
-    // After the first fault every draw answers 1 and the fault first met stays the one told.
-    void replayStopsAtTheFirstFaultAndReadsNoFurther()
+    void reseedMovesTheSequenceOn()
     {
-        const std::vector<quint8> draws{3, 7, 2};
-        ReplayRandom replay(draws.data(), draws.data() + 1);
+        TimeSeededRandom reseeded;
+        TimeSeededRandom plain = reseeded;
+        reseeded.reseed();
+        QList<int> a, b;
+        for (int i = 0; i < 4; ++i) {
+            a << reseeded.draw(1000000);
+            b << plain.draw(1000000);
+        }
+        QVERIFY(a != b);
+    }
+
+    void mixingTheSameTimeTwiceDoesNotRepeat()
+    {
+        TimeSeededRandom first;
+        TimeSeededRandom second = first;
+        first.mix(1234);
+        const int a = first.draw(1000000);
+        first.mix(1234);
+        QVERIFY(first.draw(1000000) != a);
+        second.mix(1234);
+        QCOMPARE(second.draw(1000000), a); // same state and time: same draw
+    }
+
+    void recordedDrawsReplayInOrder()
+    {
+        TimeSeededRandom live;
+        std::vector<quint8> draws;
+        RecordingRandom recording(live, draws);
+        const QList<int> made{recording.draw(6), recording.draw(20), recording.draw(2)};
+        ReplayRandom replay(draws.data(), draws.data() + draws.size());
+        QCOMPARE((QList<int>{replay.draw(6), replay.draw(20), replay.draw(2)}), made);
+        QVERIFY(replay.exhausted());
+        QVERIFY(replay.error().isEmpty());
+    }
+
+    void replayStopsAtTheEndOrAtADrawOutOfRange_data()
+    {
+        QTest::addColumn<QList<int>>("recorded");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("none left")
+            << QList<int>{3} << u"a draw from 1 to 6 was asked for but none was recorded"_s;
+        QTest::newRow("too high") << QList<int>{3, 7}
+                                  << u"a recorded draw of 7 is outside 1 to 6"_s;
+        QTest::newRow("zero") << QList<int>{3, 0} << u"a recorded draw of 0 is outside 1 to 6"_s;
+    }
+    void replayStopsAtTheEndOrAtADrawOutOfRange()
+    {
+        QFETCH(QList<int>, recorded);
+        const std::vector<quint8> draws(recorded.begin(), recorded.end());
+        ReplayRandom replay(draws.data(), draws.data() + draws.size());
         QCOMPARE(replay.draw(6), 3);
+        QCOMPARE(replay.draw(6), 1); // a safe answer, never a read past the end
+        QTEST(replay.error(), "error");
         QCOMPARE(replay.draw(6), 1);
-        QCOMPARE(replay.draw(6), 1);
-        QCOMPARE(replay.error(), u"a draw from 1 to 6 was asked for but none was recorded"_s);
     }
 };
 
