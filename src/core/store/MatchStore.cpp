@@ -303,7 +303,10 @@ bool MatchStore::appendOver(qint64 id, const MatchLog &log, int index)
     if (!saving() || id <= 0)
         return false;
     const auto over = std::size_t(index);
-    const auto first = std::accumulate(log.drawCounts.begin(), log.drawCounts.begin() + index, 0);
+    // Counted from the end: the over saved is the newest, so nothing is summed over by over.
+    const auto later =
+        std::accumulate(log.drawCounts.begin() + index + 1, log.drawCounts.end(), std::size_t(0));
+    const std::size_t first = log.draws.size() - later - log.drawCounts[over];
     // Never a null array: that would be stored as NULL.
     QByteArray draws("");
     draws.append(reinterpret_cast<const char *>(log.draws.data() + first),
