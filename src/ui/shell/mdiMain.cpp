@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -37,6 +38,7 @@
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -254,8 +256,33 @@ void mdiMain::createMenus()
 void mdiMain::MDIForm_Load()
 {
     showMaximized();
+    waitForFirstPaint();
     frmSplash::showModal(this);
     openMatchStore();
+}
+
+// The splash's large fonts are the slowest part of start-up: the frame is on screen first.
+void mdiMain::waitForFirstPaint()
+{
+    QEventLoop painted;
+    class PaintWatch : public QObject
+    {
+    public:
+        explicit PaintWatch(QEventLoop &loop) : m_loop(loop) {}
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                QMetaObject::invokeMethod(&m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+            return false;
+        }
+
+    private:
+        QEventLoop &m_loop;
+    } watch(painted);
+    m_mdiArea->viewport()->installEventFilter(&watch);
+    // A platform that never paints an unseen window does not hold the start up.
+    QTimer::singleShot(FirstPaintWaitMs, &painted, &QEventLoop::quit);
+    painted.exec();
 }
 
 void mdiMain::chooseSpeed(QAction *speed)

@@ -26,6 +26,8 @@ public:
     // Least client area when restored from maximised (twips, menu bar not counted).
     static constexpr int RestoredClientWidth = 9900;
     static constexpr int RestoredClientHeight = 6000;
+    // Longest wait for the frame's first paint before the splash is shown anyway.
+    static constexpr int FirstPaintWaitMs = 1000;
 
     explicit mdiMain(QWidget *parent = nullptr);
     ~mdiMain() override;
@@ -61,6 +63,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void waitForFirstPaint();
     void startMatch(MatchMode mode);
     void showMatch();
     void chooseSpeed(QAction *speed);
