@@ -8,6 +8,7 @@
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
+#include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
@@ -28,7 +29,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -38,7 +38,6 @@
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -256,33 +255,10 @@ void mdiMain::createMenus()
 void mdiMain::MDIForm_Load()
 {
     showMaximized();
-    waitForFirstPaint();
+    // The splash's large fonts are the slowest part of start-up: the frame is on screen first.
+    waitForFirstPaint(m_mdiArea->viewport(), FirstPaintWaitMs);
     frmSplash::showModal(this);
     openMatchStore();
-}
-
-// The splash's large fonts are the slowest part of start-up: the frame is on screen first.
-void mdiMain::waitForFirstPaint()
-{
-    QEventLoop painted;
-    class PaintWatch : public QObject
-    {
-    public:
-        explicit PaintWatch(QEventLoop &loop) : m_loop(loop) {}
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                QMetaObject::invokeMethod(&m_loop, &QEventLoop::quit, Qt::QueuedConnection);
-            return false;
-        }
-
-    private:
-        QEventLoop &m_loop;
-    } watch(painted);
-    m_mdiArea->viewport()->installEventFilter(&watch);
-    // A platform that never paints an unseen window does not hold the start up.
-    QTimer::singleShot(FirstPaintWaitMs, &painted, &QEventLoop::quit);
-    painted.exec();
 }
 
 void mdiMain::chooseSpeed(QAction *speed)

@@ -63,7 +63,6 @@ protected:
 private:
     void createActions();
     void createMenus();
-    void waitForFirstPaint();
     void startMatch(MatchMode mode);
     void showMatch();
     void chooseSpeed(QAction *speed);
