@@ -21,10 +21,13 @@ class tst_Statistics : public QObject
         return line == lines.end() ? CareerLine{} : *line;
     }
 
+    // The sides carry the file's records either way: only the source decides what counts.
     void playAgain(TeamSource source)
     {
+        MatchSetup setup = handMadeSetup(TeamSource::PlayerFile);
+        setup.source = source;
         Match again;
-        playHandMadeMatch(*m_store, again, handMadeSetup(source));
+        playHandMadeMatch(*m_store, again, setup);
     }
 
 private slots:
