@@ -4,13 +4,36 @@
 
 #include "ui/common/EndProgram.h"
 
+#include <QPushButton>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// The one widget finder: the child of `parent` with that objectName; a missing one ends the test
+// run at once rather than crash later.
+template <typename T = QWidget>
+T *find(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+inline QString caption(const QObject *parent, const QString &label)
+{
+    return find<QLabel>(parent, label)->text();
+}
+
+inline void click(const QObject *parent, const QString &button)
+{
+    QTest::mouseClick(find<QAbstractButton>(parent, button), Qt::LeftButton);
+}
 
 // Counts calls to the end-program function for its lifetime instead of exiting.
 struct EndProgramObserver
@@ -23,9 +46,10 @@ struct EndProgramObserver
     ~EndProgramObserver() { setEndProgramHandler({}); }
 };
 
-// While alive, hands every modal dialog or message box that comes up to act, once each, and
-// notes it in seen: a message box by its title (its text goes to texts), any other window by its
-// objectName. act must end the modal; by default it presses a box's Ok and closes any other.
+// The one modal-dialog driver. While alive, it hands every modal dialog or message box that
+// comes up to act, once each, and notes it in seen: a message box by its title (its text goes
+// to texts), any other window by its objectName. act must end the modal; by default it presses
+// a box's Ok and closes any other window.
 struct ModalDriver
 {
     QStringList seen, texts;
@@ -33,7 +57,7 @@ struct ModalDriver
     QList<QPointer<QWidget>> handled; // an act that waits must not get its modal again
     QTimer timer;
 
-    ModalDriver()
+    explicit ModalDriver(std::function<void(QWidget *)> action = close) : act(std::move(action))
     {
         QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
             QWidget *modal = QApplication::activeModalWidget();
@@ -44,34 +68,23 @@ struct ModalDriver
             seen << (box ? box->windowTitle() : modal->objectName());
             if (box)
                 texts << box->text();
-            act(modal);
+            // Not inside the timer's own call, which Qt never repeats: a dialog opened by act
+            // must come to this driver too.
+            QMetaObject::invokeMethod(
+                &timer, [this, modal = QPointer(modal)] { modal ? act(modal) : void(); },
+                Qt::QueuedConnection);
         });
         timer.start(10);
     }
-    static void close(QWidget *modal)
+    static void close(QWidget *modal) { answer(QMessageBox::Ok)(modal); }
+    // Presses `button` in a message box; closes any other window.
+    static std::function<void(QWidget *)> answer(QMessageBox::StandardButton button)
     {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            box->button(QMessageBox::Ok)->click();
-        else
-            modal->close();
+        return [button](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                box->button(button)->click();
+            else
+                modal->close();
+        };
     }
 };
-
-// Runs action once on the next modal dialog or message box that becomes active, polling the
-// event loop; start it before the call that opens the dialog.
-inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    const QDeadlineTimer deadline(timeoutMs);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, deadline] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal && !deadline.hasExpired())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal)
-            action(modal);
-    });
-    timer->start();
-}

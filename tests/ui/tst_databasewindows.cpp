@@ -17,16 +17,15 @@ QString entry(const QWidget *add)
 {
     QStringList shown;
     for (const QString &name : EntryBoxes)
-        shown << add->findChild<QWidget *>(name)
-                     ->property(name == u"cboCountry" ? "currentText" : "text")
-                     .toString();
+        shown
+            << find(add, name)->property(name == u"cboCountry" ? "currentText" : "text").toString();
     return shown.join(u'|');
 }
 
 void enter(const QWidget *add, const QString &entry)
 {
     for (int i = 0; i < 4; ++i)
-        add->findChild<QWidget *>(EntryBoxes[i])
+        find(add, EntryBoxes[i])
             ->setProperty(i == 1 ? "currentText" : "text", entry.section(u'|', i, i));
 }
 
@@ -34,13 +33,9 @@ void clickAdd(const QWidget *window, const QString &typed = {})
 {
     if (!typed.isEmpty())
         enter(window, typed);
-    QTest::mouseClick(window->findChild<QWidget *>(u"cmdAdd"_s), Qt::LeftButton);
+    click(window, u"cmdAdd"_s);
 }
 
-QString caption(const QWidget *window, const char *label)
-{
-    return window->findChild<QLabel *>(QLatin1String(label))->text();
-}
 } // namespace
 
 class tst_DatabaseWindows : public QObject
@@ -105,34 +100,32 @@ private slots:
         frmPlayers window;
         QVERIFY(window.Form_Load());
         QCOMPARE(fileBytes(), restored);
-        QCOMPARE(caption(&window, "lblIndia"), u"1"_s);
+        QCOMPARE(caption(&window, u"lblIndia"_s), u"1"_s);
     }
 
     // A damaged file is counted by whole records, and the user is told what the next add does.
     void playersWindowWarnsOfADamagedFile_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fixture"); // under tests/data/players
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("total");
-        const QByteArray ghost = player(u"Ghost", u"India").toBytes();
-        QTest::newRow("a piece after a record")
-            << fileOf({player(u"Ann Lee", u"India")}) + ghost.left(90)
-            << u"ends with part of a record"_s << u"1"_s;
+        QTest::newRow("piece") << u"piece-after-a-record"_s << u"ends with part of a record"_s
+                               << u"1"_s;
         // Mended fault: a file shorter than a record got no warning before its header was written.
-        QTest::newRow("shorter than a record")
-            << ghost.left(50) << u"shorter than one record"_s << u"0"_s;
+        QTest::newRow("short") << u"shorter-than-a-record"_s << u"shorter than one record"_s
+                               << u"0"_s;
     }
     void playersWindowWarnsOfADamagedFile()
     {
-        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fixture);
         QFETCH(QString, warning);
-        QVERIFY(writeFile(bytes));
+        QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/players/"_s + fixture + u".kdt"_s), FileName));
         ModalDriver modals;
         frmPlayers window;
         QVERIFY(window.Form_Load());
         QCOMPARE(modals.seen, QStringList{u"Basic Players Database is damaged"_s});
         QVERIFY2(modals.texts.value(0).contains(warning), qPrintable(modals.texts.value(0)));
-        QTEST(caption(&window, "lblTotal"), "total");
+        QTEST(caption(&window, u"lblTotal"_s), "total");
     }
 
     // Enter adds the player as typed and clears the entry.
@@ -157,8 +150,8 @@ private slots:
         QCOMPARE(cleared, u"|India||"_s);
         QCOMPARE(PlayerFile().ReadRecord(3).value,
                  player(u"Zo\u00eb \u20ac", u"India", 3, 0, true));
-        QCOMPARE(caption(&window, "lblTotal"), u"3"_s);
-        QCOMPARE(caption(&window, "lblIndia"), u"2"_s);
+        QCOMPARE(caption(&window, u"lblTotal"_s), u"3"_s);
+        QCOMPARE(caption(&window, u"lblIndia"_s), u"2"_s);
     }
 
     // Find Player asks for part of a name and lists every player holding it, in file order.

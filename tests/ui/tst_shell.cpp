@@ -7,33 +7,22 @@
 #include "ui/shell/frmToss.h"
 #include "ui/shell/mdiMain.h"
 
+#include "MatchDriving.h"
 #include "MatchInvariants.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
-#include "TestSupport.h"
 
 #include <QSvgRenderer>
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-template <typename T = QLabel>
-T *find(QWidget *w, const char *name)
-{
-    return w->findChild<T *>(QLatin1String(name));
-}
-
-void click(QWidget *w, const char *button)
-{
-    QTest::mouseClick(find<QPushButton>(w, button), Qt::LeftButton);
-}
-
 // One over from the ROLL button: the face, then the draws the over makes.
 void roll(mdiMain &frame, ScriptedRandom &die, int face, std::initializer_list<int> draws = {})
 {
     die.push({face});
     die.push(draws);
-    click(frame.matchWindows().innings(frame.match().currentInnings()), "cmdRoll");
+    pressRoll(frame);
 }
 
 // parent|item|caption|shortcut for every enabled, visible item, depth first.
@@ -75,23 +64,22 @@ class tst_Shell : public QObject
             return box->button(m_abandon)->click();
         }
         if (modal->objectName() == u"frmTeamMode")
-            return click(modal, m_choose ? "cmdChoose" : "cmdInBuilt");
+            return click(modal, m_choose ? u"cmdChoose"_s : u"cmdInBuilt"_s);
         if (modal->objectName() == u"frmToss") {
-            m_tossers << find(modal, "lbltoss")->text().section(u' ', 0, 0);
-            click(modal, "cmdHeads");
-            return click(modal, "cmdBat");
+            m_tossers << caption(modal, u"lbltoss"_s).section(u' ', 0, 0);
+            click(modal, u"cmdHeads"_s);
+            return click(modal, u"cmdBat"_s);
         }
         for (int tab = 0; tab < 2; ++tab) {
             for (int down = 0; down <= 2 * tab; ++down) // Australia, then India
-                QTest::keyClick(find<QComboBox>(modal, tab ? "cboTeams_1" : "cboTeams_0"),
-                                Qt::Key_Down);
-            auto *list = find<QListWidget>(modal, tab ? "lstPlayers_1" : "lstPlayers_0");
+                QTest::keyClick(find<QComboBox>(modal, u"cboTeams_%1"_s.arg(tab)), Qt::Key_Down);
+            auto *list = find<QListWidget>(modal, u"lstPlayers_%1"_s.arg(tab));
             for (int row = 0; row < 11; ++row) {
                 list->setCurrentRow(row);
                 static_cast<frmTeamSelection *>(modal)->lstPlayers_DblClick(tab);
             }
         }
-        click(modal, "cmdOk");
+        click(modal, u"cmdOk"_s);
     }
 
 private slots:
@@ -121,7 +109,7 @@ private slots:
         EndProgramObserver endings;
         ModalDriver modals;
         for (const char *item : {"mnuAbout", "mnuAbout", "mnuPlayers", "mnuFOWChart"})
-            frame.findChild<QAction *>(QLatin1String(item))->trigger();
+            trigger(&frame, QLatin1String(item));
         QCOMPARE(modals.seen,
                  (QStringList{u"frmAbout"_s, u"frmAbout"_s, u"frmPlayers"_s, u"frmFOWGraph"_s}));
         QVERIFY(frame.mdiArea()->subWindowList().isEmpty());
@@ -145,8 +133,8 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTest::keyClick(&frame, Qt::Key_F1);
-        auto *shown = frame.findChild<QTextBrowser *>(u"txtHowToPlay"_s);
-        QVERIFY(shown && shown->isVisible());
+        auto *shown = find<QTextBrowser>(&frame, u"txtHowToPlay"_s);
+        QVERIFY(shown->isVisible());
         QFile file(QFINDTESTDATA("../../README.md"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
@@ -162,7 +150,7 @@ private slots:
         mdiMain frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QLabel *hint = find(&frame, "lblHint");
+        QLabel *hint = find<QLabel>(&frame, u"lblHint"_s);
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->text(), u"Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."_s);
         frame.matchWindows().highlights()->show();
@@ -203,27 +191,6 @@ private slots:
         QVERIFY2(shownFor >= frmSplash::Timer1Interval, qPrintable(QString::number(shownFor)));
     }
 
-    // Only Bat or Bowl end the toss, after one flip. England calls tails, wins and bowls, so
-    // Australia bats first.
-    void tossWindowEndsOnlyWithTheChoice()
-    {
-        std::array<Side, 2> sides = inBuiltSides();
-        ScriptedRandom die{2};
-        ModalDriver modals;
-        modals.act = [](QWidget *toss) {
-            QTest::keyClick(toss, Qt::Key_Escape);
-            toss->close();
-            click(toss, "cmdTails");
-            static_cast<frmToss *>(toss)->cmdHeads_Click(); // a second call flips nothing
-            QVERIFY(find(toss, "lblresult")->text().contains(u"England has won the toss"_s));
-            click(toss, "cmdBowl");
-        };
-        const TossRecord record = frmToss::showModal(nullptr, sides, die);
-        QCOMPARE(die.ranges(), QList<int>{2});
-        QCOMPARE(sides[0].team.Name.trimmed(), u"Australia"_s);
-        QCOMPARE(record.coin, TossRules::Tails);
-    }
-
     // Fresh starts after a result and after abandoning a match, which is never done unasked.
     void matchesStartFreshFromTheMenu()
     {
@@ -232,15 +199,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         MatchWindows &windows = frame.matchWindows();
         ScriptedRandom die{1}; // England calls right and bats
-        frame.setRandomSource(&die);
-        MatchInvariants invariants(windows, frame.match());
+        frame.session().setRandomSource(&die);
+        MatchInvariants invariants(windows, frame.session().match());
         ModalDriver modals;
         modals.act = std::bind_front(&tst_Shell::answer, this);
         const auto checkFreshStart = [&] {
             QCOMPARE(invariants.observe(), QString());
-            QCOMPARE(frame.match().log().overs(), 0);
-            QCOMPARE(find(windows.state(), "lblTime")->text(), u"10:00a"_s);
-            QCOMPARE(frame.match().highlights(), u"Match Highlights"_s);
+            QCOMPARE(frame.session().match().log().overs(), 0);
+            QCOMPARE(caption(windows.state(), u"lblTime"_s), u"10:00a"_s);
+            QCOMPARE(frame.session().match().highlights(), u"Match Highlights"_s);
             QCOMPARE(frame.mdiArea()->activeSubWindow(), windows.innings(1));
         };
         QTest::keySequence(&frame, QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -249,28 +216,28 @@ private slots:
         QVERIFY(frame.mdiArea()->viewport()->rect().contains(windows.highlights()->geometry() |
                                                              windows.summary()->geometry()));
         roll(frame, die, 4);
-        frame.findChild<QAction *>(u"mnu2Human"_s)->trigger(); // answered No
+        trigger(&frame, u"mnu2Human"_s); // answered No
         QCOMPARE(modals.texts, QStringList{u"A match is in progress. Abandon it and start a new "
                                            "match?"_s});
-        QCOMPARE(frame.match().log().overs(), 1);
+        QCOMPARE(frame.session().match().log().overs(), 1);
         frame.activateWindow(); // as a window manager does once the question has gone
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         playToTheResult(frame, die);
-        QCOMPARE(find(windows.result(), "lblResult")->text(),
+        QCOMPARE(caption(windows.result(), u"lblResult"_s),
                  u"I declare the winner of this test match, by  4 runs : England"_s);
-        auto *ok = find<QPushButton>(windows.result(), "cmdOk");
+        auto *ok = find<QPushButton>(windows.result(), u"cmdOk"_s);
         QVERIFY(QTest::qWaitFor([ok] { return ok->isEnabled(); }, 5000));
         // Mended fault: Enter went to the innings' box, not to the result's Ok.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return frame.mdiArea()->subWindowList().isEmpty(); }));
         die.push({2}); // England tosses now, and bats again
-        frame.findChild<QAction *>(u"mnu2Human"_s)->trigger();
+        trigger(&frame, u"mnu2Human"_s);
         checkFreshStart();
         roll(frame, die, 2);
         const QPointer<QWidget> old = windows.innings(1);
         m_abandon = QMessageBox::Yes;
         die.push({2});
-        frame.findChild<QAction *>(u"mnu2Human"_s)->trigger();
+        trigger(&frame, u"mnu2Human"_s);
         QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
         checkFreshStart();
         QCOMPARE(m_tossers, (QStringList{u"Australia"_s, u"England"_s, u"England"_s}));
@@ -288,23 +255,21 @@ private slots:
         mdiMain frame;
         frame.show();
         ScriptedRandom die{1}; // India calls right and bats
-        frame.setRandomSource(&die);
+        frame.session().setRandomSource(&die);
         ModalDriver modals;
         m_choose = true;
         modals.act = std::bind_front(&tst_Shell::answer, this);
-        frame.findChild<QAction *>(u"mnu2Human"_s)->trigger();
+        trigger(&frame, u"mnu2Human"_s);
         QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s, u"frmToss"_s}));
         playToTheResult(frame, die);
         MatchWindows &windows = frame.matchWindows();
         QVERIFY(windows.isResultOpen());
-        const MatchSetup &setup = frame.match().log().setup;
+        const MatchSetup &setup = frame.session().match().log().setup;
         QCOMPARE(setup.source, TeamSource::PlayerFile);
         for (int i = 0; i < 11; ++i) {
             const QString name = u"lblName_%1"_s.arg(i), surname(QChar(u'A' + i));
-            QCOMPARE(windows.innings(1)->findChild<QLabel *>(name)->text().trimmed(),
-                     u"R "_s + surname);
-            QCOMPARE(windows.innings(2)->findChild<QLabel *>(name)->text().trimmed(),
-                     u"A "_s + surname);
+            QCOMPARE(caption(windows.innings(1), name).trimmed(), u"R "_s + surname);
+            QCOMPARE(caption(windows.innings(2), name).trimmed(), u"A "_s + surname);
             QCOMPARE(setup.sides[0].origins[std::size_t(i + 1)].recordNumber, 13 + i);
             QCOMPARE(setup.sides[1].origins[std::size_t(i + 1)].recordNumber, 2 + i);
         }

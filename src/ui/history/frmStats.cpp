@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmStats.h"
+#include "core/store/CareerStatistics.h"
 
 #include "core/store/MatchStore.h"
 #include "ui/common/Twips.h"
@@ -76,7 +77,8 @@ private:
 
 } // namespace
 
-frmStats::frmStats(MatchStore &store, QWidget *parent) : QDialog(parent), m_lines(store.careers())
+frmStats::frmStats(MatchStore &store, QWidget *parent)
+    : QDialog(parent), m_lines(CareerStatistics(store).careers())
 {
     setObjectName(u"frmStats"_s);
     setWindowTitle(u"Player Statistics"_s);
