@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(saved.log(), session->match().log());
     }
 
-    // Mended fault: a match in progress was lost when the program ended (see also tst_killresume).
+    // The program ended mid-match; the next run takes it up as it stood (killed: tst_killresume).
     void nextRunResumesTheMatchWhereItStood()
     {
         MatchLog shown;
