@@ -29,6 +29,10 @@ private slots:
         QTest::newRow("stand going on takes nothing back") << QList<int>{40} << u"1:6.2800"_s;
         QTest::newRow("totals going down stop at the cap")
             << QList<int>{100, 10, 50} << u"1:6.2800 3:6.2800"_s;
+        QTest::newRow("ten wickets, ten equal stands")
+            << QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}
+            << u"1:0.6283 2:1.2566 3:1.8850 4:2.5133 5:3.1416 6:3.7699 7:4.3982 8:5.0265 "
+               "9:5.6549 10:6.2800"_s;
         QTest::newRow("no wicket, no runs in all") << QList<int>{-10, 0} << QString();
     }
     void wedgesShareOutTheCompletedPartnerships()
@@ -39,6 +43,24 @@ private slots:
         for (const PieWedge &wedge : partnershipWedges(partnershipFigures(card(fows))))
             seen << u"%1:%2"_s.arg(wedge.partnership).arg(double(wedge.endAngle), 0, 'f', 4);
         QCOMPARE(seen.join(u' '), wedges);
+    }
+
+    // The chart shows the innings in play, the last one once the match is over, else nothing.
+    void chartFollowsTheInningsInPlay_data()
+    {
+        QTest::addColumn<int>("innings");
+        QTest::addColumn<int>("card"); // -1: none
+        for (const auto &[innings, card] : {std::pair{0, -1}, {1, 1}, {4, 4}, {5, 4}, {6, -1}})
+            QTest::addRow("innings %d", innings) << innings << card;
+    }
+    void chartFollowsTheInningsInPlay()
+    {
+        QFETCH(int, innings);
+        QFETCH(int, card);
+        MatchState state;
+        state.CurrentInnings = quint8(innings);
+        const BattingCard *shown = chartCard(state);
+        QCOMPARE(shown ? int(shown - &state.Cards[0]) : -1, card);
     }
 };
 

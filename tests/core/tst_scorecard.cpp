@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 class tst_Scorecard : public QObject
 {
     Q_OBJECT
-    MatchStore m_unsaved{QString()};
-    Match m_match;
+    MatchSession m_unsaved; // no store: nothing is saved
+    const Match &m_match = m_unsaved.match();
 
     static void everyBattingLine()
     {
@@ -50,7 +50,7 @@ class tst_Scorecard : public QObject
 private slots:
     void initTestCase()
     {
-        playHandMadeMatch(m_unsaved, m_match, handMadeSetup(TeamSource::PlayerFile));
+        playHandMadeMatch(m_unsaved, handMadeSetup(TeamSource::PlayerFile));
     }
 
     // The text row of each batsman, found by all its figures in order, lines up with the headings.

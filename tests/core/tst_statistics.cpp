@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/store/CareerStatistics.h"
+
 #include "HandMadeMatch.h"
 
 #include <QTemporaryDir>
@@ -11,29 +13,34 @@ class tst_Statistics : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    std::unique_ptr<MatchStore> m_store;
+    std::unique_ptr<MatchSession> m_session;
+
+    QList<CareerLine> careers() { return CareerStatistics(*m_session->store()).careers(); }
 
     CareerLine career(int record)
     {
-        const QList<CareerLine> lines = CareerStatistics(*m_store).careers();
+        const QList<CareerLine> lines = careers();
         const auto line = std::find_if(lines.begin(), lines.end(),
                                        [&](const CareerLine &l) { return l.player == record; });
         return line == lines.end() ? CareerLine{} : *line;
     }
 
+    // The sides carry the file's records either way: only the source decides what counts.
     void playAgain(TeamSource source)
     {
-        Match again;
-        playHandMadeMatch(*m_store, again, handMadeSetup(source));
+        MatchSetup setup = handMadeSetup(TeamSource::PlayerFile);
+        setup.source = source;
+        playHandMadeMatch(*m_session, setup);
     }
 
 private slots:
     void init()
     {
-        m_store.reset();
+        m_session.reset();
         QFile::remove(m_dir.filePath(u"stumpwell.sqlite"_s));
-        m_store = std::make_unique<MatchStore>(m_dir.filePath(u"stumpwell.sqlite"_s));
-        QVERIFY2(m_store->open(), qPrintable(m_store->problem()));
+        m_session = std::make_unique<MatchSession>();
+        m_session->setStorePath(m_dir.filePath(u"stumpwell.sqlite"_s));
+        QVERIFY(m_session->openStore());
         playAgain(TeamSource::PlayerFile);
     }
 
@@ -65,19 +72,19 @@ private slots:
     }
 
     // Both number ones are called John Smith: a line each all the same.
-    void everyFileRecordHasALine() { QCOMPARE(CareerStatistics(*m_store).careers().size(), 22); }
+    void everyFileRecordHasALine() { QCOMPARE(careers().size(), 22); }
 
     void inBuiltMatchAddsNothing()
     {
-        const QString before = careersCsv(CareerStatistics(*m_store).careers());
+        const QString before = careersCsv(careers());
         playAgain(TeamSource::InBuilt);
-        QCOMPARE(careersCsv(CareerStatistics(*m_store).careers()), before);
+        QCOMPARE(careersCsv(careers()), before);
     }
 
     void inBuiltMatchStaysInTheHistory()
     {
         playAgain(TeamSource::InBuilt);
-        QCOMPARE(m_store->history().size(), 2);
+        QCOMPARE(m_session->store()->history().size(), 2);
     }
 
     void secondMatchAddsUp()
@@ -88,15 +95,15 @@ private slots:
 
     void rebuildGivesTheSameFigures()
     {
-        const QString before = careersCsv(CareerStatistics(*m_store).careers());
-        QCOMPARE(CareerStatistics(*m_store).rebuild(), 1);
-        QCOMPARE(careersCsv(CareerStatistics(*m_store).careers()), before);
+        const QString before = careersCsv(careers());
+        QCOMPARE(CareerStatistics(*m_session->store()).rebuild(), 1);
+        QCOMPARE(careersCsv(careers()), before);
     }
 
     void deletedMatchTakesItsFiguresAway()
     {
-        QVERIFY(m_store->deleteMatch(m_store->history().first().id));
-        QCOMPARE(CareerStatistics(*m_store).careers().size(), 0);
+        QVERIFY(m_session->store()->deleteMatch(m_session->store()->history().first().id));
+        QCOMPARE(careers().size(), 0);
     }
 
     void csvQuotesWhatNeedsIt()

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/store/CareerStatistics.h"
+
 #include "HandMadeMatch.h"
 
 #include <QDir>
@@ -59,6 +61,25 @@ class tst_Store : public QObject
         return id;
     }
 
+    // A store of version 1 holding a finished match from the player file and one in progress;
+    // it is made by the game at version 0 and stripped of what came later.
+    void makeVersion1Store()
+    {
+        runSql(m_path, {u"PRAGMA application_id=1398230355"_s}); // ours, version 0
+        {
+            MatchSession session;
+            session.setStorePath(m_path);
+            QVERIFY(session.openStore());
+            playHandMadeMatch(session, handMadeSetup(TeamSource::PlayerFile));
+            Match match;
+            saveMatch(*session.store(), match, 2);
+        }
+        runSql(m_path,
+               {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
+                u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
+                u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
+    }
+
 private slots:
     void init()
     {
@@ -69,62 +90,50 @@ private slots:
         m_path = folder + u"/stumpwell.sqlite"_s;
     }
 
-    void savedMatchReadsBackAsItsLog()
-    {
-        Match finished, playing;
-        qint64 done = 0, id = 0;
-        {
-            MatchStore store(m_path);
-            QVERIFY(store.open());
-            done = saveMatch(store, finished, 1000);
-            QVERIFY(store.setStatus(done, MatchStore::Status::Finished, finished.resultText()));
-            id = saveMatch(store, playing, 37);
-        } // the program closes
-        MatchStore reopened(m_path);
-        QVERIFY(reopened.open());
-        const auto entry = reopened.lastInProgress();
-        QVERIFY(entry.has_value());
-        QCOMPARE(entry->id, id);
-        QCOMPARE(entry->team1, playing.summary().team1);
-        MatchLog log;
-        QCOMPARE(reopened.readLog(id, log), QString());
-        QCOMPARE(log, playing.log());
-        QCOMPARE(reopened.readLog(done, log), QString());
-        QCOMPARE(log, finished.log());
-    }
-
-    void setupSurvivesItsBytesAndRefusesDamage()
+    void setupSurvivesItsBytes()
     {
         MatchSetup setup = handMadeSetup(TeamSource::PlayerFile);
         setup.sides[1].origins[3] = {4711, u"Harold Alexander Lockwood-Norcross"_s};
         setup.toss = {TossRules::Call::Tails, TossRules::Tails, TossRules::Choice::Bowl};
-        const QByteArray bytes = encodeSetup(setup);
         MatchSetup read;
-        QCOMPARE(decodeSetup(bytes, read), QString());
+        QCOMPARE(decodeSetup(encodeSetup(setup), read), QString());
         QCOMPARE(read, setup);
-        QCOMPARE(decodeSetup(bytes.left(bytes.size() - 1), read),
-                 u"the teams' record is cut short"_s);
-        QByteArray resized = bytes;
-        resized[5] = 100; // the first team record's size, low byte first
-        resized[6] = 0;
-        QCOMPARE(decodeSetup(resized, read), u"a team record has 100 bytes instead of 668"_s);
+    }
+
+    // One byte of a good setup changed (at a negative index: from the end), or the last cut off.
+    void setupRefusesDamagedBytes_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cut short") << 0 << -1 << u"the teams' record is cut short"_s;
+        QTest::newRow("not ours") << 0 << int('X')
+                                  << u"the teams were not saved in a form this program knows"_s;
+        QTest::newRow("team record resized")
+            << 6 << 0 << u"a team record has 156 bytes instead of 668"_s; // its size's high byte
+        const QString toss = u"the toss is not one the game can make"_s;
+        QTest::newRow("coin 0") << -3 << 0 << toss;
+        QTest::newRow("coin 3") << -3 << 3 << toss;
+        QTest::newRow("choice 2") << -2 << 2 << toss;
+    }
+    void setupRefusesDamagedBytes()
+    {
+        QFETCH(int, at);
+        QFETCH(int, value);
+        QByteArray bytes = encodeSetup(handMadeSetup(TeamSource::PlayerFile));
+        if (value < 0)
+            bytes.chop(1);
+        else
+            bytes[at < 0 ? bytes.size() + at : at] = char(value);
+        MatchSetup read;
+        QTEST(decodeSetup(bytes, read), "error");
     }
 
     // Stores of every earlier version open and keep their matches: one from before any table,
     // one from before matches against the computer.
     void earlierVersionsAreUpgraded()
     {
-        runSql(m_path, {u"PRAGMA application_id=1398230355"_s}); // ours, version 0
-        {
-            MatchStore store(m_path);
-            QVERIFY(store.open());
-            Match match;
-            saveMatch(store, match, 2);
-        }
-        runSql(m_path,
-               {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
-                u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
-                u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
+        makeVersion1Store();
         MatchStore store(m_path);
         QVERIFY(store.open());
         QVERIFY(store.notice().isEmpty());
@@ -137,43 +146,30 @@ private slots:
         QCOMPARE(store.lastInProgress()->userSide, 1);
     }
 
+    // The rows statistics are made of did not exist before version 2: they are rebuilt.
+    void upgradedStoreGetsItsStatistics()
+    {
+        makeVersion1Store();
+        MatchSession session;
+        session.setStorePath(m_path);
+        QVERIFY(session.openStore());
+        QCOMPARE(CareerStatistics(*session.store()).careers().size(), 22);
+    }
+
+    // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
     void unusableFilesAreMovedAsideNeverOverwritten_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QString>("fixture"); // under tests/data/stores
         QTest::addColumn<QString>("why");
-        QTest::newRow("random bytes") << QByteArray("\x13\x37\xfe no database ").repeated(3000)
-                                      << QStringList() << u"is damaged"_s;
-        QTest::newRow("another program's")
-            << QByteArray() << QStringList{u"CREATE TABLE notes (text TEXT)"_s}
-            << u"belongs to another program"_s;
-        QTest::newRow("newer") << QByteArray()
-                               << QStringList{u"PRAGMA application_id=1398230355"_s,
-                                              u"PRAGMA user_version=99"_s}
-                               << u"was written by a newer Stumpwell"_s;
-        QTest::newRow("cut short") << QByteArray("cut") << QStringList() << u"is damaged"_s;
+        QTest::newRow("damaged") << u"random-bytes"_s << u"is damaged"_s;
+        QTest::newRow("foreign") << u"foreign"_s << u"belongs to another program"_s;
+        QTest::newRow("newer") << u"newer"_s << u"was written by a newer Stumpwell"_s;
     }
     void unusableFilesAreMovedAsideNeverOverwritten()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, sql);
-        if (bytes == "cut") { // a real store that lost its second half
-            {
-                MatchStore store(m_path);
-                QVERIFY(store.open());
-                for (int i = 0; i < 20; ++i) {
-                    Match match;
-                    saveMatch(store, match, 450);
-                }
-            }
-            QFile file(m_path);
-            QVERIFY(file.resize(file.size() / 2));
-        } else if (QFile file(m_path); !bytes.isEmpty()) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        } else {
-            runSql(m_path, sql);
-        }
+        QFETCH(QString, fixture);
+        QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/stores/"_s + fixture + u".sqlite"_s), m_path));
+        QVERIFY(QFile(m_path).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         const QByteArray before = bytesOf(m_path);
         MatchStore store(m_path);
         QVERIFY(store.open());
@@ -196,12 +192,6 @@ private slots:
         QVERIFY(!inFile.open());
         QVERIFY2(inFile.problem().contains(u"could not be created"_s),
                  qPrintable(inFile.problem()));
-
-        MatchStore first(m_path), second(m_path);
-        QVERIFY(first.open());
-        QVERIFY(!second.open());
-        QVERIFY(second.problem().startsWith(u"Another copy of Stumpwell is using"_s));
-        QCOMPARE(second.beginMatch(MatchSetup{}, u"Human v Human"_s), 0);
     }
 
     void fullDiskStopsSavingAndKeepsWhatWasSaved()

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/session/MatchSession.h"
 #include "ui/common/Fonts.h"
 
 #include "MatchDriving.h"
@@ -13,7 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
-// A match killed at any over comes back, after a restart, to exactly what it had shown.
+// Mended fault: a killed program lost overs it had shown. Killed at any over, a match comes
+// back after a restart to exactly what it had shown.
 class tst_KillResume : public QObject
 {
     Q_OBJECT
@@ -75,8 +75,10 @@ private slots:
         QVERIFY2(shown >= qMin(killAt, 40), "the child stopped early"); // a match has 40+ overs
 
         auto resumed = shownFrame(store); // the restart
-        answerNextQuestion(QMessageBox::Yes);
-        resumed->openMatchStore();
+        {
+            ModalDriver modals(ModalDriver::answer(QMessageBox::Yes));
+            resumed->openMatchStore();
+        }
         const int saved = resumed->session().match().log().overs();
         QVERIFY2(saved >= shown, qPrintable(u"%1 overs shown, %2 saved"_s.arg(shown).arg(saved)));
 

@@ -4,7 +4,7 @@
 
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
-#include "core/store/CareerStatistics.h"
+#include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 
 #include "ScriptedRandom.h"
@@ -31,27 +31,27 @@ inline MatchSetup handMadeSetup(TeamSource source)
     return setup;
 }
 
-// Plays the hand-made match into `match`, saving it in `store` as the game does; its id.
-inline qint64 playHandMadeMatch(MatchStore &store, Match &match, const MatchSetup &setup)
+// Plays the hand-made match as the game does: started in `session`, saved over by over, its
+// result accepted. Its id in the store.
+inline qint64 playHandMadeMatch(MatchSession &session, const MatchSetup &setup)
 {
     ScriptedRandom random;
-    match.start(setup, random);
-    const qint64 id = store.beginMatch(setup, QStringLiteral("Human v Human"));
-    QObject saving;
-    QObject::connect(&match, &Match::overLogged, &saving,
-                     [&](int index) { store.appendOver(id, match.log(), index); });
+    session.setRandomSource(&random);
+    session.start(setup, MatchMode::HumanVHuman);
+    const qint64 id = session.storedId();
     const auto innings = [&](int sixes, int firstKind, int restKind) {
         for (int six = 0; six < sixes; ++six)
-            match.playOver(6);
+            session.match().playOver(6);
         for (int wicket = 1; wicket <= 10; ++wicket) {
             random.push({1, wicket == 1 ? firstKind : restKind, 6}); // out on a five
-            match.playOver(5);
+            session.match().playOver(5);
         }
     };
     innings(17, 1, 5);
     innings(0, 9, 5);
     innings(1, 5, 5);
     innings(0, 10, 8);
-    CareerStatistics(store).finish(id, match);
+    session.acceptResult();
+    session.setRandomSource(nullptr);
     return id;
 }

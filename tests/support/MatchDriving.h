@@ -14,55 +14,44 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-
-inline void click(QWidget *window, const QString &button)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-}
-
-inline void answerNextQuestion(QMessageBox::StandardButton answer)
-{
-    whenModalShown([=](QWidget *box) { static_cast<QMessageBox *>(box)->button(answer)->click(); });
-}
 
 // A shown frame keeping its matches in `store` (not yet opened) and drawing from `random`.
 inline std::unique_ptr<mdiMain> shownFrame(const QString &store, RandomSource *random = nullptr)
 {
     auto frame = std::make_unique<mdiMain>();
     frame->session().setStorePath(store);
-    if (random)
-        frame->session().setRandomSource(random);
+    frame->session().setRandomSource(random);
     frame->show();
     return frame;
 }
 
-// Answers the next match start: the in-built teams, the second side calling heads and the
-// toss's winner batting.
-inline void answerMatchStart()
+inline void trigger(const QObject *frame, const QString &action)
 {
-    whenModalShown([](QWidget *teamMode) {
-        whenModalShown([](QWidget *toss) {
-            click(toss, QStringLiteral("cmdHeads"));
-            click(toss, QStringLiteral("cmdBat"));
-        });
-        click(teamMode, QStringLiteral("cmdInBuilt"));
-    });
+    find<QAction>(frame, action)->trigger();
+}
+
+// Answers the dialogs of a match start: the in-built teams, the caller calling heads, the toss's
+// winner batting; any question is answered Yes.
+inline void answerMatchStart(QWidget *modal)
+{
+    if (modal->objectName() == u"frmTeamMode")
+        return click(modal, u"cmdInBuilt"_s);
+    if (modal->objectName() != u"frmToss")
+        return ModalDriver::answer(QMessageBox::Yes)(modal);
+    click(modal, u"cmdHeads"_s);
+    click(modal, u"cmdBat"_s);
 }
 
 inline void startInBuiltMatch(mdiMain &frame)
 {
-    answerMatchStart();
-    frame.findChild<QAction *>(QStringLiteral("mnu2Human"))->trigger();
+    ModalDriver modals(answerMatchStart);
+    trigger(&frame, u"mnu2Human"_s);
 }
 
 inline void pressRoll(mdiMain &frame)
 {
-    click(frame.matchWindows().innings(frame.session().match().currentInnings()),
-          QStringLiteral("cmdRoll"));
+    click(frame.matchWindows().innings(frame.session().match().currentInnings()), u"cmdRoll"_s);
 }
 
 // What the match windows show, top first: titles, captions with their colours, what is
@@ -80,13 +69,12 @@ inline QStringList screenOf(mdiMain &frame)
             if (auto *label = qobject_cast<const QLabel *>(control))
                 shown << name + u'=' + label->text() + u' ' + foreColour(label).name() + at;
             else if (!name.isEmpty() && !name.startsWith(u"qt_"))
-                shown << name + QStringLiteral(" enabled=") +
-                             QString::number(control->isEnabled()) + at;
+                shown << name + u" enabled="_s + QString::number(control->isEnabled()) + at;
         }
         if (auto *log = window->findChild<QPlainTextEdit *>())
             shown << log->toPlainText();
     }
     if (area->activeSubWindow())
-        shown << QStringLiteral("active ") + area->activeSubWindow()->windowTitle();
+        shown << u"active "_s + area->activeSubWindow()->windowTitle();
     return shown;
 }

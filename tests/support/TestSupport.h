@@ -2,25 +2,89 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/common/EndProgram.h"
+
+#include <QPushButton>
+#include <QApplication>
 #include <QLabel>
-#include <QFontMetrics>
-#include <functional>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// The one widget finder: the child of `parent` with that objectName; a missing one ends the test
+// run at once rather than crash later.
+template <typename T = QWidget>
+T *find(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+inline QString caption(const QObject *parent, const QString &label)
+{
+    return find<QLabel>(parent, label)->text();
+}
+
+inline void click(const QObject *parent, const QString &button)
+{
+    QTest::mouseClick(find<QAbstractButton>(parent, button), Qt::LeftButton);
+}
 
 // Counts calls to the end-program function for its lifetime instead of exiting.
-class EndProgramObserver
+struct EndProgramObserver
 {
-public:
-    EndProgramObserver();
-    ~EndProgramObserver();
-    int calls() const { return m_calls; }
-
-private:
-    int m_calls = 0;
+    int calls = 0;
+    EndProgramObserver()
+    {
+        setEndProgramHandler([this] { ++calls; });
+    }
+    ~EndProgramObserver() { setEndProgramHandler({}); }
 };
 
-// True when the label's text fits inside its box with the font it actually uses.
-bool captionFits(const QLabel *label);
+// The one modal-dialog driver. While alive, it hands every modal dialog or message box that
+// comes up to act, once each, and notes it in seen: a message box by its title (its text goes
+// to texts), any other window by its objectName. act must end the modal; by default it presses
+// a box's Ok and closes any other window.
+struct ModalDriver
+{
+    QStringList seen, texts;
+    std::function<void(QWidget *)> act = close;
+    QList<QPointer<QWidget>> handled; // an act that waits must not get its modal again
+    QTimer timer;
 
-// Runs action on the next modal dialog or message box that becomes active (polling the
-// event loop), e.g. to press its button. Start it before the call that opens the dialog.
-void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+    explicit ModalDriver(std::function<void(QWidget *)> action = close) : act(std::move(action))
+    {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || handled.contains(modal))
+                return;
+            handled << modal;
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            seen << (box ? box->windowTitle() : modal->objectName());
+            if (box)
+                texts << box->text();
+            // Not inside the timer's own call, which Qt never repeats: a dialog opened by act
+            // must come to this driver too.
+            QMetaObject::invokeMethod(
+                &timer, [this, modal = QPointer(modal)] { modal ? act(modal) : void(); },
+                Qt::QueuedConnection);
+        });
+        timer.start(10);
+    }
+    static void close(QWidget *modal) { answer(QMessageBox::Ok)(modal); }
+    // Presses `button` in a message box; closes any other window.
+    static std::function<void(QWidget *)> answer(QMessageBox::StandardButton button)
+    {
+        return [button](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                box->button(button)->click();
+            else
+                modal->close();
+        };
+    }
+};

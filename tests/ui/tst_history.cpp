@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/session/MatchSession.h"
 #include "ui/history/ScorecardExport.h"
 
 #include "HandMadeMatch.h"
@@ -28,7 +27,7 @@ class tst_History : public QObject
 
     QString storePath() const { return m_dir->filePath(u"stumpwell.sqlite"_s); }
 
-    static QTableView *table(QWidget *h) { return h->findChild<QTableView *>(u"tblMatches"_s); }
+    static QTableView *table(QWidget *h) { return find<QTableView>(h, u"tblMatches"_s); }
     static QString cell(QWidget *history, int row, int column)
     {
         const QAbstractItemModel *rows = table(history)->model();
@@ -39,15 +38,19 @@ class tst_History : public QObject
         const QAbstractItemModel *rows = table(history)->model();
         table(history)->selectRow(rows->match(rows->index(0, 1), Qt::DisplayRole, team1)[0].row());
     }
-    // What `look` finds in the history window, opened from the menu and closed after.
-    QVariant seen(const std::function<QVariant(QWidget *)> &look)
+    // What `look` finds in the history window, opened from the menu; any window or question it
+    // opens goes to `then`, and the history is closed after.
+    QVariant seen(const std::function<QVariant(QWidget *)> &look,
+                  const std::function<void(QWidget *)> &then = ModalDriver::close)
     {
         QVariant found;
-        whenModalShown([&](QWidget *history) {
-            found = look(history);
-            history->close();
+        ModalDriver modals([&](QWidget *modal) {
+            if (modal->objectName() != u"frmHistory")
+                return then(modal);
+            found = look(modal);
+            modal->close();
         });
-        m_frame->findChild<QAction *>(u"mnuHistory"_s)->trigger();
+        trigger(m_frame.get(), u"mnuHistory"_s);
         return found;
     }
     static QVariant rows(QWidget *history) { return table(history)->model()->rowCount(); }
@@ -55,15 +58,16 @@ class tst_History : public QObject
     QString scorecardOf(const QString &team1, const std::function<void(QWidget *)> &open)
     {
         QString page;
-        seen([&](QWidget *history) {
-            select(history, team1);
-            whenModalShown([&](QWidget *scorecard) {
-                page = scorecard->findChild<QTextBrowser *>(u"txtScorecard"_s)->toPlainText();
+        seen(
+            [&](QWidget *history) {
+                select(history, team1);
+                open(history);
+                return QVariant();
+            },
+            [&](QWidget *scorecard) {
+                page = find<QTextBrowser>(scorecard, u"txtScorecard"_s)->toPlainText();
                 scorecard->close();
             });
-            open(history);
-            return QVariant();
-        });
         return page;
     }
     // With a match on screen, Resume on the abandoned one, declining the question; what it was.
@@ -72,15 +76,16 @@ class tst_History : public QObject
         m_die.push(1); // the coin
         startInBuiltMatch(*m_frame);
         QString asked;
-        seen([&](QWidget *history) {
-            select(history, u"Essex"_s);
-            whenModalShown([&](QWidget *box) { // once the history has closed
+        seen(
+            [&](QWidget *history) {
+                select(history, u"Essex"_s);
+                click(history, u"cmdResume"_s);
+                return QVariant();
+            },
+            [&](QWidget *box) { // once the history has closed
                 asked = static_cast<QMessageBox *>(box)->text();
-                static_cast<QMessageBox *>(box)->done(QMessageBox::No);
+                ModalDriver::answer(QMessageBox::No)(box);
             });
-            click(history, u"cmdResume"_s);
-            return QVariant();
-        });
         return asked;
     }
 
@@ -89,33 +94,34 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         {
-            MatchStore store(storePath());
-            QVERIFY(store.open());
-            Match finished;
+            MatchSession session;
+            session.setStorePath(storePath());
+            QVERIFY(session.openStore());
             MatchSetup setup = handMadeSetup(TeamSource::InBuilt);
             setup.sides[0].team.Name = u"Lancashire"_s;
             setup.sides[1].team.Name = u"Yorkshire"_s;
             setup.sides[1].team.Players[7] = u"Zebedee"_s;
-            playHandMadeMatch(store, finished, setup);
-            m_finishedResult = finished.resultText();
-            const auto begin = [&](const QString &team1, const QString &team2, auto status) {
+            playHandMadeMatch(session, setup);
+            m_finishedResult = session.match().resultText();
+            for (const QString &teams :
+                 {u"Kent Surrey"_s, u"Essex Sussex"_s, u"Durham Somerset"_s}) {
                 setup = handMadeSetup(TeamSource::InBuilt);
-                setup.sides[0].team.Name = team1;
-                setup.sides[1].team.Name = team2;
+                setup.sides[0].team.Name = teams.section(u' ', 0, 0);
+                setup.sides[1].team.Name = teams.section(u' ', 1, 1);
                 Match match;
                 ScriptedRandom random;
                 match.start(setup, random);
-                const qint64 id = store.beginMatch(setup, u"Human v Human"_s);
+                const qint64 id = session.store()->beginMatch(setup, u"Human v Human"_s);
                 match.playOver(6);
-                store.appendOver(id, match.log(), 0);
-                store.setStatus(id, status);
-            };
-            begin(u"Kent"_s, u"Surrey"_s, MatchStore::Status::InProgress);
-            begin(u"Essex"_s, u"Sussex"_s, MatchStore::Status::Abandoned);
-            begin(u"Durham"_s, u"Somerset"_s, MatchStore::Status::Damaged);
+                session.store()->appendOver(id, match.log(), 0);
+                session.store()->setStatus(
+                    id, teams.startsWith(u"Kent")    ? MatchStore::Status::InProgress
+                        : teams.startsWith(u"Essex") ? MatchStore::Status::Abandoned
+                                                     : MatchStore::Status::Damaged);
+            }
         }
         m_frame = shownFrame(storePath(), &m_die);
-        answerNextQuestion(QMessageBox::No); // the offer of the match in progress
+        ModalDriver modals(ModalDriver::answer(QMessageBox::No)); // the match in progress: not now
         m_frame->openMatchStore();
     }
     void cleanup() { m_frame.reset(); }
@@ -179,15 +185,11 @@ private slots:
         QCOMPARE(m_frame->session().match().summary().team1, u"Essex"_s);
     }
 
+    // Taking up a match from the history asks first about the one on screen; No keeps it.
     void resumeAsksFirstAboutTheMatchOnScreen()
     {
         QCOMPARE(resumeOverMatchOnScreen(),
                  u"A match is in progress. Abandon it and start a new match?"_s);
-    }
-
-    void declinedQuestionKeepsTheMatchOnScreen()
-    {
-        resumeOverMatchOnScreen();
         QCOMPARE(m_frame->session().match().summary().team1, u"England"_s);
     }
 
@@ -201,22 +203,23 @@ private slots:
     void deleteAsksThenRemoves()
     {
         QFETCH(int, answer);
-        QTEST(seen([&](QWidget *history) {
-                  select(history, u"Lancashire"_s);
-                  answerNextQuestion(QMessageBox::StandardButton(answer));
-                  click(history, u"cmdDelete"_s);
-                  return rows(history);
-              }).toInt(),
+        QTEST(seen(
+                  [&](QWidget *history) {
+                      select(history, u"Lancashire"_s);
+                      click(history, u"cmdDelete"_s);
+                      return rows(history);
+                  },
+                  ModalDriver::answer(QMessageBox::StandardButton(answer)))
+                  .toInt(),
               "rows");
     }
 
     void pdfIsAValidPdfOfAPageOrMore()
     {
-        Match match;
-        MatchStore unsaved{QString()};
-        playHandMadeMatch(unsaved, match, handMadeSetup(TeamSource::InBuilt));
+        MatchSession unsaved;
+        playHandMadeMatch(unsaved, handMadeSetup(TeamSource::InBuilt));
         const QString path = m_dir->filePath(u"scorecard.pdf"_s);
-        QVERIFY(writeScorecard(path, match, QString()));
+        QVERIFY(writeScorecard(path, unsaved.match(), QString()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
