@@ -113,6 +113,9 @@ mdiMain::mdiMain(QWidget *parent)
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     // The application-workspace colour of the platform, as an MDI frame shows it.
     m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
+    // A small frame still reaches every window.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     m_windows = new MatchWindows(m_mdiArea, *m_match, this);
     m_computer = new ComputerPlayer(*m_match, this);
