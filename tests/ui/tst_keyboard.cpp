@@ -7,12 +7,19 @@
 #include "ui/match/frmHighlights.h"
 #include "ui/match/frmInnings1.h"
 
+#include "ui/selection/frmTeamSelection.h"
+
+#include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -32,6 +39,33 @@ class tst_Keyboard : public QObject
         return m_windows->innings(innings)->findChild<QLineEdit *>(u"txtRoll"_s);
     }
     void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+
+    // Team selection over a file of twelve Australians, shown; the first tab's country chosen
+    // and its list holding the focus.
+    static std::unique_ptr<frmTeamSelection> teamSelection(std::array<Side, 2> &sides)
+    {
+        QList<PlayerRecord> players;
+        for (int n = 1; n <= 12; ++n)
+            players << player(u"Player %1"_s.arg(n, 2, 10, QChar(u'0')), u"Australia", n, n);
+        writeFile(fileOf(players));
+        auto window = std::make_unique<frmTeamSelection>(sides);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return nullptr;
+        for (int tab : {1, 0}) {
+            window->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(tab);
+            auto *country = window->findChild<QComboBox *>(u"cboTeams_%1"_s.arg(tab));
+            country->setFocus();
+            QTest::keyClick(country, Qt::Key_Down);
+        }
+        window->findChild<QListWidget *>(u"lstPlayers_0"_s)->setFocus();
+        return window;
+    }
+    static QString text(QWidget *window, const QString &name)
+    {
+        return window->findChild<QLabel *>(name)->text();
+    }
 
 private slots:
     void initTestCase()
@@ -95,6 +129,77 @@ private slots:
         }
         QCOMPARE(seen.size(), windows);
         QCOMPARE(m_area.activeSubWindow(), live);
+    }
+
+    void enterOrSpaceOnTheHighlightedPlayerPicksHim_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterOrSpaceOnTheHighlightedPlayerPicksHim()
+    {
+        QFETCH(int, key);
+        CurrentTempDir folder;
+        std::array<Side, 2> sides;
+        auto window = teamSelection(sides);
+        QVERIFY(window);
+        QWidget *list = QApplication::focusWidget();
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(text(window.get(), u"lblPlayer_0"_s), u"P 01"_s);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(text(window.get(), u"lblPlayer_1"_s), u"P 02"_s);
+    }
+
+    void enterPicksTheEleventhWithoutPressingOk()
+    {
+        CurrentTempDir folder;
+        std::array<Side, 2> sides;
+        auto window = teamSelection(sides);
+        QVERIFY(window);
+        for (int tab : {1, 0}) {
+            window->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(tab);
+            auto *list = window->findChild<QListWidget *>(u"lstPlayers_%1"_s.arg(tab));
+            list->setFocus();
+            for (int pick = 0; pick < 11; ++pick) {
+                QTest::keyClick(list, Qt::Key_Down);
+                QTest::keyClick(list, Qt::Key_Return);
+            }
+        }
+        QVERIFY(window->findChild<QPushButton *>(u"cmdOk"_s)->isEnabled());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->result(), 0);
+    }
+
+    void backspaceTakesBackTheLastPickOfTheTabShown()
+    {
+        CurrentTempDir folder;
+        std::array<Side, 2> sides;
+        auto window = teamSelection(sides);
+        QVERIFY(window);
+        QStringList untouched;
+        for (int tab : {0, 1}) {
+            window->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(tab);
+            auto *list = window->findChild<QListWidget *>(u"lstPlayers_%1"_s.arg(tab));
+            list->setFocus();
+            for (int pick = 0; pick < 11; ++pick) {
+                QTest::keyClick(list, Qt::Key_Down);
+                QTest::keyClick(list, Qt::Key_Return);
+                if (pick == 9 && tab == 1) // as the tab stood before its eleventh
+                    for (QLabel *label : window->findChildren<QLabel *>())
+                        untouched << label->objectName() + u'=' + label->text();
+            }
+        }
+        auto *ok = window->findChild<QPushButton *>(u"cmdOk"_s);
+        QVERIFY(ok->isEnabled());
+        QTest::keyClick(window.get(), Qt::Key_Backspace);
+        QStringList now;
+        for (QLabel *label : window->findChildren<QLabel *>())
+            now << label->objectName() + u'=' + label->text();
+        QCOMPARE(now, untouched);
+        QVERIFY(window->findChild<QListWidget *>(u"lstPlayers_1"_s)->isEnabled());
+        QVERIFY(!ok->isEnabled());
     }
 };
 

@@ -27,6 +27,8 @@ public:
 public slots:
     void cboTeams_Click(int index);
     void lstPlayers_DblClick(int index);
+    // Takes back the last pick of the tab shown.
+    void cmdUndo_Click();
     void cmdOk_Click();
     void cmdCancel_Click();
     // Esc acts as "&Cancel".
@@ -41,6 +43,7 @@ private:
     void buildTab(int tab);
     void showRow(int tab, int row);
     void showTotals(int tab);
+    void updateUndo();
 
     QTabWidget *m_SSTab1 = nullptr;
     std::array<QWidget *, 2> m_pages{};
@@ -50,6 +53,7 @@ private:
     std::array<QLabel *, 22> m_lblPlayer{};
     std::array<QLabel *, 24> m_lblBat{};
     std::array<QLabel *, 24> m_lblBowl{};
+    QPushButton *m_cmdUndo = nullptr;
     QPushButton *m_cmdCancel = nullptr;
     QPushButton *m_cmdOk = nullptr;
     std::array<Side, 2> &m_sides;
