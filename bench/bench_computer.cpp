@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "RunBenchmarks.h"
 #include "core/match/Match.h"
+#include "core/session/MatchSession.h"
 #include "ui/common/Fonts.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/shell/mdiMain.h"
@@ -32,7 +33,7 @@ struct Played
 Played playOne(const QString &storePath)
 {
     mdiMain frame;
-    frame.setStorePath(storePath);
+    frame.session().setStorePath(storePath);
     frame.show();
     frame.openMatchStore();
     frame.findChild<QAction *>(QStringLiteral("mnuSpeedInstant"))->trigger();
@@ -65,7 +66,7 @@ Played playOne(const QString &storePath)
     probe.start(1);
     loop.exec();
     played.matchMs = double(match.nsecsElapsed()) / 1e6;
-    played.overs = frame.match().log().overs();
+    played.overs = frame.session().match().log().overs();
     return played;
 }
 

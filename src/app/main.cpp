@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/Fonts.h"
@@ -25,7 +26,7 @@ int rebuildStatistics(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     MatchStore store(MatchStore::defaultPath());
-    const int read = store.open() ? store.rebuildDerived() : -1;
+    const int read = store.open() ? CareerStatistics(store).rebuild() : -1;
     if (read < 0) {
         err << store.problem() << Qt::endl;
         return 1;

@@ -15,7 +15,7 @@ class tst_Statistics : public QObject
 
     CareerLine career(int record)
     {
-        const QList<CareerLine> lines = m_store->careers();
+        const QList<CareerLine> lines = CareerStatistics(*m_store).careers();
         const auto line = std::find_if(lines.begin(), lines.end(),
                                        [&](const CareerLine &l) { return l.player == record; });
         return line == lines.end() ? CareerLine{} : *line;
@@ -65,13 +65,13 @@ private slots:
     }
 
     // Both number ones are called John Smith: a line each all the same.
-    void everyFileRecordHasALine() { QCOMPARE(m_store->careers().size(), 22); }
+    void everyFileRecordHasALine() { QCOMPARE(CareerStatistics(*m_store).careers().size(), 22); }
 
     void inBuiltMatchAddsNothing()
     {
-        const QString before = careersCsv(m_store->careers());
+        const QString before = careersCsv(CareerStatistics(*m_store).careers());
         playAgain(TeamSource::InBuilt);
-        QCOMPARE(careersCsv(m_store->careers()), before);
+        QCOMPARE(careersCsv(CareerStatistics(*m_store).careers()), before);
     }
 
     void inBuiltMatchStaysInTheHistory()
@@ -88,15 +88,15 @@ private slots:
 
     void rebuildGivesTheSameFigures()
     {
-        const QString before = careersCsv(m_store->careers());
-        QCOMPARE(m_store->rebuildDerived(), 1);
-        QCOMPARE(careersCsv(m_store->careers()), before);
+        const QString before = careersCsv(CareerStatistics(*m_store).careers());
+        QCOMPARE(CareerStatistics(*m_store).rebuild(), 1);
+        QCOMPARE(careersCsv(CareerStatistics(*m_store).careers()), before);
     }
 
     void deletedMatchTakesItsFiguresAway()
     {
         QVERIFY(m_store->deleteMatch(m_store->history().first().id));
-        QCOMPARE(m_store->careers().size(), 0);
+        QCOMPARE(CareerStatistics(*m_store).careers().size(), 0);
     }
 
     void csvQuotesWhatNeedsIt()

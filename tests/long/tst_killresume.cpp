@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/session/MatchSession.h"
 #include "ui/common/Fonts.h"
 
 #include "MatchDriving.h"
@@ -29,9 +30,9 @@ private slots:
         auto frame = shownFrame(qEnvironmentVariable("STUMPWELL_CHILD_STORE"), &die);
         frame->openMatchStore();
         startInBuiltMatch(*frame);
-        while (!frame->match().isOver()) {
+        while (!frame->session().match().isOver()) {
             pressRoll(*frame);
-            std::printf("shown %d\n", frame->match().log().overs());
+            std::printf("shown %d\n", frame->session().match().log().overs());
             std::fflush(stdout);
         }
     }
@@ -76,7 +77,7 @@ private slots:
         auto resumed = shownFrame(store); // the restart
         answerNextQuestion(QMessageBox::Yes);
         resumed->openMatchStore();
-        const int saved = resumed->match().log().overs();
+        const int saved = resumed->session().match().log().overs();
         QVERIFY2(saved >= shown, qPrintable(u"%1 overs shown, %2 saved"_s.arg(shown).arg(saved)));
 
         SeededRandom die(seed); // the same match, never interrupted

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
+#include "core/session/MatchSession.h"
 #include "ui/common/Fonts.h"
 #include "ui/shell/mdiMain.h"
 
@@ -49,27 +50,27 @@ private slots:
         }
         m_frame = std::make_unique<mdiMain>();
         m_frame->show();
-        m_invariants.emplace(m_frame->matchWindows(), m_frame->match());
+        m_invariants.emplace(m_frame->matchWindows(), m_frame->session().match());
     }
-    void cleanup() { m_frame->matchWindows().close(); }
+    void cleanup() { m_frame->session().abandon(); }
 
     void manyWholeMatchesKeepEveryRuleOfTheOver()
     {
         MatchWindows &windows = m_frame->matchWindows();
         SeededRandom die(testSeed(20261207u));
-        m_frame->setRandomSource(&die);
+        m_frame->session().setRandomSource(&die);
         start(0); // first the checker itself must see one falsified caption
         windows.innings(1)->findChild<QLabel *>(u"lblRuns_0"_s)->setText(u"4"_s);
-        QVERIFY(!MatchInvariants(windows, m_frame->match()).observe().isEmpty());
-        windows.close();
-        MatchInvariants invariants(windows, m_frame->match());
+        QVERIFY(!MatchInvariants(windows, m_frame->session().match()).observe().isEmpty());
+        m_frame->session().abandon();
+        MatchInvariants invariants(windows, m_frame->session().match());
         const int matches = qMax(200, qEnvironmentVariableIntValue("STUMPWELL_SOAK_MATCHES"));
         for (int match = 1; match <= matches && !QTest::currentTestFailed(); ++match) {
             start(match % 4);
             QString problem = invariants.observe();
             QCOMPARE(invariants.matches(), match);
             while (problem.isEmpty() && !windows.isResultOpen()) {
-                auto *roll = windows.innings(m_frame->match().currentInnings())
+                auto *roll = windows.innings(m_frame->session().match().currentInnings())
                                  ->findChild<QPushButton *>(u"cmdRoll"_s);
                 QVERIFY(roll->isEnabled());
                 roll->click(); // without a mouse's two repaints an over
@@ -85,7 +86,7 @@ private slots:
             QTest::mouseClick(ok, Qt::LeftButton);
             QVERIFY(QTest::qWaitFor([&] { return m_frame->mdiArea()->subWindowList().isEmpty(); }));
         }
-        m_frame->setRandomSource(nullptr);
+        m_frame->session().setRandomSource(nullptr);
     }
 
     // A user pressing anything in the window taking input (the modal dialog, else the frame);
@@ -94,20 +95,22 @@ private slots:
     {
         const quint32 seed = testSeed(20261206u);
         SeededRandom die(seed);
-        m_frame->setRandomSource(&die);
+        m_frame->session().setRandomSource(&die);
         // The computer's overs fall between actions: each is checked as it is played.
-        const auto checkEachOver = connect(&m_frame->match(), &Match::changed, this, [this] {
-            if (const QString problem = m_invariants->observe();
-                !problem.isEmpty() && m_failure.isEmpty())
-                m_failure = u"after over %1: "_s.arg(m_frame->match().log().overs()) + problem;
-        });
+        const auto checkEachOver =
+            connect(&m_frame->session().match(), &Match::changed, this, [this] {
+                if (const QString problem = m_invariants->observe();
+                    !problem.isEmpty() && m_failure.isEmpty())
+                    m_failure = u"after over %1: "_s.arg(m_frame->session().match().log().overs()) +
+                                problem;
+            });
         QEventLoop loop;
         m_random.seed(seed);
         m_loop = &loop;
         QTimer::singleShot(0, this, &tst_Robustness::step);
         loop.exec();
         disconnect(checkEachOver);
-        m_frame->setRandomSource(nullptr);
+        m_frame->session().setRandomSource(nullptr);
         QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
         QCOMPARE(m_taken, 20000);
         qInfo("%d matches, end-program called %d times", m_invariants->matches(),

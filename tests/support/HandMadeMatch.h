@@ -4,6 +4,7 @@
 
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
+#include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
 
 #include "ScriptedRandom.h"
@@ -51,6 +52,6 @@ inline qint64 playHandMadeMatch(MatchStore &store, Match &match, const MatchSetu
     innings(0, 9, 5);
     innings(1, 5, 5);
     innings(0, 10, 8);
-    store.finishMatch(id, match);
+    CareerStatistics(store).finish(id, match);
     return id;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/match/Match.h"
+#include "core/session/MatchSession.h"
 #include "ui/common/Controls.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
@@ -32,9 +33,9 @@ inline void answerNextQuestion(QMessageBox::StandardButton answer)
 inline std::unique_ptr<mdiMain> shownFrame(const QString &store, RandomSource *random = nullptr)
 {
     auto frame = std::make_unique<mdiMain>();
-    frame->setStorePath(store);
+    frame->session().setStorePath(store);
     if (random)
-        frame->setRandomSource(random);
+        frame->session().setRandomSource(random);
     frame->show();
     return frame;
 }
@@ -60,7 +61,8 @@ inline void startInBuiltMatch(mdiMain &frame)
 
 inline void pressRoll(mdiMain &frame)
 {
-    click(frame.matchWindows().innings(frame.match().currentInnings()), QStringLiteral("cmdRoll"));
+    click(frame.matchWindows().innings(frame.session().match().currentInnings()),
+          QStringLiteral("cmdRoll"));
 }
 
 // What the match windows show, top first: titles, captions with their colours, what is

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/ComputerPlayer.h"
 #include "core/match/InBuiltTeams.h"
+#include "core/session/MatchSession.h"
 #include "ui/shell/frmToss.h"
 
 #include "MatchDriving.h"
@@ -50,7 +51,7 @@ class tst_Computer : public QObject
         m_die.push({1, 1});
         pressInTurn({{u"cmdInBuilt"_s}, {}}); // the teams, the toss
         game->findChild<QAction *>(u"mnuHuman0"_s)->trigger();
-        game->setRandomSource(&overs);
+        game->session().setRandomSource(&overs);
         return game;
     }
     static QPushButton *button(QWidget *window, const QString &name)
@@ -69,8 +70,8 @@ class tst_Computer : public QObject
     // No over for this long: the computer holds.
     static bool holds(mdiMain &frame, int ms = 300)
     {
-        const int overs = frame.match().log().overs();
-        return !QTest::qWaitFor([&] { return frame.match().log().overs() != overs; }, ms);
+        const int overs = frame.session().match().log().overs();
+        return !QTest::qWaitFor([&] { return frame.session().match().log().overs() != overs; }, ms);
     }
 
 private slots:
@@ -92,24 +93,24 @@ private slots:
                                     u"Australia"_s, u"England"_s}));
         QCOMPARE(rollEnabled(*game, 1), false);
         QCOMPARE(game->matchWindows().innings(1)->findChild<QLineEdit *>()->isEnabled(), false);
-        QVERIFY(QTest::qWaitFor([&] { return game->match().currentInnings() == 2; }));
-        QCOMPARE(game->match().log().overs(), 10);
+        QVERIFY(QTest::qWaitFor([&] { return game->session().match().currentInnings() == 2; }));
+        QCOMPARE(game->session().match().log().overs(), 10);
         QCOMPARE(rollEnabled(*game, 2), true);
         QVERIFY(holds(*game));
         m_die.push(4);
         pressRoll(*game);
-        QCOMPARE(game->match().log().overs(), 11);
+        QCOMPARE(game->session().match().log().overs(), 11);
     }
 
     void speedChangeTakesEffectAtTheNextOver()
     {
         SeededRandom overs(testSeed(14u));
         auto game = computerMatch("mnuSpeedSlow", overs);
-        QVERIFY(QTest::qWaitFor([&] { return game->match().log().overs() == 1; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return game->session().match().log().overs() == 1; }, 5000));
         QElapsedTimer sinceFirst;
         sinceFirst.start();
         game->findChild<QAction *>(u"mnuSpeedFast"_s)->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return game->match().log().overs() == 2; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return game->session().match().log().overs() == 2; }, 5000));
         QVERIFY2(sinceFirst.elapsed() < ComputerPlayer::Slow / 2,
                  qPrintable(QString::number(sinceFirst.elapsed())));
     }
@@ -119,7 +120,7 @@ private slots:
         frame("mnuSpeedSlow");
         auto next = std::make_unique<mdiMain>();
         QCOMPARE(next->findChild<QAction *>(u"mnuSpeedSlow"_s)->isChecked(), true);
-        QCOMPARE(next->computerPlayer().interval(), ComputerPlayer::Slow);
+        QCOMPARE(next->session().computer().interval(), ComputerPlayer::Slow);
     }
 
     void pauseHoldsUntilChosenAgain()
@@ -153,7 +154,7 @@ private slots:
         SeededRandom overs(testSeed(20261214u));
         auto game = computerMatch("mnuSpeedInstant", overs);
         QVERIFY(QTest::qWaitFor([&] { return game->matchWindows().isResultOpen(); }, 60000));
-        QCOMPARE(game->match().isOver(), true);
+        QCOMPARE(game->session().match().isOver(), true);
     }
 
     void resumedHumanVCpuMatchKeepsWhoseSideIsWhose()
@@ -174,11 +175,11 @@ private slots:
         pushWickets(8);
         for (int w = 0; w < 8; ++w)
             pressRoll(*second);
-        QCOMPARE(second->match().currentInnings(), 2);
+        QCOMPARE(second->session().match().currentInnings(), 2);
         QCOMPARE(rollEnabled(*second, 2), false);
         QVERIFY(holds(*second));
         SeededRandom overs(testSeed(2026u));
-        second->setRandomSource(&overs);
+        second->session().setRandomSource(&overs);
         pause->trigger();
         QVERIFY(!holds(*second, 5000));
     }

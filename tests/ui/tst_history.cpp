@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/session/MatchSession.h"
 #include "ui/history/ScorecardExport.h"
 
 #include "HandMadeMatch.h"
@@ -175,7 +176,7 @@ private slots:
             click(history, u"cmdResume"_s);
             return QVariant();
         });
-        QCOMPARE(m_frame->match().summary().team1, u"Essex"_s);
+        QCOMPARE(m_frame->session().match().summary().team1, u"Essex"_s);
     }
 
     void resumeAsksFirstAboutTheMatchOnScreen()
@@ -187,7 +188,7 @@ private slots:
     void declinedQuestionKeepsTheMatchOnScreen()
     {
         resumeOverMatchOnScreen();
-        QCOMPARE(m_frame->match().summary().team1, u"England"_s);
+        QCOMPARE(m_frame->session().match().summary().team1, u"England"_s);
     }
 
     void deleteAsksThenRemoves_data()

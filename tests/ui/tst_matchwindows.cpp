@@ -194,7 +194,7 @@ private slots:
         QVERIFY(m_windows->isResultOpen());
         QVERIFY(QTest::qWaitFor([ok] { return ok->isEnabled(); }, 5000));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(!m_windows->inProgress());
+        QVERIFY(!m_windows->isResultOpen());
         QVERIFY(QTest::qWaitFor([&] { return m_area.subWindowList().isEmpty(); }));
     }
 

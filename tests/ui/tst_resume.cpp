@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/session/MatchSession.h"
 #include "ui/match/frmResult.h"
 
 #include "MatchDriving.h"
@@ -94,7 +95,7 @@ private slots:
                  second->matchWindows().innings(2)->findChild<QWidget *>(u"txtRoll"_s));
         m_die.push(4); // play goes on where it stopped
         pressRoll(*second);
-        QCOMPARE(second->match().log().overs(), 13);
+        QCOMPARE(second->session().match().log().overs(), 13);
     }
 
     void resultNotYetAcceptedComesBackAndOkFinishesTheMatch()
@@ -115,7 +116,7 @@ private slots:
         playAndClose(0);
         auto second = reopen(QMessageBox::No);
         QVERIFY(second->mdiArea()->subWindowList().isEmpty());
-        QCOMPARE(second->match().currentInnings(), 0);
+        QCOMPARE(second->session().match().currentInnings(), 0);
         QCOMPARE(sql(), QStringList{u"in progress"_s});
     }
 

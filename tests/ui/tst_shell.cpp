@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
+#include "core/session/MatchSession.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
 #include "ui/match/frmResult.h"
@@ -241,11 +242,11 @@ private slots:
         mdiMain frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        const MatchState &state = frame.match().state();
+        const MatchState &state = frame.session().match().state();
         MatchWindows &windows = frame.matchWindows();
         ScriptedRandom script;
-        frame.setRandomSource(&script);
-        MatchInvariants checks(windows, frame.match());
+        frame.session().setRandomSource(&script);
+        MatchInvariants checks(windows, frame.session().match());
         QAction *newMatch = frame.findChild<QAction *>(u"mnu2Human"_s); // frame not active again
         QStringList seen;
         const QString question = u"A match is in progress. Abandon it and start a new match?"_s;

@@ -6,6 +6,7 @@
 #include "core/common/RandomSource.h"
 #include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
+#include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/common/Fonts.h"
 #include "ui/match/MatchWindows.h"
@@ -98,10 +99,10 @@ void pickEleven(QWidget *selection, int tab, const QString &country)
 // A few finished matches between the file's two sides, for the history and the statistics.
 void writeHistory(const QString &storePath)
 {
-    MatchStore store(storePath);
-    store.open();
+    MatchSession session;
+    session.setStorePath(storePath);
+    session.openStore();
     const PlayerFile file;
-    TimeSeededRandom random;
     const QStringList countries{QStringLiteral("Australia"), QStringLiteral("England")};
     for (int played = 0; played < 6; ++played) {
         MatchSetup setup;
@@ -117,11 +118,11 @@ void writeHistory(const QString &storePath)
                 setup.sides[side].origins[n] = {number, player.PlayerName.trimmed()};
             }
         }
-        Match match;
-        match.start(setup, random);
+        session.start(setup, MatchMode::HumanVHuman);
+        Match &match = session.match();
         while (!match.isOver())
             match.playOver(match.rollDie());
-        store.saveWholeMatch(match, QStringLiteral("Human v Human"));
+        session.acceptResult();
     }
 }
 
@@ -142,7 +143,7 @@ int main(int argc, char *argv[])
     writeHistory(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
     mdiMain frame;
     // Never the user's own matches.
-    frame.setStorePath(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
+    frame.session().setStorePath(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
     frame.MDIForm_Load();
 
     whenModal(QStringLiteral("frmTeamMode"), [](QWidget *mode) {
@@ -161,7 +162,7 @@ int main(int argc, char *argv[])
     child<QAction>(&frame, QStringLiteral("mnu2Human"))->trigger();
 
     // Real dice: play on into the match until the first side is well into its innings.
-    const MatchState &state = frame.match().state();
+    const MatchState &state = frame.session().match().state();
     for (int over = 0; over < 400 && state.CurrentInnings == 1 && state.WicketsDown < 6; ++over) {
         frmInnings1 *innings = frame.matchWindows().innings(1);
         child<QPushButton>(innings, QStringLiteral("cmdRoll"))->click();

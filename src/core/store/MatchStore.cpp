@@ -128,6 +128,11 @@ QString MatchStore::defaultPath()
            QStringLiteral("/stumpwell.sqlite");
 }
 
+QSqlDatabase MatchStore::database() const
+{
+    return m_connection ? QSqlDatabase::database(*m_connection) : QSqlDatabase();
+}
+
 bool MatchStore::fail(const QString &what)
 {
     close();
@@ -174,8 +179,6 @@ bool MatchStore::openFile()
     QString error;
     switch (inspect(error)) {
     case Verdict::Ready:
-        if (m_rebuildDue)
-            return rebuildDerived() >= 0;
         return true;
     case Verdict::Damaged:
         return moveAside(QStringLiteral("is damaged"));

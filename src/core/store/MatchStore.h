@@ -3,11 +3,11 @@
 #pragma once
 
 #include "core/match/MatchLog.h"
-#include "core/store/CareerLine.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QLockFile>
+#include <QSqlDatabase>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -17,6 +17,7 @@
 // A file that is damaged, another program's, or of a newer version is moved aside, never
 // overwritten. When the store cannot save, it says why once and saves nothing more.
 class Match;
+class RandomSource;
 
 class MatchStore
 {
@@ -73,21 +74,21 @@ public:
     // The log of a match; why it cannot be read, or an empty text.
     QString readLog(qint64 id, MatchLog &log);
 
-    // Ends the match as finished with its result and, when its teams came from the player
-    // file, records the batting its statistics are added up from.
-    bool finishMatch(qint64 id, const Match &match);
-    // A match played to its end without a screen, saved whole in one transaction, as the game
-    // saves it over by over; its id, or 0.
-    qint64 saveWholeMatch(const Match &match, const QString &mode);
     // Every match, newest first, without its log.
     QList<Entry> history();
     // Removes the match, its overs and every row derived from it.
     bool deleteMatch(qint64 id);
-    // One line per file player over all finished matches, by record number.
-    QList<CareerLine> careers();
-    // Derives the history's names and the statistics again from every log; the number of
-    // matches read, or -1 when the store cannot save.
-    int rebuildDerived();
+    // Reads the log of a match and replays it into `into`, later draws from `random`; why it
+    // cannot, or an empty text.
+    QString replayMatch(qint64 id, Match &into, RandomSource &random);
+
+    // The open connection, for the rows derived from the logs (CareerStatistics).
+    QSqlDatabase database() const;
+    // Stops saving for the reason given, which problem() then tells; returns false.
+    bool fail(const QString &what);
+    // The file was upgraded from a version without derived rows: they are to be rebuilt.
+    bool rebuildDue() const { return m_rebuildDue; }
+    void setRebuildDue(bool due) { m_rebuildDue = due; }
 
 private:
     enum class Verdict
@@ -99,12 +100,10 @@ private:
         Unusable
     };
 
-    bool fail(const QString &what);
     bool openFile();
     Verdict inspect(QString &error);
     bool moveAside(const QString &why);
     void close();
-    bool writeDerived(qint64 id, const MatchSetup &setup, const Match *finished);
 
     QString m_path;
     std::optional<QString> m_connection;

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +44,21 @@ private:
     bool m_seen = false;
 };
 
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(QEventLoop &loop) : m_loop(loop) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(&m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QEventLoop &m_loop;
+};
+
 } // namespace
 
 void reportFirstPaintIfAsked(QWidget *frame)
@@ -49,4 +66,14 @@ void reportFirstPaintIfAsked(QWidget *frame)
     if (!qEnvironmentVariableIsSet("STUMPWELL_BENCH_FIRST_PAINT"))
         return;
     QCoreApplication::instance()->installEventFilter(new FirstPaintFilter(frame));
+}
+
+void waitForFirstPaint(QWidget *widget, int maxMs)
+{
+    QEventLoop painted;
+    PaintWatch watch(painted);
+    widget->installEventFilter(&watch);
+    QTimer::singleShot(maxMs, &painted, &QEventLoop::quit);
+    painted.exec();
+    widget->removeEventFilter(&watch);
 }

@@ -10,3 +10,7 @@ class QWidget;
 // runner can time process start to first paint. Without the variable it does nothing.
 // Call it before the frame is shown.
 void reportFirstPaintIfAsked(QWidget *frame);
+
+// Runs the event loop until `widget` has painted once, or for `maxMs` at most (a platform need
+// not paint a window nobody sees).
+void waitForFirstPaint(QWidget *widget, int maxMs);

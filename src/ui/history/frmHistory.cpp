@@ -129,13 +129,9 @@ void frmHistory::cmdOpen_Click()
     const std::optional<MatchStore::Entry> entry = selected();
     if (!entry)
         return;
-    MatchLog log;
     Match match;
     TimeSeededRandom unused;
-    QString error = m_store.readLog(entry->id, log);
-    if (error.isEmpty())
-        error = match.replay(log, unused);
-    if (!error.isEmpty()) {
+    if (const QString error = m_store.replayMatch(entry->id, match, unused); !error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(),
                              u"The match could not be opened: %1."_s.arg(error));
         return;

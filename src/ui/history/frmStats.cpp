@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmStats.h"
+#include "core/store/CareerStatistics.h"
 
 #include "core/store/MatchStore.h"
 #include "ui/common/Twips.h"
@@ -75,7 +76,7 @@ private:
 };
 
 frmStats::frmStats(MatchStore &store, QWidget *parent)
-    : QDialog(parent), m_model(new StatsModel(store.careers(), this))
+    : QDialog(parent), m_model(new StatsModel(CareerStatistics(store).careers(), this))
 {
     setObjectName(u"frmStats"_s);
     setWindowTitle(u"Player Statistics"_s);

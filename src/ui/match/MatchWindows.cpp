@@ -66,7 +66,6 @@ frmInnings1 *MatchWindows::innings(int number)
         return nullptr;
     auto &slot = m_innings[std::size_t(number)];
     if (!isOpen(slot)) {
-        m_inProgress = true;
         slot = new frmInnings1(m_match, number);
         slot->setComputerBats(m_computerSides[std::size_t(number % 2 == 1 ? 0 : 1)]);
         m_area->addSubWindow(slot);
@@ -193,7 +192,6 @@ void MatchWindows::close()
     closeSlot(m_state);
     closeSlot(m_highlights);
     closeSlot(m_result);
-    m_inProgress = false;
 }
 
 // A new scorecard stands where the first one stands, on top.

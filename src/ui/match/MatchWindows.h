@@ -42,8 +42,6 @@ public:
     bool isResultOpen() const;
     // Which sides the computer bats for ([0] bats first): their scorecards take no input.
     void setComputerSides(std::array<bool, 2> sides);
-    // True from match start until the result window's Ok closes the match windows.
-    bool inProgress() const { return m_inProgress; }
 
     // The windows of a match as it stands: each open innings' scorecard, the latest on top,
     // state of play and summary to its right, highlights below, the result when it is due.
@@ -80,5 +78,4 @@ private:
     QPointer<frmResult> m_result;
     std::array<QPointer<QShortcut>, 2> m_shortcuts;
     std::array<bool, 2> m_computerSides{};
-    bool m_inProgress = false;
 };

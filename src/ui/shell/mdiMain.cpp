@@ -3,32 +3,41 @@
 #include "ui/shell/mdiMain.h"
 
 #include "core/match/ComputerPlayer.h"
-#include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
+#include "core/match/Scorecard.h"
+#include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
+#include "ui/common/FirstPaintProbe.h"
+#include "ui/common/GameIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
+#include "ui/history/ScorecardExport.h"
+#include "ui/history/frmHistory.h"
+#include "ui/history/frmStats.h"
 #include "ui/match/MatchWindows.h"
+#include "ui/match/frmInnings1.h"
+#include "ui/selection/frmTeamMode.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/shell/frmHowToPlay.h"
+#include "ui/shell/frmSide.h"
 #include "ui/shell/frmSplash.h"
+#include "ui/shell/frmToss.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
-#include <QIconEngine>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmapCache>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -73,41 +82,13 @@ std::unique_ptr<QSettings> gameSettings()
                                        QStringLiteral("Stumpwell"), QStringLiteral("Stumpwell"));
 }
 
-// The die and stumps, drawn at the size a title bar asks for when it first asks, so start-up
-// draws nothing; Qt's own SVG icon plugin is a package of its own on some systems.
-class GameIconEngine final : public QIconEngine
-{
-public:
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        QSvgRenderer(QStringLiteral(":/data/stumpwell.svg")).render(painter, rect);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        const QString key =
-            QStringLiteral("stumpwell-icon-%1x%2").arg(size.width()).arg(size.height());
-        QPixmap drawn;
-        if (QPixmapCache::find(key, &drawn))
-            return drawn;
-        drawn = QPixmap(size);
-        drawn.fill(Qt::transparent);
-        QPainter painter(&drawn);
-        paint(&painter, drawn.rect(), mode, state);
-        painter.end();
-        QPixmapCache::insert(key, drawn);
-        return drawn;
-    }
-    QIconEngine *clone() const override { return new GameIconEngine; }
-};
-
 } // namespace
 
-mdiMain::mdiMain(QWidget *parent)
-    : QMainWindow(parent), m_match(new Match(this)), m_sides(inBuiltSides())
+mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSession(this))
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Stumpwell"));
-    QApplication::setWindowIcon(QIcon(new GameIconEngine));
+    QApplication::setWindowIcon(gameIcon());
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -117,12 +98,15 @@ mdiMain::mdiMain(QWidget *parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    m_windows = new MatchWindows(m_mdiArea, *m_match, this);
-    m_computer = new ComputerPlayer(*m_match, this);
+    m_windows = new MatchWindows(m_mdiArea, m_session->match(), this);
     // A dialog in front of the match (chart, database, About, a question) holds play while open.
-    m_computer->setHold([] { return QApplication::activeModalWidget() != nullptr; });
-    connect(m_match, &Match::overLogged, this, &mdiMain::saveOver);
-    connect(m_windows, &MatchWindows::resultAccepted, this, &mdiMain::saveResult);
+    m_session->computer().setHold([] { return QApplication::activeModalWidget() != nullptr; });
+    connect(m_session, &MatchSession::matchBegun, this, &mdiMain::showMatch);
+    connect(m_session, &MatchSession::matchEnded, m_windows, &MatchWindows::close);
+    connect(m_session, &MatchSession::storeProblem, this, &mdiMain::reportStoreProblem);
+    connect(m_session, &MatchSession::storeNotice, this,
+            [this](const QString &notice) { QMessageBox::warning(this, windowTitle(), notice); });
+    connect(m_windows, &MatchWindows::resultAccepted, m_session, &MatchSession::acceptResult);
 
     // A new player facing the empty workspace learns where a match starts.
     m_lblHint =
@@ -189,13 +173,14 @@ void mdiMain::createActions()
                                               !m_speeds->checkedAction()));
         m_speeds->addAction(action);
     }
-    m_computer->setInterval(m_speeds->checkedAction()->data().toInt());
+    m_session->setInterval(m_speeds->checkedAction()->data().toInt());
     connect(m_speeds, &QActionGroup::triggered, this, &mdiMain::chooseSpeed);
 
     m_mnuPause = makeAction(this, QStringLiteral("mnuPause"), QStringLiteral("&Pause"),
                             QKeySequence(Qt::CTRL | Qt::Key_Space));
     m_mnuPause->setCheckable(true);
-    connect(m_mnuPause, &QAction::toggled, m_computer, &ComputerPlayer::setPaused);
+    connect(m_mnuPause, &QAction::toggled, m_session, &MatchSession::setPaused);
+    connect(m_session, &MatchSession::pausedChanged, m_mnuPause, &QAction::setChecked);
 
     m_mnuFOWChart = makeAction(this, QStringLiteral("mnuFOWChart"), QStringLiteral("&FOW Chart"));
     connect(m_mnuFOWChart, &QAction::triggered, this, &mdiMain::mnuFOWChart_Click);
@@ -247,8 +232,8 @@ void mdiMain::createMenus()
     mnuGame->addAction(m_mnuPrint);
     // Only a match on screen has a scorecard to share.
     connect(mnuGame, &QMenu::aboutToShow, this, [this] {
-        m_mnuExport->setEnabled(m_windows->inProgress());
-        m_mnuPrint->setEnabled(m_windows->inProgress());
+        m_mnuExport->setEnabled(m_session->inProgress());
+        m_mnuPrint->setEnabled(m_session->inProgress());
     });
     mnuGame->addSeparator();
     mnuGame->addAction(m_mnuExit);
@@ -273,19 +258,15 @@ void mdiMain::createMenus()
 void mdiMain::MDIForm_Load()
 {
     showMaximized();
+    // The splash's large fonts are the slowest part of start-up: the frame is on screen first.
+    waitForFirstPaint(m_mdiArea->viewport(), FirstPaintWaitMs);
     frmSplash::showModal(this);
     openMatchStore();
 }
 
-void mdiMain::setRandomSource(RandomSource *random)
-{
-    m_random = random ? random : &m_timeSeeded;
-    m_match->setRandomSource(*m_random);
-}
-
 void mdiMain::chooseSpeed(QAction *speed)
 {
-    m_computer->setInterval(speed->data().toInt());
+    m_session->setInterval(speed->data().toInt());
     gameSettings()->setValue(QStringLiteral("speed"),
                              speed->objectName().mid(QStringLiteral("mnuSpeed").size()));
 }
@@ -297,7 +278,7 @@ void mdiMain::mnuAbout_Click()
 
 void mdiMain::mnuFOWChart_Click()
 {
-    frmFOWGraph::showModal(this, m_match->state());
+    frmFOWGraph::showModal(this, m_session->match().state());
 }
 
 void mdiMain::mnuPlayers_Click()
@@ -328,4 +309,161 @@ bool mdiMain::eventFilter(QObject *watched, QEvent *event)
 void mdiMain::showHintIfEmpty()
 {
     m_lblHint->setVisible(m_mdiArea->subWindowList().isEmpty());
+}
+
+void mdiMain::mnu2Human_Click()
+{
+    startMatch(MatchMode::HumanVHuman);
+}
+
+void mdiMain::mnu1Human_Click()
+{
+    startMatch(MatchMode::HumanVCpu);
+}
+
+void mdiMain::mnuHuman0_Click()
+{
+    startMatch(MatchMode::CpuVCpu);
+}
+
+void mdiMain::startMatch(MatchMode mode)
+{
+    if (m_session->inProgress() && !abandonMatchInProgress())
+        return;
+    std::array<Side, 2> &sides = m_session->nextSides();
+    MatchSetup setup;
+    setup.source = frmTeamMode::showModal(this, sides);
+    const int chosenSide = mode == MatchMode::HumanVCpu ? frmSide::showModal(this, sides) : -1;
+    setup.toss =
+        frmToss::showModal(this, sides, m_session->random(), computerSides(mode, chosenSide));
+    setup.sides = sides;
+    m_session->start(setup, mode, chosenSide);
+}
+
+void mdiMain::showMatch()
+{
+    m_windows->setComputerSides(m_session->computerSides());
+    m_windows->open();
+}
+
+// Starting over the open windows would mix two matches in one set of scorecards, so the
+// player chooses: keep the match, or close it as the result's Ok would and start cleanly.
+bool mdiMain::abandonMatchInProgress()
+{
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        QStringLiteral("A match is in progress. Abandon it and start a new match?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    m_session->abandon();
+    return true;
+}
+
+void mdiMain::openMatchStore()
+{
+    if (m_session->store())
+        return;
+    if (!m_session->openStore())
+        return;
+    if (const std::optional<qint64> id = m_session->lastInProgress())
+        resumeStoredMatch(*id, true);
+}
+
+void mdiMain::reportStoreProblem(const QString &why)
+{
+    setWindowTitle(QStringLiteral("Stumpwell (not saving)"));
+    // Not inside the over that failed: its figures are written first.
+    QMetaObject::invokeMethod(
+        this,
+        [this, why] {
+            QMessageBox::warning(
+                this, QStringLiteral("Stumpwell"),
+                why + QStringLiteral("\n\nPlay goes on, but matches are not saved."));
+        },
+        Qt::QueuedConnection);
+}
+
+// From the history: the match on screen, if another, is given up first as a new match would.
+void mdiMain::resumeFromHistory(qint64 id)
+{
+    if (id == m_session->storedId())
+        return;
+    if (m_session->inProgress() && !abandonMatchInProgress())
+        return;
+    resumeStoredMatch(id, false);
+}
+
+void mdiMain::resumeStoredMatch(qint64 id, bool ask)
+{
+    Match saved;
+    QString error = m_session->load(id, saved);
+    if (error.isEmpty() && ask) {
+        QMessageBox question(QMessageBox::Question, windowTitle(),
+                             QStringLiteral("Resume the match in progress?"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::Yes);
+        question.setInformativeText(resumeSummary(saved));
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
+    if (error.isEmpty())
+        error = m_session->resume(id);
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("The saved match could not be resumed: %1.").arg(error),
+                        QMessageBox::Ok, this);
+        box.setInformativeText(QStringLiteral("The match store is %1; the match stays there, "
+                                              "marked damaged.")
+                                   .arg(QDir::toNativeSeparators(m_session->store()->path())));
+        box.exec();
+        return;
+    }
+    const Match &match = m_session->match();
+    if (!match.isOver())
+        m_windows->innings(match.currentInnings())
+            ->findChild<QLineEdit *>(QStringLiteral("txtRoll"))
+            ->setFocus();
+}
+
+bool mdiMain::storeReadable()
+{
+    MatchStore *store = m_session->store();
+    if (store && store->saving())
+        return true;
+    QMessageBox::information(this, windowTitle(),
+                             store ? store->problem()
+                                   : QStringLiteral("The match store is not open."));
+    return false;
+}
+
+void mdiMain::mnuHistory_Click()
+{
+    if (!storeReadable())
+        return;
+    frmHistory history(*m_session->store(), m_session->storedId(), this);
+    history.exec();
+    // Once the history is gone: the question about the match on screen stands alone.
+    if (history.resumeChosen())
+        resumeFromHistory(history.resumeChosen());
+}
+
+void mdiMain::mnuStats_Click()
+{
+    if (!storeReadable())
+        return;
+    frmStats stats(*m_session->store(), this);
+    stats.exec();
+}
+
+void mdiMain::mnuExport_Click()
+{
+    if (m_session->inProgress())
+        exportScorecard(this, m_session->match(), scorecardState(m_session->match(), false));
+}
+
+void mdiMain::mnuPrint_Click()
+{
+    if (m_session->inProgress())
+        printScorecard(this, m_session->match(), scorecardState(m_session->match(), false));
 }

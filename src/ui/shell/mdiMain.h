@@ -2,17 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/common/RandomSource.h"
-#include "core/match/MatchLog.h"
 #include "core/match/MatchMode.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <memory>
 
-class ComputerPlayer;
-class Match;
-class MatchStore;
+class MatchSession;
 class MatchWindows;
 class QAction;
 class QActionGroup;
@@ -21,8 +16,9 @@ class QMdiArea;
 class QMenu;
 class frmHowToPlay;
 
-// The one frame of the program: it owns the match and the windows that show it in its MDI
-// area; its menus reach everything else.
+// The one frame of the program: it owns the game's session and the windows that show its match
+// in the MDI area; it asks the player's questions and passes the answers to the session. Its
+// menus reach everything else.
 class mdiMain : public QMainWindow
 {
     Q_OBJECT
@@ -30,19 +26,15 @@ public:
     // Least client area when restored from maximised (twips, menu bar not counted).
     static constexpr int RestoredClientWidth = 9900;
     static constexpr int RestoredClientHeight = 6000;
+    // Longest wait for the frame's first paint before the splash is shown anyway.
+    static constexpr int FirstPaintWaitMs = 1000;
 
     explicit mdiMain(QWidget *parent = nullptr);
     ~mdiMain() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    Match &match() const { return *m_match; }
+    MatchSession &session() const { return *m_session; }
     MatchWindows &matchWindows() const { return *m_windows; }
-    ComputerPlayer &computerPlayer() const { return *m_computer; }
-    // Where the coin, the die and the appeals draw from; the time-seeded source by default,
-    // nullptr restores it.
-    void setRandomSource(RandomSource *random);
-    // Where matches are saved: the per-user data folder unless a test says otherwise.
-    void setStorePath(const QString &path) { m_storePath = path; }
     // Opens the match store and offers to resume the match left in progress.
     void openMatchStore();
     // Room for the scorecard with the state of play and summary to its right and the
@@ -72,18 +64,12 @@ private:
     void createActions();
     void createMenus();
     void startMatch(MatchMode mode);
-    // Who bats for which side from now on; a computer side waits for Pause when `paused`.
-    void beginPlay(MatchMode mode, int userSide, bool paused);
+    void showMatch();
     void chooseSpeed(QAction *speed);
     bool abandonMatchInProgress();
-    void saveOver(int index);
-    void saveResult();
-    void reportStoreProblem();
-    void offerResume();
-    bool resumeStoredMatch(qint64 id, bool ask);
+    void reportStoreProblem(const QString &why);
+    void resumeStoredMatch(qint64 id, bool ask);
     void resumeFromHistory(qint64 id);
-    // The store's id of the match on screen, or 0.
-    qint64 matchOnScreen() const;
     // True when the store can be read; says why not otherwise.
     bool storeReadable();
     void showHintIfEmpty();
@@ -91,17 +77,8 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     QLabel *m_lblHint = nullptr;
     QPointer<frmHowToPlay> m_howToPlay;
-    Match *m_match = nullptr;
+    MatchSession *m_session = nullptr;
     MatchWindows *m_windows = nullptr;
-    ComputerPlayer *m_computer = nullptr;
-    TimeSeededRandom m_timeSeeded;
-    RandomSource *m_random = &m_timeSeeded;
-    // The teams the next match starts from: the in-built ones until others are picked, and
-    // as the last toss left them.
-    std::array<Side, 2> m_sides;
-    QString m_storePath;
-    std::unique_ptr<MatchStore> m_store;
-    qint64 m_storedMatch = 0; // the store's id of the match on screen, 0 when not saved
 
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/session/MatchSession.h"
+
+#include "core/match/ComputerPlayer.h"
+#include "core/match/InBuiltTeams.h"
+#include "core/match/Match.h"
+#include "core/store/CareerStatistics.h"
+#include "core/store/MatchStore.h"
+
+using namespace Qt::StringLiterals;
+
+MatchSession::MatchSession(QObject *parent)
+    : QObject(parent), m_match(new Match(this)), m_computer(new ComputerPlayer(*m_match, this)),
+      m_sides(inBuiltSides())
+{
+    // The store has each over before any view hears of it.
+    connect(m_match, &Match::overLogged, this, &MatchSession::saveOver);
+}
+
+MatchSession::~MatchSession() = default;
+
+void MatchSession::setRandomSource(RandomSource *random)
+{
+    m_random = random ? random : &m_timeSeeded;
+    m_match->setRandomSource(*m_random);
+}
+
+bool MatchSession::openStore()
+{
+    if (m_store)
+        return m_store->saving();
+    m_store = std::make_unique<MatchStore>(m_storePath.isEmpty() ? MatchStore::defaultPath()
+                                                                 : m_storePath);
+    const bool opened = m_store->open() && CareerStatistics(*m_store).rebuildIfDue();
+    if (!m_store->notice().isEmpty())
+        emit storeNotice(m_store->notice());
+    if (!opened)
+        reportStoreProblem();
+    return opened;
+}
+
+void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide)
+{
+    if (m_inProgress)
+        abandon();
+    int userSide = mode == MatchMode::HumanVCpu ? chosenSide : -1;
+    // The person's team goes where the toss put it.
+    if (userSide >= 0 &&
+        TossRules::exchangeNeeded(TossRules::callerWon(setup.toss.call, setup.toss.coin),
+                                  setup.toss.choice))
+        userSide = 1 - userSide;
+    m_sides = setup.sides;
+    m_mode = mode;
+    m_userSide = userSide;
+    m_match->start(setup, *m_random);
+    m_storedId = m_store ? m_store->beginMatch(setup, modeText(mode), userSide) : 0;
+    if (m_store && !m_store->saving())
+        reportStoreProblem();
+    beginPlay(false);
+}
+
+void MatchSession::beginPlay(bool paused)
+{
+    m_inProgress = true;
+    setPaused(paused);
+    emit matchBegun();
+    m_computer->setSides(computerSides());
+}
+
+std::array<bool, 2> MatchSession::computerSides() const
+{
+    return m_inProgress ? ::computerSides(m_mode, m_userSide) : std::array<bool, 2>{};
+}
+
+void MatchSession::abandon()
+{
+    if (!m_inProgress)
+        return;
+    // A match whose result stands unaccepted is finished, not abandoned; either stays in the
+    // store, where the history can still open it.
+    if (m_match->isOver())
+        acceptResult();
+    else
+        end(true);
+}
+
+void MatchSession::acceptResult()
+{
+    if (!m_inProgress)
+        return;
+    if (m_storedId && !CareerStatistics(*m_store).finish(m_storedId, *m_match))
+        reportStoreProblem();
+    end(false);
+}
+
+void MatchSession::end(bool abandoned)
+{
+    if (m_storedId && abandoned)
+        m_store->setStatus(m_storedId, MatchStore::Status::Abandoned);
+    m_storedId = 0;
+    m_inProgress = false;
+    // The computer plays no more overs of a match that is gone from the screen.
+    m_computer->setSides({});
+    emit matchEnded();
+}
+
+std::optional<qint64> MatchSession::lastInProgress() const
+{
+    const std::optional<MatchStore::Entry> entry =
+        m_store ? m_store->lastInProgress() : std::nullopt;
+    return entry ? std::optional(entry->id) : std::nullopt;
+}
+
+QString MatchSession::load(qint64 id, Match &into)
+{
+    if (!m_store || !m_store->saving())
+        return u"the match store is not open"_s;
+    const QString error = m_store->replayMatch(id, into, *m_random);
+    if (!error.isEmpty())
+        m_store->setStatus(id, MatchStore::Status::Damaged);
+    return error;
+}
+
+QString MatchSession::resume(qint64 id)
+{
+    if (m_inProgress && id == m_storedId)
+        return {};
+    // Checked on a copy first: a log that does not replay leaves the match on screen alone.
+    Match check;
+    if (QString error = load(id, check); !error.isEmpty())
+        return error;
+    if (m_inProgress && id != m_storedId)
+        abandon();
+    m_store->replayMatch(id, *m_match, *m_random);
+    m_sides = m_match->log().setup.sides;
+    // An abandoned match taken up again is in progress once more.
+    m_store->setStatus(id, MatchStore::Status::InProgress);
+    m_storedId = id;
+    const std::optional<MatchStore::Entry> entry = m_store->entry(id);
+    m_mode = entry ? modeFromText(entry->mode) : MatchMode::HumanVHuman;
+    m_userSide = entry ? entry->userSide : -1;
+    // The computer waits for Pause: the player first sees where the match stands.
+    beginPlay(m_mode != MatchMode::HumanVHuman);
+    return {};
+}
+
+void MatchSession::setInterval(int ms)
+{
+    m_computer->setInterval(ms);
+}
+
+void MatchSession::setPaused(bool paused)
+{
+    if (paused == m_computer->paused())
+        return;
+    m_computer->setPaused(paused);
+    emit pausedChanged(paused);
+}
+
+bool MatchSession::paused() const
+{
+    return m_computer->paused();
+}
+
+void MatchSession::saveOver(int index)
+{
+    if (m_storedId && !m_store->appendOver(m_storedId, m_match->log(), index))
+        reportStoreProblem();
+}
+
+// Once: the store has stopped saving and says why; the game goes on.
+void MatchSession::reportStoreProblem()
+{
+    m_storedId = 0;
+    if (m_reported)
+        return;
+    m_reported = true;
+    emit storeProblem(m_store->problem());
+}
+
+QString resumeSummary(const Match &match)
+{
+    // After the fourth innings the last one's figures stand.
+    const int innings = std::min(match.currentInnings(), 4);
+    const int wickets = match.currentInnings() > 4 ? 10 : match.state().WicketsDown;
+    return u"%1 v %2: day %3, %4, %5 (%6 wickets)"_s
+        .arg(match.summary().team1, match.summary().team2)
+        .arg(match.clock().day)
+        .arg(match.clock().timeCaption())
+        .arg(match.innings(innings).total)
+        .arg(wickets);
+}

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/common/RandomSource.h"
+#include "core/match/MatchLog.h"
+#include "core/match/MatchMode.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+class ComputerPlayer;
+class Match;
+class MatchStore;
+
+// The game being played: the match, where it is saved, who bats for whom, and the computer's
+// turn. It starts, saves over by over, resumes and abandons matches; the frame asks the
+// player's questions and tells it the answers, and windows only show its match.
+class MatchSession : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MatchSession(QObject *parent = nullptr);
+    ~MatchSession() override;
+
+    Match &match() const { return *m_match; }
+    ComputerPlayer &computer() const { return *m_computer; }
+    // Where the coin, the die and the appeals draw from; the time-seeded source by default,
+    // nullptr restores it.
+    void setRandomSource(RandomSource *random);
+    RandomSource &random() const { return *m_random; }
+
+    // The store file: the per-user data folder unless a test says otherwise. Before openStore().
+    void setStorePath(const QString &path) { m_storePath = path; }
+    // Opens (creating or upgrading) the store. False when it cannot save: the problem is
+    // reported through storeProblem(), a file moved aside through storeNotice() first.
+    bool openStore();
+    // Null until openStore(); may no longer be saving (MatchStore::saving()).
+    MatchStore *store() const { return m_store.get(); }
+
+    // The elevens the next match starts from: the in-built ones until others are picked, and
+    // as the last toss left them.
+    std::array<Side, 2> &nextSides() { return m_sides; }
+
+    // A new match from a finished setup (sides after the toss). `chosenSide` is the side the
+    // person picked against the computer before the toss (index into nextSides() as it was
+    // then), -1 when nobody plays the computer alone. Saves the match's row, then the computer
+    // starts batting where it is due.
+    void start(const MatchSetup &setup, MatchMode mode, int chosenSide = -1);
+    // From start() or resume() until the result is accepted or the match abandoned.
+    bool inProgress() const { return m_inProgress; }
+    // The store's id of the match in progress; 0 when none or it is not being saved.
+    qint64 storedId() const { return m_inProgress ? m_storedId : 0; }
+    MatchMode mode() const { return m_mode; }
+    // Index in the match's sides of the person playing the computer, or -1.
+    int userSide() const { return m_userSide; }
+    std::array<bool, 2> computerSides() const;
+
+    // The match in progress is given up: kept in the store as abandoned, or as finished when
+    // its result stands unaccepted.
+    void abandon();
+    // The result has been seen (Ok): the match is finished in the store with its statistics.
+    void acceptResult();
+
+    // The stored match in progress updated last, if any.
+    std::optional<qint64> lastInProgress() const;
+    // Reads a stored match's log and replays it into `into`. On failure the match is marked
+    // damaged in the store and the reason is returned; an empty text on success.
+    QString load(qint64 id, Match &into);
+    // Takes up a stored match (in progress or abandoned) as the match in progress, giving up
+    // any other: replayed into match(), in progress in the store again, a computer side paused
+    // so the player sees where it stands first. Returns why not (the match is then marked
+    // damaged and the match on screen stays), or an empty text.
+    QString resume(qint64 id);
+
+    // The computer's pace (ms between overs) and pause.
+    void setInterval(int ms);
+    void setPaused(bool paused);
+    bool paused() const;
+
+signals:
+    // A match started or was resumed: views open on it.
+    void matchBegun();
+    // The match in progress ended (result accepted or abandoned): views close.
+    void matchEnded();
+    void pausedChanged(bool paused);
+    // The store file was unusable and moved aside; a fresh one is used.
+    void storeNotice(const QString &notice);
+    // Once: the store stopped saving; play goes on without it.
+    void storeProblem(const QString &why);
+
+private:
+    void saveOver(int index);
+    void reportStoreProblem();
+    void beginPlay(bool paused);
+    void end(bool abandoned);
+
+    Match *m_match;
+    ComputerPlayer *m_computer;
+    TimeSeededRandom m_timeSeeded;
+    RandomSource *m_random = &m_timeSeeded;
+    std::array<Side, 2> m_sides;
+    QString m_storePath;
+    std::unique_ptr<MatchStore> m_store;
+    qint64 m_storedId = 0;
+    MatchMode m_mode = MatchMode::HumanVHuman;
+    int m_userSide = -1;
+    bool m_inProgress = false;
+    bool m_reported = false;
+};
+
+// "<Team1> v <Team2>: day <d>, <time>, <score> (<n> wickets)": where a saved match stands.
+QString resumeSummary(const Match &match);

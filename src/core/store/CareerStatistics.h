@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/store/CareerLine.h"
+
+#include <QList>
+
+class Match;
+class MatchStore;
+struct MatchSetup;
+
+// The batting of file players in finished matches, kept in the store beside the logs it is
+// derived from, and added up into careers. In-built teams record none, as the team-mode
+// question promises. Everything here can be derived again from the logs.
+class CareerStatistics
+{
+public:
+    explicit CareerStatistics(MatchStore &store) : m_store(store) {}
+
+    // Ends the match as finished with its result and its batting, in one transaction.
+    bool finish(qint64 id, const Match &match);
+    // One line per file player over all finished matches, by record number.
+    QList<CareerLine> careers();
+    // Derives the history's names and the statistics again from every log; the number of
+    // matches read, or -1 when the store cannot save.
+    int rebuild();
+    // Rebuilds when the store was upgraded from a version without derived rows.
+    bool rebuildIfDue();
+
+private:
+    bool write(qint64 id, const MatchSetup &setup, const Match *finished);
+
+    MatchStore &m_store;
+};
