@@ -86,7 +86,11 @@ private slots:
                  "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
                  "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
                  "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuHistory|Match "
-                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuHelp|&Help|, "
+                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuWindow|&Window|, "
+                 "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
+                 "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"
+                 "&Highlights Summary|, mnuWindow|mnuShowSummary|&Match Summary|, "
+                 "mnuWindow|mnuShowState|&State of Play|, |mnuHelp|&Help|, "
                  "mnuHelp|mnuHowToPlay|&How to Play|F1, "
                  "mnuHelp|mnuAbout|&About|Shift+F1"_s);
         // About opens and closes any number of times.

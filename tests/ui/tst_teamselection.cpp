@@ -181,7 +181,7 @@ private slots:
             QTest::mouseClick(mode->findChild<QPushButton *>(u"cmdChoose"_s), Qt::LeftButton);
         });
         std::array<Side, 2> sides;
-        QCOMPARE(frmTeamMode::showModal(nullptr, sides), TeamSource::PlayerFile);
+        QCOMPARE(frmTeamMode::showModal(nullptr, sides), std::optional<TeamSource>()); // ended
         QCOMPARE(seen,
                  u"Would you like to the use the in-built teams or choose teams and players from "
                  "the database?  If you use the in-built teams, no statistics will be recorded "

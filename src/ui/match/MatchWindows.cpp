@@ -209,14 +209,26 @@ void MatchWindows::showHighlight(const QString &line)
         m_highlights->addEntry(line);
         return;
     }
-    // Closed by the user: it comes back where match start put it, with the whole log, and
-    // leaves the keys with the innings in play.
+    // Closed by the user: it comes back with the whole log, and leaves the keys with the
+    // innings in play.
+    showQuietly(reopenHighlights());
+}
+
+// Where match start put it.
+frmHighlights *MatchWindows::reopenHighlights()
+{
+    const bool closed = !isHighlightsOpen();
     frmHighlights *window = highlights();
-    if (isInningsOpen(1)) {
+    if (closed && isInningsOpen(1)) {
         const QWidget *first = m_innings[1];
         window->move(first->x(), first->y() + first->height());
     }
-    showQuietly(window);
+    return window;
+}
+
+void MatchWindows::activateHighlights()
+{
+    activate(reopenHighlights());
 }
 
 void MatchWindows::showQuietly(QMdiSubWindow *window)

@@ -58,6 +58,8 @@ public:
     void activateInningsInPlay();
     // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous open window, round all of them.
     void activateNext(int step);
+    // Highlights Summary brought up, reopened where match start put it if it was closed.
+    void activateHighlights();
 
 signals:
     // Ok on the result window, just before it closes the match windows.
@@ -66,6 +68,7 @@ signals:
 private:
     void showInnings(int number);
     void showHighlight(const QString &line);
+    frmHighlights *reopenHighlights();
     // Shows a window that opened by itself, leaving the active window and the focus as they were.
     void showQuietly(QMdiSubWindow *window);
 

@@ -332,8 +332,9 @@ void frmTeamSelection::closeEvent(QCloseEvent *event)
     cmdCancel_Click();
 }
 
-void frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides)
+bool frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides)
 {
     frmTeamSelection window(sides, parent);
     window.exec();
+    return window.m_done && !window.m_ending;
 }

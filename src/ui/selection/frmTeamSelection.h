@@ -21,8 +21,9 @@ class frmTeamSelection : public QDialog
     Q_OBJECT
 public:
     explicit frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent = nullptr);
-    // Creates, loads and shows the window modally; returns when it has closed.
-    static void showModal(QWidget *parent, std::array<Side, 2> &sides);
+    // Creates, loads and shows the window modally; returns when it has closed: true with both
+    // elevens written into sides, false when Cancel ended the program.
+    static bool showModal(QWidget *parent, std::array<Side, 2> &sides);
 
 public slots:
     void cboTeams_Click(int index);

@@ -9,7 +9,8 @@
 #include <QPushButton>
 
 frmSide::frmSide(const std::array<Side, 2> &sides, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmSide"));
     setWindowTitle(QStringLiteral("Choose Your Side"));
@@ -46,9 +47,4 @@ void frmSide::cmdSide_Click(int index)
 {
     m_chosen = index;
     accept();
-}
-
-void frmSide::reject()
-{
-    // Esc and the window frame land here; only a side's button may end the choice.
 }

@@ -18,6 +18,8 @@
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
 #include "ui/selection/frmTeamMode.h"
+#include "ui/shell/MatchStatusBar.h"
+#include "ui/shell/WindowMenu.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/shell/frmHowToPlay.h"
 #include "ui/shell/frmSide.h"
@@ -30,7 +32,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -119,8 +120,10 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
 
     createActions();
     createMenus();
+    setStatusBar(new MatchStatusBar(*m_session, this));
 
-    resize(restoredClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    resize(restoredClientSize() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
 }
 
 mdiMain::~mdiMain() = default;
@@ -249,6 +252,8 @@ void mdiMain::createMenus()
     mnuData->addAction(m_mnuStats);
     menuBar()->addMenu(mnuData);
 
+    menuBar()->addMenu(new WindowMenu(m_mdiArea, *m_windows, this));
+
     QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     mnuHelp->addAction(m_mnuHowToPlay);
     mnuHelp->addAction(m_mnuAbout);
@@ -332,8 +337,15 @@ void mdiMain::startMatch(MatchMode mode)
         return;
     std::array<Side, 2> &sides = m_session->nextSides();
     MatchSetup setup;
-    setup.source = frmTeamMode::showModal(this, sides);
+    // Cancel in team selection ends the program; the match start stops here.
+    const std::optional<TeamSource> source = frmTeamMode::showModal(this, sides);
+    if (!source)
+        return;
+    setup.source = *source;
     const int chosenSide = mode == MatchMode::HumanVCpu ? frmSide::showModal(this, sides) : -1;
+    // Backing out of the side chooser starts nothing: no toss, no stored match.
+    if (mode == MatchMode::HumanVCpu && chosenSide < 0)
+        return;
     setup.toss =
         frmToss::showModal(this, sides, m_session->random(), computerSides(mode, chosenSide));
     setup.sides = sides;
@@ -417,13 +429,7 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
                                               "marked damaged.")
                                    .arg(QDir::toNativeSeparators(m_session->store()->path())));
         box.exec();
-        return;
     }
-    const Match &match = m_session->match();
-    if (!match.isOver())
-        m_windows->innings(match.currentInnings())
-            ->findChild<QLineEdit *>(QStringLiteral("txtRoll"))
-            ->setFocus();
 }
 
 bool mdiMain::storeReadable()
