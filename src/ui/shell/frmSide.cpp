@@ -4,6 +4,7 @@
 
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/LongNames.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,8 +29,7 @@ frmSide::frmSide(const std::array<Side, 2> &sides, QWidget *parent)
         const int index = int(i);
         m_cmdSide[i] = makeButton(this, QStringLiteral("cmdSide_") + QString::number(index),
                                   QString(), 360 + 2160 * index, 720, 1815, 495);
-        // A name is shown as it is, never taken for a mnemonic.
-        m_cmdSide[i]->setText(sides[i].team.Name.trimmed().replace(u'&', QStringLiteral("&&")));
+        setTeamButton(m_cmdSide[i], sides[i].team.Name.trimmed());
         connect(m_cmdSide[i], &QPushButton::clicked, this, [this, index] { cmdSide_Click(index); });
     }
     setTabOrder(m_cmdSide[0], m_cmdSide[1]);

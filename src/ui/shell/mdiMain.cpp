@@ -10,6 +10,7 @@
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
+#include "ui/common/LongNames.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
 #include "ui/history/ScorecardExport.h"
@@ -415,7 +416,12 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
                              QStringLiteral("Resume the match in progress?"),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::Yes);
-        question.setInformativeText(resumeSummary(saved));
+        // Long team names cut short, the whole in the tooltip.
+        const QString summary = resumeSummary(saved);
+        question.setInformativeText(namesElided(summary,
+                                                {saved.summary().team1, saved.summary().team2},
+                                                question.fontMetrics(), twips(3600)));
+        question.setToolTip(summary);
         if (question.exec() != QMessageBox::Yes)
             return;
     }
