@@ -143,7 +143,7 @@ private slots:
         const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
         const qsizetype from = readme.indexOf(heading) + heading.size();
         QTextDocument section;
-        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n### The player database") - from));
+        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n## "_s, from) - from));
         QCOMPARE(shown->toPlainText(), section.toPlainText());
     }
 
