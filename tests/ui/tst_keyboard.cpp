@@ -137,28 +137,22 @@ private slots:
         QCOMPARE(frame->session().match().log().overs(), 40);
     }
 
-    void ctrlTabGoesRoundEveryWindow_data()
-    {
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Ctrl+Tab") << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::ControlModifier | Qt::ShiftModifier);
-    }
     // Fault: Ctrl+Tab from the live card reached a finished one and never came back.
-    void ctrlTabGoesRoundEveryWindow()
+    void ctrlTabAndCtrlShiftTabGoRoundEveryWindow()
     {
-        QFETCH(int, modifiers);
         auto frame = frameInPlay();
         QVERIFY(frame);
         for (int wicket = 0; wicket < 10; ++wicket)
             m_die.push({5, 1, 1, 6}), QTest::keyClick(focus(), Qt::Key_Return);
         QMdiArea *area = frame->mdiArea();
-        QSet<QMdiSubWindow *> seen{area->activeSubWindow()};
-        for (qsizetype press = 0; press < area->subWindowList().size(); ++press) {
-            QTest::keyClick(focus(), Qt::Key_Tab, Qt::KeyboardModifiers(modifiers));
-            seen << area->activeSubWindow();
+        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                Qt::ControlModifier | Qt::ShiftModifier}) {
+            QSet<QMdiSubWindow *> seen;
+            for (qsizetype press = 0; press < area->subWindowList().size(); ++press)
+                QTest::keyClick(focus(), Qt::Key_Tab, modifiers), seen << area->activeSubWindow();
+            QCOMPARE(seen.size(), area->subWindowList().size());
+            QCOMPARE(focus(), frame->matchWindows().innings(2)->findChild<QLineEdit *>());
         }
-        QCOMPARE(seen.size(), area->subWindowList().size());
-        QCOMPARE(focus(), frame->matchWindows().innings(2)->findChild<QLineEdit *>());
     }
 
     void resumeBringsTheInningsInPlayOnTop_data()
@@ -256,55 +250,38 @@ private slots:
         QVERIFY(!QFile::exists(store() + u".lock"_s));
     }
 
-    void altLettersAreUnique_data()
-    {
-        QTest::addColumn<int>("window");
-        int index = 0;
-        for (const char *name :
-             {"frmHistory", "frmScorecard", "frmStats", "frmSide", "frmHowToPlay"})
-            QTest::newRow(name) << index++;
-    }
     // Fault: Alt+C was both Copy and Close, and both Export CSV and Close.
-    void altLettersAreUnique()
+    void altLettersAreUniqueInEachWindowAdded()
     {
-        QFETCH(int, window);
         MatchStore saved(store());
         QVERIFY(saved.open());
         Match match;
         playHandMadeMatch(saved, match, handMadeSetup(TeamSource::InBuilt));
-        const std::array<std::function<QDialog *()>, 5> make{
-            [&] { return new frmHistory(saved, 0); }, [&] { return new frmScorecard(match, {}); },
-            [&] { return new frmStats(saved); }, [] { return new frmSide(inBuiltSides()); },
-            [] {
-                return new frmHowToPlay;
-            }};
-        const std::unique_ptr<QDialog> shown(make[std::size_t(window)]());
-        QStringList letters = captions(shown.get());
-        for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
-            letters << button->text();
-        for (QString &text : letters)
-            text = text.remove(u"&&"_s).section(u'&', 1).left(1).toLower();
-        letters.removeAll(QString());
-        const qsizetype all = letters.size();
-        letters.removeDuplicates();
-        QCOMPARE(letters.size(), all);
+        const std::unique_ptr<QDialog> windows[]{
+            std::make_unique<frmHistory>(saved, 0), std::make_unique<frmScorecard>(match, u""_s),
+            std::make_unique<frmStats>(saved), std::make_unique<frmSide>(inBuiltSides()),
+            std::make_unique<frmHowToPlay>()};
+        for (const std::unique_ptr<QDialog> &window : windows) {
+            QStringList letters = captions(window.get());
+            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                letters << button->text();
+            for (QString &text : letters)
+                text = text.remove(u"&&"_s).section(u'&', 1).left(1).toLower();
+            letters.removeAll(QString());
+            const qsizetype all = letters.size();
+            letters.removeDuplicates();
+            QVERIFY2(letters.size() == all, qPrintable(window->objectName()));
+        }
     }
 
-    void pdfNotWrittenSaysSoAndLeavesWhatWasThere_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("under a regular file") << u"kept/card.pdf"_s;
-        QTest::newRow("a folder of that name") << u"folder.pdf"_s;
-    }
     // Fault: a failed PDF export reported success when something of that name was there.
     void pdfNotWrittenSaysSoAndLeavesWhatWasThere()
     {
-        QFETCH(QString, path);
-        QVERIFY(writeFile("kept") && QFile::rename(FileName, u"kept"_s) &&
-                QDir().mkdir(u"folder.pdf"_s));
+        QVERIFY(writeFile("kept") && QDir().mkdir(u"folder.pdf"_s));
         Match match;
-        QVERIFY(!writeScorecard(path, match, {}));
-        QFile kept(u"kept"_s);
+        for (const QString &path : {FileName + u"/card.pdf"_s, u"folder.pdf"_s})
+            QVERIFY2(!writeScorecard(path, match, {}), qPrintable(path));
+        QFile kept(FileName);
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
     }
 };
