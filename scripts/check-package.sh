@@ -44,7 +44,8 @@ rm -rf "$stage"
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 share="$stage/usr/share"
 for file in "$stage/usr/bin/stumpwell" "$share/applications/$app_id.desktop" \
-            "$share/icons/hicolor/scalable/apps/stumpwell.svg" "$share/metainfo/$app_id.metainfo.xml"; do
+            "$share/icons/hicolor/scalable/apps/stumpwell.svg" "$share/metainfo/$app_id.metainfo.xml" \
+            "$share/doc/stumpwell/copyright" "$share/doc/stumpwell/LICENSES/MIT.txt"; do
     [ -f "$file" ] || { echo "check-package.sh: ${file#"$stage"} was not installed" >&2; exit 1; }
 done
 [ -x "$stage/usr/bin/stumpwell" ] || { echo "check-package.sh: stumpwell is not executable" >&2; exit 1; }
@@ -56,9 +57,12 @@ deb="$(find "$build" -maxdepth 1 -name 'stumpwell_*.deb' -newer "$stage" | head 
 [ -n "$deb" ] || { echo "check-package.sh: cpack made no .deb" >&2; exit 1; }
 contents="$(dpkg-deb --contents "$deb")"
 for path in ./usr/bin/stumpwell "./usr/share/applications/$app_id.desktop" \
-            ./usr/share/icons/hicolor/scalable/apps/stumpwell.svg "./usr/share/metainfo/$app_id.metainfo.xml"; do
+            ./usr/share/icons/hicolor/scalable/apps/stumpwell.svg "./usr/share/metainfo/$app_id.metainfo.xml" \
+            ./usr/share/doc/stumpwell/copyright ./usr/share/doc/stumpwell/LICENSES/MIT.txt; do
     grep -q " $path\$" <<<"$contents" || { echo "check-package.sh: $path is not in $deb" >&2; exit 1; }
 done
+grep -q "^License: MIT" "$share/doc/stumpwell/copyright" \
+    || { echo "check-package.sh: the copyright file names no licence" >&2; exit 1; }
 depends="$(dpkg-deb --field "$deb" Depends)"
 grep -q libqt6widgets6 <<<"$depends" \
     || { echo "check-package.sh: $deb does not depend on the Qt widgets library" >&2; exit 1; }

@@ -98,8 +98,13 @@ private slots:
                  "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
                  "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
                  "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuHistory|Match "
-                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuHelp|&Help|, "
-                 "mnuHelp|mnuHowToPlay|&How to Play|F1, mnuHelp|mnuAbout|&About|Shift+F1"_s);
+                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuWindow|&Window|, "
+                 "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
+                 "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"
+                 "&Highlights Summary|, mnuWindow|mnuShowSummary|&Match Summary|, "
+                 "mnuWindow|mnuShowState|&State of Play|, |mnuHelp|&Help|, "
+                 "mnuHelp|mnuHowToPlay|&How to Play|F1, "
+                 "mnuHelp|mnuAbout|&About|Shift+F1"_s);
     }
 
     // About opens any number of times.
@@ -140,7 +145,7 @@ private slots:
         const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
         const qsizetype from = readme.indexOf(heading) + heading.size();
         QTextDocument section;
-        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n### The player database") - from));
+        section.setMarkdown(readme.mid(from, readme.indexOf(u"\n## "_s, from) - from));
         QCOMPARE(shown->toPlainText(), section.toPlainText());
     }
 

@@ -138,7 +138,7 @@ private slots:
             static_cast<QDialog *>(modal)->done(0);
         };
         std::array<Side, 2> sides;
-        QCOMPARE(frmTeamMode::showModal(nullptr, sides), TeamSource::PlayerFile);
+        QCOMPARE(frmTeamMode::showModal(nullptr, sides), std::optional<TeamSource>()); // ended
         QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s}));
         QCOMPARE(observer.calls, 3);
     }

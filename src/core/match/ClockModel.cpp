@@ -44,3 +44,13 @@ void AdvanceClock(MatchState &state, ClockModel &clock)
     if (clock.day == 6)
         state.TimeUp = true;
 }
+
+ClockModel clockAfter(int overs)
+{
+    MatchState state;
+    state.ClockHour = 10;
+    ClockModel clock;
+    for (int over = 0; over < overs && !state.TimeUp; ++over)
+        AdvanceClock(state, clock);
+    return clock;
+}

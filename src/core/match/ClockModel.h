@@ -25,3 +25,5 @@ struct MatchState;
 // One over of match time: four minutes, lunch and tea, the day's overs and session, and time up
 // once the fifth day is over.
 void AdvanceClock(MatchState &state, ClockModel &clock);
+// The clock after `overs` overs of a match, as playing them leaves it.
+ClockModel clockAfter(int overs);

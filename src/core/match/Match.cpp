@@ -12,6 +12,7 @@
 
 #include <QSignalBlocker>
 #include <numeric>
+#include <utility>
 
 Match::Match(QObject *parent) : QObject(parent) {}
 
@@ -32,6 +33,9 @@ void Match::start(const MatchSetup &setup, RandomSource &random)
     m_summary.team1 = m_state.Team1.Name.trimmed();
     m_summary.team2 = m_state.Team2.Name.trimmed();
     m_highlights = HighlightsLog::initialText();
+    m_newHighlights.clear();
+    m_inningsFirstOver = 0;
+    m_lastOver = OverReport();
     for (auto &innings : m_innings)
         innings.reset();
     m_state.CurrentInnings = 1;
@@ -96,8 +100,12 @@ bool Match::playOver(int face)
         return false;
     const std::size_t firstDraw = m_log.draws.size();
     RecordingRandom random(*m_random, m_log.draws);
+    const ClockModel before = m_clock;
     AdvanceClock(m_state, m_clock);
     InningsModel &played = card();
+    m_lastOver = OverReport();
+    if (const BattingLine *striker = played.batsman(m_state.Striker))
+        m_lastOver.batsman = striker->name.trimmed();
     // Only number 12, after a tenth wicket, has no line; the innings closes before he could bat.
     const bool crease = played.batsman(m_state.Striker) && played.batsman(m_state.BatsmanA) &&
                         played.batsman(m_state.BatsmanB);
@@ -109,6 +117,10 @@ bool Match::playOver(int face)
     m_log.faces.push_back(quint8(face));
     m_log.drawCounts.push_back(quint8(m_log.draws.size() - firstDraw));
     emit overLogged(m_log.overs() - 1);
+    const QStringList appeals = std::exchange(m_newHighlights, {});
+    for (const QString &line : appeals)
+        emit highlightAdded(line);
+    reportOver(before, face);
     settle();
     // After runs the facing marker always follows the striker; after an appeal only while the
     // innings goes on.
@@ -116,6 +128,24 @@ bool Match::playOver(int face)
         played.markerLine = m_state.Striker - 1;
     emit changed();
     return true;
+}
+
+void Match::reportOver(const ClockModel &before, int face)
+{
+    OverReport &over = m_lastOver;
+    over.number = m_log.overs() - m_inningsFirstOver;
+    over.face = face;
+    const InningsModel &played = card();
+    over.team = m_state.battingSide().Name.trimmed();
+    over.total = played.total;
+    over.wickets = m_state.WicketsDown;
+    over.inningsClosed = over.wickets == 10 && !m_state.TimeUp;
+    // Lunch and tea move the clock on by their length, which no over of four minutes does.
+    over.lunch = before.hour == 11 && m_clock.hour == 12;
+    over.tea = before.hour == 2 && m_clock.hour == 3;
+    // At time up the result window tells the rest.
+    if (m_clock.day != before.day && !m_state.TimeUp)
+        over.stumpsDay = before.day;
 }
 
 void Match::settle()
@@ -146,6 +176,7 @@ void Match::beginInnings()
     const int number = m_state.CurrentInnings;
     m_innings[std::size_t(number)].emplace();
     setupInnings(m_state, *m_innings[std::size_t(number)]);
+    m_inningsFirstOver = m_log.overs();
     emit inningsStarted(number);
 }
 
@@ -166,12 +197,13 @@ void Match::addRuns(int runs)
 void Match::addHighlight(const QString &line)
 {
     m_highlights = HighlightsLog::withEntry(m_highlights, line);
-    emit highlightAdded(line);
+    m_newHighlights << line;
 }
 
 void Match::playRuns(int runs, RandomSource &random)
 {
     InningsModel &played = card();
+    m_lastOver.runs = runs;
     if (runs > 0) {
         BattingLine::add(played.batsman(m_state.Striker)->runs, runs);
         addRuns(runs);
@@ -210,6 +242,8 @@ void Match::appealNotOut(const QString &name, RandomSource &random)
                  QStringLiteral(" and he is given NOT OUT!"));
     random.reseed();
     const int extras = BallRules::extrasForDraw(random.draw(20));
+    m_lastOver.kind = OverReport::Kind::NotOut;
+    m_lastOver.extras = extras;
     card().extras += extras;
     addRuns(extras);
 }
@@ -238,6 +272,8 @@ void Match::appealOut(const QString &name, RandomSource &random)
     a.showMinutes();
     b.showMinutes();
     out.howOut = BallRules::dismissalCaption(kind);
+    m_lastOver.kind = OverReport::Kind::Out;
+    m_lastOver.howOut = out.howOut;
     out.fow = signedNumber(wickets + 1) + QLatin1Char('/') + plainNumber(played.total);
     out.nameColour = out.howOutColour = out.runsColour = side.OutColour;
     out.minsColour = out.ballsColour = side.OutColour;

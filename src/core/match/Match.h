@@ -6,6 +6,7 @@
 #include "core/match/InningsModel.h"
 #include "core/match/MatchLog.h"
 #include "core/match/MatchState.h"
+#include "core/match/OverReport.h"
 #include "core/match/SummaryModel.h"
 
 #include <QObject>
@@ -53,12 +54,16 @@ public:
     const QString &highlights() const { return m_highlights; }
     QString resultText() const;
     const MatchLog &log() const { return m_log; }
+    // What the last over did; number 0 before the first.
+    const OverReport &lastOver() const { return m_lastOver; }
 
 signals:
-    // Over `index` (from 0) is in the log: a store commits it before any view shows the over.
+    // Over `index` (from 0) is in the log: a store commits it before any view shows the over,
+    // so this comes before every other signal of the over.
     void overLogged(int index);
     // A new innings is set up and its scorecard should come on top.
     void inningsStarted(int number);
+    // An appeal of the over just logged.
     void highlightAdded(const QString &line);
     // The match is over; may come again while it stays over.
     void resultReached();
@@ -76,12 +81,16 @@ private:
     void addRuns(int runs);
     void addHighlight(const QString &line);
     void showCreaseMinutes(InningsModel &scorecard);
+    void reportOver(const ClockModel &before, int face);
 
     MatchState m_state;
     std::array<std::optional<InningsModel>, 5> m_innings;
     ClockModel m_clock;
     SummaryModel m_summary;
     QString m_highlights;
+    QStringList m_newHighlights; // of the over being played, told once it is logged
     MatchLog m_log;
+    int m_inningsFirstOver = 0; // the log's index of the first over of the innings in play
+    OverReport m_lastOver;
     RandomSource *m_random = nullptr;
 };

@@ -20,6 +20,18 @@ int TeamSheet::add(const PlayerRecord &player, int recordNumber)
     return int(row);
 }
 
+int TeamSheet::removeLast()
+{
+    if (m_picked == 0)
+        return -1;
+    const auto row = std::size_t(--m_picked);
+    m_names[row].clear();
+    m_batting[row] = 0;
+    m_bowling[row] = 0;
+    m_origins[row] = {};
+    return int(row);
+}
+
 int TeamSheet::battingTotal() const
 {
     return std::accumulate(m_batting.begin(), m_batting.end(), 0);

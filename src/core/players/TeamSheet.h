@@ -22,6 +22,8 @@ public:
     // Fills the next batting position with the player of this record; returns its row (0..10),
     // or -1 when the eleven is full.
     int add(const PlayerRecord &player, int recordNumber);
+    // Takes back the last player picked; returns his row, or -1 when none is picked.
+    int removeLast();
 
     // The scorecard form of the name ("AM Lee").
     const QString &name(int row) const { return m_names[std::size_t(row)]; }

@@ -31,15 +31,19 @@ QList<MatchStore::Entry> MatchStore::history()
         return entries;
     QSqlQuery query(QSqlDatabase::database(*m_connection));
     query.setForwardOnly(true);
-    if (!query.exec(u"SELECT id, mode, status, started, team1, team2, result, players FROM "
-                    "matches ORDER BY started DESC, id DESC"_s))
+    // Where an unfinished match stands comes from the number of its overs.
+    if (!query.exec(u"SELECT id, mode, status, started, team1, team2, result, players, CASE "
+                    "WHEN status = 'finished' THEN 0 ELSE (SELECT coalesce(max(number) + 1, 0) "
+                    "FROM overs WHERE match = matches.id) END FROM matches ORDER BY started "
+                    "DESC, id DESC"_s))
         return entries;
     while (query.next())
         entries.append(Entry{query.value(0).toLongLong(), query.value(1).toString(),
                              statusOf(query.value(2).toString()),
                              QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
                              query.value(4).toString(), query.value(5).toString(),
-                             query.value(6).toString(), -1, query.value(7).toString()});
+                             query.value(6).toString(), -1, query.value(7).toString(),
+                             query.value(8).toInt()});
     return entries;
 }
 

@@ -41,6 +41,7 @@ public:
         QString result;
         int userSide = -1; // index in the setup's sides; -1 unless one person plays the computer
         QString players;   // every name of both elevens, one a line, for the history's filter
+        int overs = 0;     // in its log, when not finished (history() only)
     };
 
     // `path` is the store file; nothing is touched until open().

@@ -3,7 +3,6 @@
 #include "ui/common/EndProgram.h"
 
 #include <QApplication>
-#include <cstdlib>
 
 namespace {
 std::function<void()> &handlerSlot()
@@ -19,8 +18,9 @@ void endProgram()
         handlerSlot()();
         return;
     }
+    // Quitting returns from app.exec(); outside it there is nothing more to do.
     QApplication::closeAllWindows();
-    std::exit(0);
+    QCoreApplication::quit();
 }
 
 void setEndProgramHandler(std::function<void()> handler)

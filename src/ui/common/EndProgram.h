@@ -4,9 +4,10 @@
 
 #include <functional>
 
-// Ends the program at once: all windows close and the process exits. Every path that must end
-// the game goes through here, so tests can observe it instead of dying. Callers return right
-// after the call, since an observing handler does return.
+// Ends the program: all windows close and the event loops return, so main() returns and the
+// frame, the session and its store (with its lock) are destroyed as after Exit. Every path that
+// must end the game goes through here, so tests can observe it. Callers return right after the
+// call and stop what they were doing.
 void endProgram();
 
 // Replaces the exit with a handler (tests); an empty handler restores the real exit.

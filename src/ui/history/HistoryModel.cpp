@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/HistoryModel.h"
 
+#include "core/store/ShortResult.h"
+
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +27,9 @@ void HistoryModel::setEntries(QList<MatchStore::Entry> entries)
 {
     beginResetModel();
     m_entries = std::move(entries);
+    m_shortResults.clear();
+    for (const MatchStore::Entry &match : std::as_const(m_entries))
+        m_shortResults << shortResult(match.status, match.result, match.overs);
     endResetModel();
 }
 
@@ -40,9 +45,23 @@ int HistoryModel::columnCount(const QModelIndex &parent) const
 
 QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::UserRole))
+    if (!index.isValid())
         return {};
     const MatchStore::Entry &match = m_entries[index.row()];
+    if (role == Qt::ToolTipRole) {
+        switch (index.column()) {
+        case Team1:
+            return match.team1;
+        case Team2:
+            return match.team2;
+        case Result:
+            return match.result.isEmpty() ? m_shortResults[index.row()] : match.result;
+        default:
+            return {};
+        }
+    }
+    if (role != Qt::DisplayRole && role != Qt::UserRole)
+        return {};
     switch (index.column()) {
     case Started:
         if (role == Qt::UserRole)
@@ -57,7 +76,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case Status:
         return statusText(match.status);
     case Result:
-        return match.result;
+        return m_shortResults[index.row()];
     default:
         return {};
     }
@@ -98,7 +117,7 @@ bool HistoryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) 
     case Status:
         return byText(statusText(a.status), statusText(b.status));
     default:
-        return byText(a.result, b.result);
+        return byText(model->shortResultOf(left.row()), model->shortResultOf(right.row()));
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
-// The history's rows: started, the two teams, the mode, the status and the result. Qt::UserRole
-// is what a column sorts by.
+// The history's rows: started, the two teams, the mode, the status and the result in a few
+// words; a tooltip holds what a cell may cut short. Qt::UserRole is what a column sorts by.
 class HistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -17,6 +17,8 @@ public:
 
     void setEntries(QList<MatchStore::Entry> entries);
     const MatchStore::Entry &entry(int row) const { return m_entries[row]; }
+    // The result column's words for the row (see shortResult()).
+    const QString &shortResultOf(int row) const { return m_shortResults[row]; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -25,6 +27,7 @@ public:
 
 private:
     QList<MatchStore::Entry> m_entries;
+    QStringList m_shortResults;
 };
 
 // Keeps the matches whose teams or players hold the text, whatever its case.

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -39,11 +38,17 @@ bool writeScorecard(const QString &path, const Match &match, const QString &stat
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"pdf"_s) {
-        QPdfWriter writer(path);
-        writer.setTitle(scorecardTitle(match));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        printHtml(&writer, scorecardHtml(match, state));
-        return QFileInfo(path).size() > 0;
+        // Committed only when whole, so a failure leaves an older file of that name as it was.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        {
+            QPdfWriter writer(&file);
+            writer.setTitle(scorecardTitle(match));
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            printHtml(&writer, scorecardHtml(match, state));
+        }
+        return file.commit();
     }
     if (suffix == u"txt"_s)
         return writeText(path, scorecardText(match, state));

@@ -40,7 +40,7 @@ frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *pa
 
     auto *buttons = new QHBoxLayout;
     QPushButton *cmdExport = addButton(buttons, this, u"cmdExport"_s, u"&Export\u2026"_s);
-    QPushButton *cmdCopy = addButton(buttons, this, u"cmdCopy"_s, u"&Copy"_s);
+    QPushButton *cmdCopy = addButton(buttons, this, u"cmdCopy"_s, u"Cop&y"_s);
     QPushButton *cmdPrint = addButton(buttons, this, u"cmdPrint"_s, u"&Print\u2026"_s);
     buttons->addStretch();
     QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);

@@ -22,15 +22,15 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The figures as shown; Qt::UserRole holds what each column sorts by.
+// The figures as shown; Qt::UserRole holds what each column sorts by. It holds its rows: the
+// window's members are gone before its child objects.
 class StatsModel final : public QAbstractTableModel
 {
 public:
-    StatsModel(const QList<CareerLine> &lines, QObject *parent)
-        : QAbstractTableModel(parent), m_lines(lines), m_headings(careerHeadings())
+    StatsModel(QList<CareerLine> lines, QObject *parent)
+        : QAbstractTableModel(parent), m_lines(std::move(lines)), m_headings(careerHeadings())
     {}
+    const QList<CareerLine> &lines() const { return m_lines; }
     int rowCount(const QModelIndex &parent = {}) const override
     {
         return parent.isValid() ? 0 : int(m_lines.size());
@@ -71,14 +71,12 @@ public:
     }
 
 private:
-    const QList<CareerLine> &m_lines;
+    QList<CareerLine> m_lines;
     QStringList m_headings;
 };
 
-} // namespace
-
 frmStats::frmStats(MatchStore &store, QWidget *parent)
-    : QDialog(parent), m_lines(CareerStatistics(store).careers())
+    : QDialog(parent), m_model(new StatsModel(CareerStatistics(store).careers(), this))
 {
     setObjectName(u"frmStats"_s);
     setWindowTitle(u"Player Statistics"_s);
@@ -87,7 +85,7 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     m_cboTeam = new QComboBox(this);
     m_cboTeam->setObjectName(u"cboTeam"_s);
     QStringList teams;
-    for (const CareerLine &line : std::as_const(m_lines))
+    for (const CareerLine &line : m_model->lines())
         teams << line.team;
     teams.removeDuplicates();
     teams.sort(Qt::CaseInsensitive);
@@ -97,7 +95,7 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     lblTeam->setBuddy(m_cboTeam);
 
     m_rows = new QSortFilterProxyModel(this);
-    m_rows->setSourceModel(new StatsModel(m_lines, this));
+    m_rows->setSourceModel(m_model);
     m_rows->setSortRole(Qt::UserRole);
     m_rows->setSortCaseSensitivity(Qt::CaseInsensitive);
     m_rows->setFilterKeyColumn(1);
@@ -116,7 +114,7 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     // One line per file player: a few hundred rows measure quickly.
     table->resizeColumnsToContents();
 
-    auto *cmdCsv = new QPushButton(u"Export &CSV\u2026"_s, this);
+    auto *cmdCsv = new QPushButton(u"&Export CSV\u2026"_s, this);
     cmdCsv->setObjectName(u"cmdCsv"_s);
     cmdCsv->setAutoDefault(false);
     auto *cmdClose = new QPushButton(u"&Close"_s, this);
@@ -153,7 +151,7 @@ void frmStats::cmdCsv_Click()
         return;
     QList<CareerLine> shown;
     for (int row = 0; row < m_rows->rowCount(); ++row)
-        shown << m_lines[m_rows->mapToSource(m_rows->index(row, 0)).row()];
+        shown << m_model->lines()[m_rows->mapToSource(m_rows->index(row, 0)).row()];
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(careersCsv(shown).toUtf8()) < 0 ||
         !file.commit())

@@ -9,6 +9,7 @@
 class MatchStore;
 class QComboBox;
 class QSortFilterProxyModel;
+class StatsModel;
 
 // Career batting of every file player over all finished matches; any column sorts.
 class frmStats : public QDialog
@@ -20,7 +21,7 @@ public:
 private:
     void cmdCsv_Click();
 
-    QList<CareerLine> m_lines;
+    StatsModel *m_model = nullptr;
     QComboBox *m_cboTeam = nullptr;
     QSortFilterProxyModel *m_rows = nullptr;
 };

@@ -9,7 +9,9 @@
 #include "ui/match/frmResult.h"
 #include "ui/match/frmState.h"
 
+#include <QApplication>
 #include <QMdiArea>
+#include <QShortcut>
 
 namespace {
 
@@ -36,6 +38,25 @@ MatchWindows::MatchWindows(QMdiArea *area, Match &match, QObject *parent)
     connect(&match, &Match::inningsStarted, this, &MatchWindows::showInnings);
     connect(&match, &Match::highlightAdded, this, &MatchWindows::showHighlight);
     connect(&match, &Match::resultReached, this, &MatchWindows::showResult);
+    // The area's own Ctrl+Tab walks the windows in the order they were last active, and a
+    // scorecard without a focusable control drops out of that order: these go round them all.
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_area);
+    auto *previous = new QShortcut(m_area);
+    // Shift+Tab arrives as Backtab from a keyboard, as Tab with Shift from elsewhere.
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    for (QShortcut *shortcut : {next, previous})
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    m_shortcuts = {next, previous};
+    connect(next, &QShortcut::activated, this, [this] { activateNext(1); });
+    connect(previous, &QShortcut::activated, this, [this] { activateNext(-1); });
+}
+
+// The keys belong to the area but go with these windows.
+MatchWindows::~MatchWindows()
+{
+    for (const QPointer<QShortcut> &shortcut : m_shortcuts)
+        delete shortcut.data();
 }
 
 frmInnings1 *MatchWindows::innings(int number)
@@ -149,13 +170,18 @@ void MatchWindows::open()
     log->move(first->x(), first->y() + first->height());
 
     m_area->setActiveSubWindow(first);
-    first->setFocus();
     for (int number = 2; number <= 4; ++number) {
-        if (m_match.inningsOpen(number))
-            showInnings(number);
+        if (m_match.inningsOpen(number)) {
+            innings(number)->show();
+            innings(number)->move(first->pos());
+        }
     }
+    // The innings in play on top of the closed ones, the focus in it: the frame may not be
+    // active yet (a question has just closed), and it gives the focus back where it was set.
     if (m_match.isOver())
         showResult();
+    else
+        activateInningsInPlay();
 }
 
 void MatchWindows::close()
@@ -172,11 +198,9 @@ void MatchWindows::close()
 void MatchWindows::showInnings(int number)
 {
     frmInnings1 *window = innings(number);
-    window->show();
     if (number != 1 && isInningsOpen(1))
         window->move(m_innings[1]->pos());
-    window->raise();
-    m_area->setActiveSubWindow(window);
+    activate(window);
 }
 
 void MatchWindows::showHighlight(const QString &line)
@@ -185,13 +209,76 @@ void MatchWindows::showHighlight(const QString &line)
         m_highlights->addEntry(line);
         return;
     }
-    // Closed by the user: it comes back where match start put it, with the whole log.
+    // Closed by the user: it comes back with the whole log, and leaves the keys with the
+    // innings in play.
+    showQuietly(reopenHighlights());
+}
+
+// Where match start put it.
+frmHighlights *MatchWindows::reopenHighlights()
+{
+    const bool closed = !isHighlightsOpen();
     frmHighlights *window = highlights();
-    if (isInningsOpen(1)) {
+    if (closed && isInningsOpen(1)) {
         const QWidget *first = m_innings[1];
         window->move(first->x(), first->y() + first->height());
     }
+    return window;
+}
+
+void MatchWindows::activateHighlights()
+{
+    activate(reopenHighlights());
+}
+
+void MatchWindows::showQuietly(QMdiSubWindow *window)
+{
+    QMdiSubWindow *active = m_area->activeSubWindow();
+    QWidget *focus = QApplication::focusWidget();
     window->show();
+    if (active && active != window)
+        m_area->setActiveSubWindow(active);
+    if (focus && focus != window && !window->isAncestorOf(focus))
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void MatchWindows::activate(QMdiSubWindow *window)
+{
+    window->show();
+    window->raise();
+    m_area->setActiveSubWindow(window);
+    // The first control that takes the focus: a scorecard's box while a person bats there.
+    QWidget *client = window->widget();
+    for (QWidget *next = client->nextInFocusChain(); client->isAncestorOf(next);
+         next = next->nextInFocusChain()) {
+        if (next->isEnabled() && next->isVisibleTo(window) &&
+            (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    window->setFocus(Qt::OtherFocusReason);
+}
+
+void MatchWindows::activateInningsInPlay()
+{
+    const int number = std::min(m_match.currentInnings(), 4);
+    if (m_match.inningsOpen(number))
+        activate(innings(number));
+}
+
+void MatchWindows::activateNext(int step)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (window->isVisible())
+            windows << window;
+    }
+    if (windows.isEmpty())
+        return;
+    const qsizetype count = windows.size();
+    const qsizetype at = windows.indexOf(m_area->activeSubWindow());
+    activate(windows[((at < 0 ? 0 : at + step) % count + count) % count]);
 }
 
 void MatchWindows::showResult()

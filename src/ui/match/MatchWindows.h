@@ -8,6 +8,8 @@
 
 class Match;
 class QMdiArea;
+class QMdiSubWindow;
+class QShortcut;
 class frmInnings1;
 class frmState;
 class frmMatchSummary;
@@ -23,6 +25,7 @@ class MatchWindows : public QObject
     Q_OBJECT
 public:
     MatchWindows(QMdiArea *area, Match &match, QObject *parent = nullptr);
+    ~MatchWindows() override;
 
     QMdiArea *mdiArea() const { return m_area; }
     frmInnings1 *innings(int number); // 1..4; nullptr for any other number
@@ -48,6 +51,15 @@ public:
     // Brings the result window up, opening it first if need be.
     void showResult();
     void writeCaptions();
+    // Brings the window up as the user's own choice does: active, on top, the focus in it (in
+    // a scorecard's box while a person bats there).
+    void activate(QMdiSubWindow *window);
+    // The scorecard of the innings in play, or of the last innings once the match is over.
+    void activateInningsInPlay();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous open window, round all of them.
+    void activateNext(int step);
+    // Highlights Summary brought up, reopened where match start put it if it was closed.
+    void activateHighlights();
 
 signals:
     // Ok on the result window, just before it closes the match windows.
@@ -56,6 +68,9 @@ signals:
 private:
     void showInnings(int number);
     void showHighlight(const QString &line);
+    frmHighlights *reopenHighlights();
+    // Shows a window that opened by itself, leaving the active window and the focus as they were.
+    void showQuietly(QMdiSubWindow *window);
 
     QMdiArea *m_area;
     Match &m_match;
@@ -64,5 +79,6 @@ private:
     QPointer<frmMatchSummary> m_summary;
     QPointer<frmHighlights> m_highlights;
     QPointer<frmResult> m_result;
+    std::array<QPointer<QShortcut>, 2> m_shortcuts;
     std::array<bool, 2> m_computerSides{};
 };

@@ -50,7 +50,7 @@ void frmTeamMode::cmdChoose_Click()
     accept();
 }
 
-TeamSource frmTeamMode::showModal(QWidget *parent, std::array<Side, 2> &sides)
+std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, std::array<Side, 2> &sides)
 {
     bool chooseManually = false;
     {
@@ -60,6 +60,7 @@ TeamSource frmTeamMode::showModal(QWidget *parent, std::array<Side, 2> &sides)
     }
     if (!chooseManually)
         return TeamSource::InBuilt;
-    frmTeamSelection::showModal(parent, sides);
+    if (!frmTeamSelection::showModal(parent, sides))
+        return std::nullopt;
     return TeamSource::PlayerFile;
 }

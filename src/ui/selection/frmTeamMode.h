@@ -5,6 +5,7 @@
 #include "core/match/MatchLog.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -17,7 +18,8 @@ public:
     explicit frmTeamMode(QWidget *parent = nullptr);
     // Creates, loads and shows the window modally; returns when it has closed, and after
     // "&Choose teams manually" only once team selection has written both elevens into sides.
-    static TeamSource showModal(QWidget *parent, std::array<Side, 2> &sides);
+    // Nothing when team selection's Cancel ended the program.
+    static std::optional<TeamSource> showModal(QWidget *parent, std::array<Side, 2> &sides);
 
     bool chosenManually() const { return m_chooseManually; }
 

@@ -14,10 +14,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 
 namespace {
@@ -56,6 +58,15 @@ frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent)
     for (int tab = 0; tab < 2; ++tab)
         buildTab(tab);
 
+    m_cmdUndo = makeButton(this, QStringLiteral("cmdUndo"), QStringLiteral("&Undo Pick"), 120, 5040,
+                           1215, 375);
+    m_cmdUndo->setToolTip(QStringLiteral("Take back the last player picked (Backspace)"));
+    m_cmdUndo->setEnabled(false);
+    connect(m_cmdUndo, &QPushButton::clicked, this, &frmTeamSelection::cmdUndo_Click);
+    // A shortcut of its own: the button's is its Alt letter.
+    connect(new QShortcut(QKeySequence(Qt::Key_Backspace), this), &QShortcut::activated, this,
+            &frmTeamSelection::cmdUndo_Click);
+    connect(m_SSTab1, &QTabWidget::currentChanged, this, &frmTeamSelection::updateUndo);
     m_cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), 4800,
                              5040, 1215, 375);
     m_cmdOk =
@@ -101,6 +112,8 @@ void frmTeamSelection::buildTab(int tab)
     list->setUniformItemSizes(true);
     m_lstPlayers[std::size_t(tab)] = list;
     connect(list, &QListWidget::itemDoubleClicked, this, [this, tab] { lstPlayers_DblClick(tab); });
+    // Enter and Space pick as a double-click does (and Enter never reaches Ok).
+    list->installEventFilter(this);
 
     makeLabel(canvas, indexed("Label2", 3 * tab), QStringLiteral("Players (In Batting Order):"),
               3480, 960, 3000, 240);
@@ -124,12 +137,17 @@ void frmTeamSelection::buildTab(int tab)
                          colour, numbers);
     }
     const int total = 11 + 12 * tab;
-    m_lblBat[std::size_t(total)] =
-        makeRowLabel(canvas, indexed("lblBat", total), QStringLiteral("0"), 6600, TotalTop, 375,
-                     EvenRowColour, numbers);
-    m_lblBowl[std::size_t(total)] =
-        makeRowLabel(canvas, indexed("lblBowl", total), QStringLiteral("0"), 6960, TotalTop, 375,
-                     EvenRowColour, numbers);
+    QLabel *bat = makeRowLabel(canvas, indexed("lblBat", total), QStringLiteral("0"), 6600,
+                               TotalTop, 375, EvenRowColour, numbers);
+    bat->setToolTip(QStringLiteral("Batting averages of the eleven added up"));
+    bat->setAccessibleName(QStringLiteral("Team %1 batting total").arg(tab + 1));
+    QLabel *bowl = makeRowLabel(canvas, indexed("lblBowl", total), QStringLiteral("0"), 6960,
+                                TotalTop, 375, EvenRowColour, numbers);
+    bowl->setToolTip(QStringLiteral("The five best bowling averages added up, a player who does "
+                                    "not bowl counting 100"));
+    bowl->setAccessibleName(QStringLiteral("Team %1 bowling total").arg(tab + 1));
+    m_lblBat[std::size_t(total)] = bat;
+    m_lblBowl[std::size_t(total)] = bowl;
 }
 
 void frmTeamSelection::Form_Load()
@@ -145,6 +163,20 @@ void frmTeamSelection::Form_Load()
 
 bool frmTeamSelection::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool pick = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        for (int tab = 0; pick && tab < 2; ++tab) {
+            QListWidget *list = m_lstPlayers[std::size_t(tab)];
+            if (watched == list) {
+                // The highlighted entry, selected or not, is the one meant.
+                if (QListWidgetItem *current = list->currentItem())
+                    current->setSelected(true);
+                lstPlayers_DblClick(tab);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
         event->type() == QEvent::Show) {
         for (int tab = 0; tab < 2; ++tab) {
@@ -211,6 +243,7 @@ void frmTeamSelection::lstPlayers_DblClick(int index)
     }
 
     showRow(index, sheet.add(read.value, recordNumber));
+    updateUndo();
 
     // Both tabs, after every pick, as the totals of a complete eleven are always kept current.
     for (int tab = 0; tab < 2; ++tab) {
@@ -225,6 +258,33 @@ void frmTeamSelection::lstPlayers_DblClick(int index)
                                     trimBlanks(m_cboTeams[tab]->currentText()).toString());
         m_cmdOk->setEnabled(true);
     }
+}
+
+void frmTeamSelection::cmdUndo_Click()
+{
+    const int tab = m_SSTab1->currentIndex();
+    TeamSheet &sheet = m_sheets[std::size_t(tab)];
+    const bool wasComplete = sheet.complete();
+    const int row = sheet.removeLast();
+    if (row < 0)
+        return;
+    // The row as it stood before the pick; totals as an eleven not yet complete shows them.
+    m_lblPlayer[std::size_t(row + 11 * tab)]->clear();
+    m_lblBat[std::size_t(row + 12 * tab)]->setText(plainNumber(0));
+    m_lblBowl[std::size_t(row + 12 * tab)]->setText(plainNumber(0));
+    if (wasComplete) {
+        const std::size_t total = std::size_t(11 + 12 * tab);
+        m_lblBat[total]->setText(plainNumber(0));
+        m_lblBowl[total]->setText(plainNumber(0));
+        m_lstPlayers[std::size_t(tab)]->setEnabled(true);
+        m_cmdOk->setEnabled(false);
+    }
+    updateUndo();
+}
+
+void frmTeamSelection::updateUndo()
+{
+    m_cmdUndo->setEnabled(m_sheets[std::size_t(m_SSTab1->currentIndex())].picked() > 0);
 }
 
 void frmTeamSelection::showRow(int tab, int row)
@@ -272,8 +332,9 @@ void frmTeamSelection::closeEvent(QCloseEvent *event)
     cmdCancel_Click();
 }
 
-void frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides)
+bool frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides)
 {
     frmTeamSelection window(sides, parent);
     window.exec();
+    return window.m_done && !window.m_ending;
 }

@@ -21,12 +21,15 @@ class frmTeamSelection : public QDialog
     Q_OBJECT
 public:
     explicit frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent = nullptr);
-    // Creates, loads and shows the window modally; returns when it has closed.
-    static void showModal(QWidget *parent, std::array<Side, 2> &sides);
+    // Creates, loads and shows the window modally; returns when it has closed: true with both
+    // elevens written into sides, false when Cancel ended the program.
+    static bool showModal(QWidget *parent, std::array<Side, 2> &sides);
 
 public slots:
     void cboTeams_Click(int index);
     void lstPlayers_DblClick(int index);
+    // Takes back the last pick of the tab shown.
+    void cmdUndo_Click();
     void cmdOk_Click();
     void cmdCancel_Click();
     // Esc acts as "&Cancel".
@@ -41,6 +44,7 @@ private:
     void buildTab(int tab);
     void showRow(int tab, int row);
     void showTotals(int tab);
+    void updateUndo();
 
     QTabWidget *m_SSTab1 = nullptr;
     std::array<QWidget *, 2> m_pages{};
@@ -50,6 +54,7 @@ private:
     std::array<QLabel *, 22> m_lblPlayer{};
     std::array<QLabel *, 24> m_lblBat{};
     std::array<QLabel *, 24> m_lblBowl{};
+    QPushButton *m_cmdUndo = nullptr;
     QPushButton *m_cmdCancel = nullptr;
     QPushButton *m_cmdOk = nullptr;
     std::array<Side, 2> &m_sides;

@@ -4,12 +4,14 @@
 
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/LongNames.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 frmSide::frmSide(const std::array<Side, 2> &sides, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmSide"));
     setWindowTitle(QStringLiteral("Choose Your Side"));
@@ -27,8 +29,7 @@ frmSide::frmSide(const std::array<Side, 2> &sides, QWidget *parent)
         const int index = int(i);
         m_cmdSide[i] = makeButton(this, QStringLiteral("cmdSide_") + QString::number(index),
                                   QString(), 360 + 2160 * index, 720, 1815, 495);
-        // A name is shown as it is, never taken for a mnemonic.
-        m_cmdSide[i]->setText(sides[i].team.Name.trimmed().replace(u'&', QStringLiteral("&&")));
+        setTeamButton(m_cmdSide[i], sides[i].team.Name.trimmed());
         connect(m_cmdSide[i], &QPushButton::clicked, this, [this, index] { cmdSide_Click(index); });
     }
     setTabOrder(m_cmdSide[0], m_cmdSide[1]);
@@ -46,9 +47,4 @@ void frmSide::cmdSide_Click(int index)
 {
     m_chosen = index;
     accept();
-}
-
-void frmSide::reject()
-{
-    // Esc and the window frame land here; only a side's button may end the choice.
 }

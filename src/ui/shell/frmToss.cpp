@@ -5,6 +5,7 @@
 #include "core/common/RandomSource.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/LongNames.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -74,7 +75,7 @@ TossRecord frmToss::showModal(QWidget *parent, std::array<Side, 2> &sides, Rando
 
 void frmToss::Form_Load()
 {
-    m_lbltoss->setText(TossRules::tossText(m_sides));
+    setTeamCaption(m_lbltoss, m_sides, &TossRules::tossText);
     m_cmdHeads->setFocus();
     if (!m_computer[1])
         return;
@@ -88,7 +89,8 @@ void frmToss::Form_Load()
 
 void frmToss::tellComputerMove(const QString &move)
 {
-    m_lblcpu->setText(m_lblcpu->text().isEmpty() ? move : m_lblcpu->text() + u' ' + move);
+    m_cpuMoves = m_cpuMoves.isEmpty() ? move : m_cpuMoves + u' ' + move;
+    setElidedCaption(m_lblcpu, m_cpuMoves);
     m_lblcpu->show();
 }
 
@@ -131,7 +133,9 @@ void frmToss::call(TossRules::Call call)
 
 void frmToss::ShowTossResult()
 {
-    m_lblresult->setText(TossRules::resultText(m_sides, m_CoinResult, m_CallerWon));
+    setTeamCaption(m_lblresult, m_sides, [this](const std::array<Side, 2> &sides) {
+        return TossRules::resultText(sides, m_CoinResult, m_CallerWon);
+    });
 }
 
 void frmToss::cmdBat_Click()

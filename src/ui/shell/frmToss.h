@@ -51,6 +51,7 @@ private:
     QPushButton *m_cmdBat = nullptr;
     QPushButton *m_cmdBowl = nullptr;
     QLabel *m_lblcpu = nullptr;
+    QString m_cpuMoves;
 
     std::array<Side, 2> &m_sides;
     RandomSource &m_random;

@@ -10,6 +10,7 @@
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
+#include "ui/common/LongNames.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
 #include "ui/history/ScorecardExport.h"
@@ -18,6 +19,8 @@
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
 #include "ui/selection/frmTeamMode.h"
+#include "ui/shell/MatchStatusBar.h"
+#include "ui/shell/WindowMenu.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/shell/frmHowToPlay.h"
 #include "ui/shell/frmSide.h"
@@ -30,7 +33,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +96,9 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     // The application-workspace colour of the platform, as an MDI frame shows it.
     m_mdiArea->setBackground(m_mdiArea->palette().brush(QPalette::Dark));
+    // A small frame still reaches every window.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     m_windows = new MatchWindows(m_mdiArea, m_session->match(), this);
     // A dialog in front of the match (chart, database, About, a question) holds play while open.
@@ -116,8 +121,10 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
 
     createActions();
     createMenus();
+    setStatusBar(new MatchStatusBar(*m_session, this));
 
-    resize(restoredClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    resize(restoredClientSize() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
 }
 
 mdiMain::~mdiMain() = default;
@@ -246,6 +253,8 @@ void mdiMain::createMenus()
     mnuData->addAction(m_mnuStats);
     menuBar()->addMenu(mnuData);
 
+    menuBar()->addMenu(new WindowMenu(m_mdiArea, *m_windows, this));
+
     QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     mnuHelp->addAction(m_mnuHowToPlay);
     mnuHelp->addAction(m_mnuAbout);
@@ -329,8 +338,15 @@ void mdiMain::startMatch(MatchMode mode)
         return;
     std::array<Side, 2> &sides = m_session->nextSides();
     MatchSetup setup;
-    setup.source = frmTeamMode::showModal(this, sides);
+    // Cancel in team selection ends the program; the match start stops here.
+    const std::optional<TeamSource> source = frmTeamMode::showModal(this, sides);
+    if (!source)
+        return;
+    setup.source = *source;
     const int chosenSide = mode == MatchMode::HumanVCpu ? frmSide::showModal(this, sides) : -1;
+    // Backing out of the side chooser starts nothing: no toss, no stored match.
+    if (mode == MatchMode::HumanVCpu && chosenSide < 0)
+        return;
     setup.toss =
         frmToss::showModal(this, sides, m_session->random(), computerSides(mode, chosenSide));
     setup.sides = sides;
@@ -400,7 +416,12 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
                              QStringLiteral("Resume the match in progress?"),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::Yes);
-        question.setInformativeText(resumeSummary(saved));
+        // Long team names cut short, the whole in the tooltip.
+        const QString summary = resumeSummary(saved);
+        question.setInformativeText(namesElided(summary,
+                                                {saved.summary().team1, saved.summary().team2},
+                                                question.fontMetrics(), twips(3600)));
+        question.setToolTip(summary);
         if (question.exec() != QMessageBox::Yes)
             return;
     }
@@ -414,13 +435,7 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
                                               "marked damaged.")
                                    .arg(QDir::toNativeSeparators(m_session->store()->path())));
         box.exec();
-        return;
     }
-    const Match &match = m_session->match();
-    if (!match.isOver())
-        m_windows->innings(match.currentInnings())
-            ->findChild<QLineEdit *>(QStringLiteral("txtRoll"))
-            ->setFocus();
 }
 
 bool mdiMain::storeReadable()

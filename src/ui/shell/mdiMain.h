@@ -23,7 +23,7 @@ class mdiMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Least client area when restored from maximised (twips, menu bar not counted).
+    // Least client area when restored from maximised (twips, menu and status bars not counted).
     static constexpr int RestoredClientWidth = 9900;
     static constexpr int RestoredClientHeight = 6000;
     // Longest wait for the frame's first paint before the splash is shown anyway.

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/shell/MatchStatusBar.h"
+
+#include "core/match/Match.h"
+#include "core/session/MatchSession.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
+    : QStatusBar(parent), m_session(session), m_lblLastOver(new QLabel(this)),
+      m_lblPaused(new QLabel(u"Paused (Ctrl+Space)"_s, this))
+{
+    setObjectName(u"stbMain"_s);
+    m_lblLastOver->setObjectName(u"lblLastOver"_s);
+    m_lblPaused->setObjectName(u"lblPaused"_s);
+    addWidget(m_lblLastOver, 1);
+    addPermanentWidget(m_lblPaused);
+    m_lblPaused->hide();
+    connect(&session.match(), &Match::changed, this, &MatchStatusBar::showLastOver);
+    connect(&session, &MatchSession::matchBegun, this, [this] {
+        showLastOver();
+        showPause();
+    });
+    connect(&session, &MatchSession::matchEnded, this, [this] {
+        m_lblLastOver->clear();
+        showPause();
+    });
+    connect(&session, &MatchSession::pausedChanged, this, &MatchStatusBar::showPause);
+}
+
+void MatchStatusBar::showLastOver()
+{
+    m_lblLastOver->setText(overLine(m_session.match().lastOver()));
+}
+
+// Only a computer side in play has anything to pause.
+void MatchStatusBar::showPause()
+{
+    const std::array<bool, 2> computer = m_session.computerSides();
+    m_lblPaused->setVisible(m_session.inProgress() && m_session.paused() &&
+                            (computer[0] || computer[1]));
+}

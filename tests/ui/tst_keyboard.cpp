@@ -1,0 +1,281 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/match/InBuiltTeams.h"
+#include "core/session/MatchSession.h"
+#include "core/store/MatchStore.h"
+#include "ui/history/ScorecardExport.h"
+#include "ui/history/frmHistory.h"
+#include "ui/history/frmScorecard.h"
+#include "ui/history/frmStats.h"
+#include "ui/match/frmHighlights.h"
+#include "ui/selection/frmTeamSelection.h"
+#include "ui/shell/frmHowToPlay.h"
+#include "ui/shell/frmSide.h"
+
+#include "HandMadeMatch.h"
+#include "MatchDriving.h"
+#include "PlayerFileTest.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool g_running = false; // a test the program's end takes down fails instead of passing unseen
+}
+
+// Play by keyboard alone: the keys stay with the innings in play and reach every window.
+class tst_Keyboard : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedRandom m_die;
+
+    QString store() const { return m_dir->filePath(u"stumpwell.sqlite"_s); }
+    static QWidget *focus() { return QApplication::focusWidget(); }
+    static bool activate(QWidget *window)
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+    // A shown frame playing a new in-built match, the keys in the scorecard's box.
+    std::unique_ptr<mdiMain> frameInPlay()
+    {
+        auto frame = shownFrame(store(), &m_die);
+        frame->openMatchStore();
+        m_die.push(1); // the coin: the side calling heads wins
+        startInBuiltMatch(*frame);
+        return activate(frame.get()) ? std::move(frame) : nullptr;
+    }
+    // A match saved in `mode` as the game saves it, one over into innings `innings`.
+    void storeMatchIn(MatchMode mode, int innings)
+    {
+        MatchSession session;
+        session.setStorePath(store());
+        session.setRandomSource(&m_die);
+        QVERIFY(session.openStore());
+        session.start(MatchSetup{inBuiltSides(), {}, {}}, mode,
+                      mode == MatchMode::HumanVCpu ? 0 : -1);
+        session.setPaused(true);
+        for (int wicket = 0; wicket < 10 * (innings - 1); ++wicket)
+            m_die.push({1, 1, 6}), session.match().playOver(5);
+        session.match().playOver(2);
+    }
+    // Team selection over a file of twelve Australians, both countries chosen by keyboard.
+    static std::unique_ptr<frmTeamSelection> teamSelection(std::array<Side, 2> &sides)
+    {
+        QList<PlayerRecord> players;
+        for (int n = 10; n < 22; ++n)
+            players << player(u"Player %1"_s.arg(n), u"Australia", n, n);
+        writeFile(fileOf(players));
+        auto window = std::make_unique<frmTeamSelection>(sides);
+        window->show();
+        for (int tab : {0, 1})
+            QTest::keyClick(window->findChild<QWidget *>(u"cboTeams_%1"_s.arg(tab)), Qt::Key_Down);
+        return activate(window.get()) ? std::move(window) : nullptr;
+    }
+    static void pick(QWidget *window, int tab, int players, int key)
+    {
+        window->findChild<QTabWidget *>()->setCurrentIndex(tab);
+        QWidget *list = window->findChild<QWidget *>(u"lstPlayers_%1"_s.arg(tab));
+        list->setFocus();
+        for (int n = 0; n < players; ++n)
+            QTest::keyClick(list, Qt::Key(key)), QTest::keyClick(list, Qt::Key_Down);
+    }
+    static QStringList captions(QWidget *window)
+    {
+        QStringList texts;
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            texts << label->text();
+        return texts;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        std::atexit([] {
+            if (g_running)
+                std::_Exit(1);
+        });
+    }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
+        m_die = ScriptedRandom();
+        g_running = true;
+    }
+    void cleanup() { g_running = false; }
+
+    // Fault: an appeal reopened Highlights Summary active, and Enter went to it from then on.
+    void fortyEntersPlayFortyOversWithHighlightsClosed()
+    {
+        auto frame = frameInPlay();
+        QVERIFY(frame && frame->matchWindows().highlights()->close());
+        for (int over = 0; over < 20; ++over)
+            m_die.push({2, 5, 10, 1}); // two runs, then an appeal turned down
+        for (int press = 0; press < 40; ++press)
+            QTest::keyClick(focus(), Qt::Key_Return);
+        QCOMPARE(frame->session().match().log().overs(), 40);
+    }
+
+    // Fault: Ctrl+Tab from the live card reached a finished one and never came back.
+    void ctrlTabAndCtrlShiftTabGoRoundEveryWindow()
+    {
+        auto frame = frameInPlay();
+        QVERIFY(frame);
+        for (int wicket = 0; wicket < 10; ++wicket)
+            m_die.push({5, 1, 1, 6}), QTest::keyClick(focus(), Qt::Key_Return);
+        QMdiArea *area = frame->mdiArea();
+        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                Qt::ControlModifier | Qt::ShiftModifier}) {
+            QSet<QMdiSubWindow *> seen;
+            for (qsizetype press = 0; press < area->subWindowList().size(); ++press)
+                QTest::keyClick(focus(), Qt::Key_Tab, modifiers), seen << area->activeSubWindow();
+            QCOMPARE(seen.size(), area->subWindowList().size());
+            QCOMPARE(focus(), frame->matchWindows().innings(2)->findChild<QLineEdit *>());
+        }
+    }
+
+    void resumeBringsTheInningsInPlayOnTop_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("innings");
+        for (MatchMode mode : {MatchMode::HumanVHuman, MatchMode::HumanVCpu, MatchMode::CpuVCpu})
+            for (int innings = 1; innings <= 4; ++innings)
+                QTest::addRow("%s %d", qPrintable(modeText(mode)), innings) << int(mode) << innings;
+    }
+    // Fault: a Human v CPU match resumed in its third innings showed the first innings' card
+    // on top and active. Also seen: a resumed computer match paused with nothing to say why.
+    void resumeBringsTheInningsInPlayOnTop()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, innings);
+        storeMatchIn(MatchMode(mode), innings);
+        auto frame = shownFrame(store(), &m_die);
+        {
+            ModalDriver resume(ModalDriver::answer(QMessageBox::Yes));
+            frame->openMatchStore();
+        }
+        QMdiSubWindow *live = frame->matchWindows().innings(innings);
+        QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), live);
+        QVERIFY(QTest::qWaitFor([&] { return frame->mdiArea()->activeSubWindow() == live; }));
+        const bool person = !frame->session().computerSides()[std::size_t(1 - innings % 2)];
+        QCOMPARE(frame->focusWidget() == live->findChild<QLineEdit *>(), person);
+        QVERIFY(live->isAncestorOf(frame->focusWidget()) || live == frame->focusWidget());
+        QCOMPARE(frame->statusBar()->findChild<QLabel *>(u"lblPaused"_s)->isVisible(), mode > 0);
+        const QString line = frame->statusBar()->findChild<QLabel *>(u"lblLastOver"_s)->text();
+        QVERIFY(line.startsWith(u"Over 1: rolled 2"_s));
+        // F6 brings the innings in play back from any window.
+        frame->matchWindows().activate(frame->matchWindows().highlights());
+        QVERIFY(activate(frame.get()));
+        QTest::keyClick(frame.get(), Qt::Key_F6);
+        QCOMPARE(frame->mdiArea()->activeSubWindow(), live);
+    }
+
+    // Enter and Space pick the highlighted player and never press Ok; Backspace takes one back.
+    void teamSelectionByKeysAlone()
+    {
+        std::array<Side, 2> sides;
+        auto window = teamSelection(sides);
+        QVERIFY(window);
+        pick(window.get(), 0, 11, Qt::Key_Space);
+        pick(window.get(), 1, 10, Qt::Key_Return);
+        const QStringList before = captions(window.get());
+        pick(window.get(), 1, 1, Qt::Key_Enter);
+        auto *ok = window->findChild<QPushButton *>(u"cmdOk"_s);
+        QVERIFY(ok->isEnabled() && window->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_Backspace);
+        QCOMPARE(captions(window.get()), before);
+        QVERIFY(!ok->isEnabled() && window->findChild<QWidget *>(u"lstPlayers_1"_s)->isEnabled());
+    }
+
+    // Esc on Choose Your Side backs out: no toss, no stored match; the match given up for it
+    // stays abandoned.
+    void escOnChooseYourSideStartsNothing()
+    {
+        auto frame = frameInPlay();
+        QVERIFY(frame);
+        ModalDriver modals([](QWidget *modal) {
+            if (auto *question = qobject_cast<QMessageBox *>(modal))
+                return question->button(QMessageBox::Yes)->click();
+            if (modal->objectName() == u"frmTeamMode") // In-built Teams
+                return QTest::keyClick(modal->focusWidget(), Qt::Key_Space);
+            if (modal->objectName() == u"frmSide" &&
+                modal->windowFlags() & Qt::WindowCloseButtonHint)
+                return QTest::keyClick(modal, Qt::Key_Escape);
+            static_cast<QDialog *>(modal)->done(0);
+        });
+        QTest::keyClick(frame.get(), Qt::Key_F2, Qt::ControlModifier);
+        QCOMPARE(modals.seen, (QStringList{u"Stumpwell"_s, u"frmTeamMode"_s, u"frmSide"_s}));
+        QVERIFY(!frame->session().inProgress());
+        const QList<MatchStore::Entry> stored = frame->session().store()->history();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].status, MatchStore::Status::Abandoned);
+    }
+
+    // Fault: Cancel ended the program by std::exit, the store never closed and its lock left.
+    void cancelInTeamSelectionEndsThroughTheNormalShutdown()
+    {
+        auto frame = shownFrame(store(), &m_die);
+        frame->openMatchStore();
+        QVERIFY(activate(frame.get()));
+        ModalDriver modals([](QWidget *modal) {
+            if (modal->objectName() == u"frmTeamMode")
+                return click(modal, u"cmdChoose"_s);
+            if (modal->objectName() == u"frmTeamSelection")
+                return QTest::keyClick(modal, Qt::Key_Escape);
+            static_cast<QDialog *>(modal)->done(0);
+        });
+        QTest::keyClick(frame.get(), Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s}));
+        QVERIFY(!frame->isVisible());
+        QCOMPARE(frame->session().store()->history().size(), 0);
+        frame.reset();
+        QVERIFY(!QFile::exists(store() + u".lock"_s));
+    }
+
+    // Fault: Alt+C was both Copy and Close, and both Export CSV and Close.
+    void altLettersAreUniqueInEachWindowAdded()
+    {
+        MatchSession session;
+        session.setStorePath(store());
+        QVERIFY(session.openStore());
+        playHandMadeMatch(session, handMadeSetup(TeamSource::InBuilt));
+        MatchStore &saved = *session.store();
+        const std::unique_ptr<QDialog> windows[]{
+            std::make_unique<frmHistory>(saved, 0),
+            std::make_unique<frmScorecard>(session.match(), u""_s),
+            std::make_unique<frmStats>(saved), std::make_unique<frmSide>(inBuiltSides()),
+            std::make_unique<frmHowToPlay>()};
+        for (const std::unique_ptr<QDialog> &window : windows) {
+            QStringList letters = captions(window.get());
+            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                letters << button->text();
+            for (QString &text : letters)
+                text = text.remove(u"&&"_s).section(u'&', 1).left(1).toLower();
+            letters.removeAll(QString());
+            const qsizetype all = letters.size();
+            letters.removeDuplicates();
+            QVERIFY2(letters.size() == all, qPrintable(window->objectName()));
+        }
+    }
+
+    // Fault: a failed PDF export reported success when something of that name was there.
+    void pdfNotWrittenSaysSoAndLeavesWhatWasThere()
+    {
+        QVERIFY(writeFile("kept") && QDir().mkdir(u"folder.pdf"_s));
+        Match match;
+        for (const QString &path : {FileName + u"/card.pdf"_s, u"folder.pdf"_s})
+            QVERIFY2(!writeScorecard(path, match, {}), qPrintable(path));
+        QFile kept(FileName);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
+    }
+};
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"
