@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "HandMadeMatch.h"
+#include "core/store/MatchRecords.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -122,7 +123,8 @@ private slots:
             saveMatch(store, match, 2);
         }
         runSql(m_path,
-               {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
+               {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+                u"DROP TABLE match_totals"_s, u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
                 u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
                 u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
         MatchStore store(m_path);
@@ -135,6 +137,26 @@ private slots:
         store.setStatus(earlier->id, MatchStore::Status::Finished);
         QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);
+    }
+
+    // A store from before the records book gets its records from the matches it holds.
+    void recordsOfAnUpgradedStoreAreBuilt()
+    {
+        {
+            MatchStore store(m_path);
+            QVERIFY(store.open());
+            Match match;
+            playHandMadeMatch(store, match, handMadeSetup(TeamSource::PlayerFile));
+        }
+        runSql(m_path, {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+                        u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s,
+                        u"PRAGMA user_version=3"_s});
+        MatchStore store(m_path);
+        QVERIFY(store.open());
+        QVERIFY(CareerStatistics(store).rebuildIfDue());
+        const QList<RecordRow> runs = MatchRecords(store).list(RecordList::MostRunsInMatch);
+        QCOMPARE(runs.value(0).figure, u"108"_s);
+        QCOMPARE(MatchRecords(store).list(RecordList::Partnerships).size(), 10);
     }
 
     void unusableFilesAreMovedAsideNeverOverwritten_data()
