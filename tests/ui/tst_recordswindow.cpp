@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 #include "ui/history/frmRecords.h"
 
-#include <QComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -43,44 +42,6 @@ private slots:
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(opened,
                  u"frmScorecard Scorecard - "_s + table->model()->index(0, 2).data().toString());
-    }
-
-    // Only the team's own records are left, in every table that names a team.
-    void teamFilterKeepsThatTeam_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<int>("column");
-        QTest::newRow("team") << u"tblTeamRecords"_s << 0;
-        QTest::newRow("batting") << u"tblBattingRecords"_s << 2;
-        QTest::newRow("partnerships") << u"tblPartnerships"_s << 3;
-    }
-    void teamFilterKeepsThatTeam()
-    {
-        QFETCH(QString, table);
-        QFETCH(int, column);
-        frmRecords records(*m_store);
-        auto *filter = records.findChild<QComboBox *>(u"cboRecordsTeam"_s);
-        const QString team = handMadeSetup(TeamSource::InBuilt).sides[1].team.Name.trimmed();
-        filter->setCurrentText(team);
-        const QAbstractItemModel *rows = records.findChild<QTableView *>(table)->model();
-        QVERIFY(rows->rowCount() > 0);
-        QStringList teams;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            teams << rows->index(row, column).data().toString();
-        teams.removeDuplicates();
-        QCOMPARE(teams, QStringList{team});
-    }
-
-    void headingSortsByTheFigure()
-    {
-        frmRecords records(*m_store);
-        auto *table = records.findChild<QTableView *>(u"tblTeamRecords"_s);
-        table->sortByColumn(1, Qt::AscendingOrder);
-        QList<int> totals;
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            totals << table->model()->index(row, 1).data().toString().section(u'/', 0, 0).toInt();
-        QVERIFY(totals.size() > 2);
-        QVERIFY(std::is_sorted(totals.begin(), totals.end()));
     }
 };
 
