@@ -4,14 +4,19 @@
 #include "core/common/RandomSource.h"
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
+#include "core/session/MatchReplay.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/history/frmHistory.h"
+#include "ui/history/frmRecords.h"
+#include "ui/history/frmReplay.h"
 #include "ui/history/frmStats.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QSlider>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -139,6 +144,75 @@ void StatisticsOpen(benchmark::State &state)
     state.counters["goal_max"] = 500;
 }
 BENCHMARK(StatisticsOpen)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void RecordsOpen(benchmark::State &state)
+{
+    MatchStore &store = bigStore();
+    std::vector<double> times;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        frmRecords records(store);
+        records.show();
+        QCoreApplication::processEvents();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    setFigure(state, times[times.size() / 2], "ms");
+    state.counters["goal_max"] = 500;
+}
+BENCHMARK(RecordsOpen)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// Moves of the replay's slider between random overs of the longest match in the store, each
+// timed until the windows have painted it; sorted.
+const std::vector<double> &sliderMoves()
+{
+    static const std::vector<double> times = [] {
+        MatchStore &store = bigStore();
+        QSqlQuery longest(store.database());
+        longest.exec(QStringLiteral("SELECT match FROM overs GROUP BY match ORDER BY count(*) "
+                                    "DESC LIMIT 1"));
+        longest.next();
+        auto replay = std::make_unique<MatchReplay>();
+        replay->load(store, longest.value(0).toLongLong());
+        const int overs = replay->overs();
+        frmReplay window(std::move(replay), QSize(900, 600));
+        window.show();
+        QCoreApplication::processEvents();
+        auto *slider = window.findChild<QSlider *>(QStringLiteral("sldOver"));
+        std::mt19937 pick(20261207u);
+        std::vector<double> moves;
+        for (int move = 0; move < 1000; ++move) {
+            slider->setValue(int(pick() % std::uint32_t(overs + 1)));
+            QCoreApplication::processEvents();
+            const int to = int(pick() % std::uint32_t(overs + 1));
+            QElapsedTimer clock;
+            clock.start();
+            slider->setValue(to);
+            QCoreApplication::processEvents();
+            moves.push_back(double(clock.nsecsElapsed()) / 1e6);
+        }
+        std::sort(moves.begin(), moves.end());
+        return moves;
+    }();
+    return times;
+}
+
+void ReplaySliderMedian(benchmark::State &state)
+{
+    for (auto _ : state)
+        setFigure(state, sliderMoves()[sliderMoves().size() / 2], "ms");
+    state.counters["goal_max"] = 2;
+}
+BENCHMARK(ReplaySliderMedian)->Iterations(1);
+
+void ReplaySliderP99(benchmark::State &state)
+{
+    for (auto _ : state)
+        setFigure(state, sliderMoves()[sliderMoves().size() * 99 / 100], "ms");
+    state.counters["goal_max"] = 16;
+}
+BENCHMARK(ReplaySliderP99)->Iterations(1);
 
 // The file and its journal, as the store leaves them after ten thousand matches.
 void StoreSizeWithHistory(benchmark::State &state)

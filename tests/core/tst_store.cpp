@@ -3,6 +3,7 @@
 #include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"
+#include "core/store/MatchRecords.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -75,7 +76,8 @@ class tst_Store : public QObject
             saveMatch(*session.store(), match, 2);
         }
         runSql(m_path,
-               {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
+               {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+                u"DROP TABLE match_totals"_s, u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
                 u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
                 u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
     }
@@ -157,6 +159,23 @@ private slots:
     }
 
     // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
+    // A store from before the records book gets its records from the matches it holds.
+    void recordsOfAnUpgradedStoreAreBuilt()
+    {
+        {
+            MatchSession session;
+            session.setStorePath(m_path);
+            QVERIFY(session.openStore());
+            playHandMadeMatch(session, handMadeSetup(TeamSource::PlayerFile));
+        }
+        runSql(m_path, {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+                        u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s,
+                        u"PRAGMA user_version=3"_s});
+        MatchStore store(m_path);
+        QVERIFY(store.open() && CareerStatistics(store).rebuildIfDue());
+        QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
+    }
+
     void unusableFilesAreMovedAsideNeverOverwritten_data()
     {
         QTest::addColumn<QString>("fixture"); // under tests/data/stores

@@ -56,10 +56,9 @@ inline void pressRoll(mdiMain &frame)
 
 // What the match windows show, top first: titles, captions with their colours, what is
 // enabled (Qt's own parts lay out at will), places, the log; then the active window.
-inline QStringList screenOf(mdiMain &frame)
+inline QStringList screenOf(QMdiArea *area)
 {
     QStringList shown;
-    QMdiArea *area = frame.mdiArea();
     for (QMdiSubWindow *window : area->subWindowList(QMdiArea::StackingOrder)) {
         if (!window->isVisible())
             continue;
@@ -77,4 +76,9 @@ inline QStringList screenOf(mdiMain &frame)
     if (area->activeSubWindow())
         shown << u"active "_s + area->activeSubWindow()->windowTitle();
     return shown;
+}
+
+inline QStringList screenOf(mdiMain &frame)
+{
+    return screenOf(frame.mdiArea());
 }

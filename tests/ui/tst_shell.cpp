@@ -88,23 +88,25 @@ private slots:
     void menusShowEveryItemWithItsKeys()
     {
         mdiMain frame;
-        QCOMPARE(menuTree(QString(), frame.menuBar()->actions()).join(u", "),
-                 u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
-                 "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
-                 "CPU|Ctrl+F3, mnuGame|mnuSpeed|&Speed|, mnuSpeed|mnuSpeedSlow|&Slow|, "
-                 "mnuSpeed|mnuSpeedNormal|&Normal|, mnuSpeed|mnuSpeedFast|&Fast|, "
-                 "mnuSpeed|mnuSpeedInstant|&Instant|, mnuGame|mnuPause|&Pause|Ctrl+Space, "
-                 "mnuGame|||, mnuGame|mnuExport|&Export Scorecard\u2026|, "
-                 "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
-                 "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
-                 "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuHistory|Match "
-                 "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, |mnuWindow|&Window|, "
-                 "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
-                 "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"
-                 "&Highlights Summary|, mnuWindow|mnuShowSummary|&Match Summary|, "
-                 "mnuWindow|mnuShowState|&State of Play|, |mnuHelp|&Help|, "
-                 "mnuHelp|mnuHowToPlay|&How to Play|F1, "
-                 "mnuHelp|mnuAbout|&About|Shift+F1"_s);
+        QCOMPARE(
+            menuTree(QString(), frame.menuBar()->actions()).join(u", "),
+            u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
+            "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
+            "CPU|Ctrl+F3, mnuGame|mnuSpeed|&Speed|, mnuSpeed|mnuSpeedSlow|&Slow|, "
+            "mnuSpeed|mnuSpeedNormal|&Normal|, mnuSpeed|mnuSpeedFast|&Fast|, "
+            "mnuSpeed|mnuSpeedInstant|&Instant|, mnuGame|mnuPause|&Pause|Ctrl+Space, "
+            "mnuGame|||, mnuGame|mnuExport|&Export Scorecard\u2026|, "
+            "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
+            "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
+            "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuHistory|Match "
+            "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, mnuData|mnuRecords|&Records|, "
+            "|mnuWindow|&Window|, "
+            "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
+            "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"
+            "&Highlights Summary|, mnuWindow|mnuShowSummary|&Match Summary|, "
+            "mnuWindow|mnuShowState|&State of Play|, |mnuHelp|&Help|, "
+            "mnuHelp|mnuHowToPlay|&How to Play|F1, "
+            "mnuHelp|mnuAbout|&About|Shift+F1"_s);
     }
 
     // About opens any number of times.

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 // Renders the README's screenshots from the real program: a match in progress, the team
-// selection, the partnership chart, the match history and the player statistics. Run it under Xvfb
-// through scripts/screenshots.sh.
+// selection, the partnership chart, the match history, the player statistics, the records book and
+// a replay. Run it under Xvfb through scripts/screenshots.sh.
 #include "core/common/RandomSource.h"
 #include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/common/Fonts.h"
+#include "ui/history/frmReplay.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
 #include "ui/shell/mdiMain.h"
@@ -19,7 +20,9 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -187,5 +190,23 @@ int main(int argc, char *argv[])
         stats->close();
     });
     child<QAction>(&frame, QStringLiteral("mnuStats"))->trigger();
+    whenModal(QStringLiteral("frmRecords"), [](QWidget *records) {
+        save(records, "records.png");
+        records->close();
+    });
+    child<QAction>(&frame, QStringLiteral("mnuRecords"))->trigger();
+
+    // The newest finished match, replayed to its middle.
+    whenModal(QStringLiteral("frmHistory"), [](QWidget *history) {
+        child<QTableView>(history, QStringLiteral("tblMatches"))->selectRow(1);
+        child<QPushButton>(history, QStringLiteral("cmdReplay"))->click();
+    });
+    child<QAction>(&frame, QStringLiteral("mnuHistory"))->trigger();
+    if (auto *replay = frame.findChild<frmReplay *>()) {
+        auto *slider = child<QSlider>(replay, QStringLiteral("sldOver"));
+        slider->setValue(slider->maximum() / 2);
+        app.processEvents();
+        save(replay, "replay.png");
+    }
     return 0;
 }

@@ -101,22 +101,30 @@ QString scorecardText(const Match &match, const QString &state)
     return text;
 }
 
+QString htmlText(const QString &text)
+{
+    return text.trimmed().toHtmlEscaped();
+}
+
+QString htmlPageStart(const QString &title)
+{
+    const QString heading = htmlText(title);
+    return u"<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+           "<title>"_s +
+           heading +
+           u"</title><style>body{font-family:sans-serif;margin:8px;max-width:44em}"
+           "table{border-collapse:collapse;margin-bottom:12px}"
+           "th,td{padding:2px 6px;text-align:left}td.n,th.n{text-align:right}"
+           "th{border-bottom:1px solid #888}"
+           "</style></head><body>\n<h1>"_s +
+           heading + u"</h1>\n"_s;
+}
+
 QString scorecardHtml(const Match &match, const QString &state)
 {
-    const auto esc = [](const QString &text) {
-        return text.trimmed().toHtmlEscaped();
-    };
-    const QString title = esc(scorecardTitle(match));
-    QString html = u"<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
-                   "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-                   "<title>"_s +
-                   title +
-                   u"</title><style>body{font-family:sans-serif;margin:8px;max-width:44em}"
-                   "table{border-collapse:collapse;margin-bottom:12px}"
-                   "th,td{padding:2px 6px;text-align:left}td.n,th.n{text-align:right}"
-                   "th{border-bottom:1px solid #888}"
-                   "</style></head><body>\n<h1>"_s +
-                   title + u"</h1>\n"_s;
+    const auto esc = htmlText;
+    QString html = htmlPageStart(scorecardTitle(match));
     const auto cell = [](const QString &text, bool number = false) {
         return (number ? u"<td class=\"n\">"_s : u"<td>"_s) + text + u"</td>"_s;
     };

@@ -4,6 +4,7 @@
 
 #include "core/common/RandomSource.h"
 #include "core/match/Match.h"
+#include "core/store/MatchRecords.h"
 #include "core/store/MatchStore.h"
 
 #include <QDir>
@@ -22,9 +23,12 @@ bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *fi
     query.addBindValue(id);
     if (!query.exec())
         return false;
-    // In-built teams record no statistics, as the team-mode question promises.
-    if (!finished || setup.source != TeamSource::PlayerFile)
+    if (!finished)
         return true;
+    // In-built teams record no statistics, as the team-mode question promises; their
+    // matches still count for the team records.
+    if (setup.source != TeamSource::PlayerFile)
+        return MatchRecords(m_store).add(id, *finished);
     query.prepare(u"INSERT OR IGNORE INTO appearances (player, match, name, team) VALUES "
                   "(?, ?, ?, ?)"_s);
     for (const Side &side : setup.sides) {
@@ -61,7 +65,7 @@ bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *fi
                 return false;
         }
     }
-    return true;
+    return MatchRecords(m_store).add(id, *finished);
 }
 
 bool CareerStatistics::finish(qint64 id, const Match &match)
@@ -143,6 +147,7 @@ int CareerStatistics::rebuild()
         query.setForwardOnly(true);
         query.exec(u"DELETE FROM appearances"_s);
         query.exec(u"DELETE FROM batting"_s);
+        MatchRecords(m_store).clear();
         query.exec(u"SELECT id, status FROM matches ORDER BY id"_s);
         while (query.next())
             matches.append({query.value(0).toLongLong(), statusOf(query.value(1).toString())});

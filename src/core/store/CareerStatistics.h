@@ -18,12 +18,13 @@ class CareerStatistics
 public:
     explicit CareerStatistics(MatchStore &store) : m_store(store) {}
 
-    // Ends the match as finished with its result and its batting, in one transaction.
+    // Ends the match as finished with its result, its batting and its records, in one
+    // transaction.
     bool finish(qint64 id, const Match &match);
     // One line per file player over all finished matches, by record number.
     QList<CareerLine> careers();
-    // Derives the history's names and the statistics again from every log; the number of
-    // matches read, or -1 when the store cannot save.
+    // Derives the history's names, the statistics and the records again from every log; the
+    // number of matches read, or -1 when the store cannot save.
     int rebuild();
     // Rebuilds when the store was upgraded from a version without derived rows.
     bool rebuildIfDue();

@@ -49,6 +49,23 @@ const QList<QStringList> &migrations()
                         "WITHOUT ROWID"),
          QStringLiteral("CREATE INDEX batting_by_player ON batting(player, runs, balls, "
                         "dismissal)")},
+        // The records book: every finished match's totals, result and partnerships, and a file
+        // player's runs in a match. Clearing the history's names has every derived row worked
+        // out again from the logs.
+        {QStringLiteral("ALTER TABLE appearances ADD COLUMN runs INTEGER NOT NULL DEFAULT 0"),
+         QStringLiteral("CREATE TABLE match_totals (match INTEGER PRIMARY KEY REFERENCES "
+                        "matches(id) ON DELETE CASCADE, total1 INTEGER NOT NULL, total2 INTEGER "
+                        "NOT NULL, decided INTEGER NOT NULL)"),
+         QStringLiteral("CREATE TABLE innings_totals (match INTEGER NOT NULL REFERENCES "
+                        "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, runs INTEGER "
+                        "NOT NULL, wickets INTEGER NOT NULL, PRIMARY KEY (match, innings)) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("CREATE TABLE partnerships (match INTEGER NOT NULL REFERENCES "
+                        "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, wicket INTEGER "
+                        "NOT NULL, runs INTEGER NOT NULL, unbroken INTEGER NOT NULL, batsmen TEXT "
+                        "NOT NULL, PRIMARY KEY (match, innings, wicket)) WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX partnerships_by_wicket ON partnerships(wicket, runs)"),
+         QStringLiteral("UPDATE matches SET players = NULL")},
     };
     return steps;
 }

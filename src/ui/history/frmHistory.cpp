@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmHistory.h"
 
-#include "core/common/RandomSource.h"
-#include "core/match/Match.h"
-#include "core/match/Scorecard.h"
 #include "ui/common/Twips.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/frmScorecard.h"
@@ -71,6 +68,7 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     m_cmdOpen->setDefault(true);
     m_cmdResume = addButton(u"cmdResume"_s, u"&Resume"_s);
     m_cmdDelete = addButton(u"cmdDelete"_s, u"&Delete"_s);
+    QPushButton *cmdReplay = addButton(u"cmdReplay"_s, u"Re&play"_s);
     buttons->addStretch();
     QPushButton *cmdClose = addButton(u"cmdClose"_s, u"&Close"_s);
 
@@ -88,6 +86,7 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmHistory::cmdOpen_Click);
     connect(m_cmdResume, &QPushButton::clicked, this, &frmHistory::cmdResume_Click);
     connect(m_cmdDelete, &QPushButton::clicked, this, &frmHistory::cmdDelete_Click);
+    connect(cmdReplay, &QPushButton::clicked, this, &frmHistory::chooseReplay);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmHistory::updateButtons);
@@ -127,18 +126,19 @@ void frmHistory::updateButtons()
 void frmHistory::cmdOpen_Click()
 {
     const std::optional<MatchStore::Entry> entry = selected();
+    if (entry && frmScorecard::openStored(this, m_store, entry->id,
+                                          entry->status == MatchStore::Status::Abandoned))
+        chooseReplay();
+}
+
+// Closes the window as Resume does: the frame opens the replay once it is gone.
+void frmHistory::chooseReplay()
+{
+    const std::optional<MatchStore::Entry> entry = selected();
     if (!entry)
         return;
-    Match match;
-    TimeSeededRandom unused;
-    if (const QString error = m_store.replayMatch(entry->id, match, unused); !error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(),
-                             u"The match could not be opened: %1."_s.arg(error));
-        return;
-    }
-    frmScorecard scorecard(
-        match, scorecardState(match, entry->status == MatchStore::Status::Abandoned), this);
-    scorecard.exec();
+    m_replay = entry->id;
+    accept();
 }
 
 void frmHistory::cmdResume_Click()

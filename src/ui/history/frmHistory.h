@@ -22,6 +22,8 @@ public:
     frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent = nullptr);
     // The match to resume once the window has closed, or 0.
     qint64 resumeChosen() const { return m_resume; }
+    // The match to replay once the window has closed, or 0.
+    qint64 replayChosen() const { return m_replay; }
 
 private:
     void reload();
@@ -30,10 +32,12 @@ private:
     void cmdOpen_Click();
     void cmdResume_Click();
     void cmdDelete_Click();
+    void chooseReplay();
 
     MatchStore &m_store;
     qint64 m_onScreen = 0;
     qint64 m_resume = 0;
+    qint64 m_replay = 0;
     HistoryModel *m_model = nullptr;
     QSortFilterProxyModel *m_rows = nullptr;
     QTableView *m_table = nullptr;

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmScorecard.h"
 
+#include "core/common/RandomSource.h"
+#include "core/match/Match.h"
 #include "core/match/Scorecard.h"
+#include "core/store/MatchStore.h"
 #include "ui/common/Twips.h"
 #include "ui/history/ScorecardExport.h"
 
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -27,7 +31,8 @@ QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
 
 } // namespace
 
-frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *parent)
+frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *parent,
+                           bool replayable)
     : QDialog(parent), m_match(match), m_state(state)
 {
     setObjectName(u"frmScorecard"_s);
@@ -42,6 +47,13 @@ frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *pa
     QPushButton *cmdExport = addButton(buttons, this, u"cmdExport"_s, u"&Export\u2026"_s);
     QPushButton *cmdCopy = addButton(buttons, this, u"cmdCopy"_s, u"Cop&y"_s);
     QPushButton *cmdPrint = addButton(buttons, this, u"cmdPrint"_s, u"&Print\u2026"_s);
+    if (replayable) {
+        QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplayCard"_s, u"&Replay"_s);
+        connect(cmdReplay, &QPushButton::clicked, this, [this] {
+            m_replayChosen = true;
+            accept();
+        });
+    }
     buttons->addStretch();
     QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
     cmdClose->setDefault(true);
@@ -56,4 +68,18 @@ frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *pa
     connect(cmdPrint, &QPushButton::clicked, this,
             [this] { printScorecard(this, m_match, m_state); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool frmScorecard::openStored(QWidget *parent, MatchStore &store, qint64 id, bool abandoned)
+{
+    Match match;
+    TimeSeededRandom unused;
+    if (const QString error = store.replayMatch(id, match, unused); !error.isEmpty()) {
+        QMessageBox::warning(parent, parent->windowTitle(),
+                             u"The match could not be opened: %1."_s.arg(error));
+        return false;
+    }
+    frmScorecard scorecard(match, scorecardState(match, abandoned), parent, true);
+    scorecard.exec();
+    return scorecard.replayChosen();
 }

@@ -107,6 +107,8 @@ frmResult *MatchWindows::result()
         m_result = new frmResult(m_match);
         m_area->addSubWindow(m_result);
         connect(m_result, &frmResult::okPressed, this, [this] {
+            if (m_readOnly)
+                return;
             emit resultAccepted();
             close();
         });
@@ -122,6 +124,12 @@ void MatchWindows::setComputerSides(std::array<bool, 2> sides)
             m_innings[std::size_t(number)]->setComputerBats(
                 sides[std::size_t(number % 2 == 1 ? 0 : 1)]);
     }
+}
+
+void MatchWindows::setReadOnly()
+{
+    m_readOnly = true;
+    setComputerSides({true, true});
 }
 
 bool MatchWindows::isInningsOpen(int number) const
@@ -299,4 +307,42 @@ void MatchWindows::writeCaptions()
         m_summary->writeCaptions();
     if (isOpen(m_state))
         m_state->writeCaptions();
+}
+
+// Later windows close and earlier ones open in the order play opened them, so the stacking and
+// the active window are those play left.
+void MatchWindows::showAsPlayed()
+{
+    if (!isInningsOpen(1)) {
+        open();
+        return;
+    }
+    for (int number = 2; number <= 4; ++number) {
+        if (!m_match.inningsOpen(number))
+            closeSlot(m_innings[std::size_t(number)]);
+    }
+    if (!m_match.isOver())
+        closeSlot(m_result);
+    highlights()->setLog(m_match.highlights());
+    writeCaptions();
+    for (int number = 2; number <= 4; ++number) {
+        if (m_match.inningsOpen(number) && !isInningsOpen(number))
+            showInnings(number);
+    }
+    if (m_match.isOver() && !isResultOpen())
+        showResult();
+    QMdiSubWindow *top = m_match.isOver() ? static_cast<QMdiSubWindow *>(m_result)
+                                          : m_innings[std::size_t(m_match.currentInnings())];
+    if (m_area->activeSubWindow() != top)
+        m_area->setActiveSubWindow(top);
+}
+
+void MatchWindows::raiseInPlayOrder()
+{
+    for (QMdiSubWindow *window : std::initializer_list<QMdiSubWindow *>{
+             m_state, m_summary, m_highlights, m_innings[1], m_innings[2], m_innings[3],
+             m_innings[4], m_result}) {
+        if (window)
+            window->raise();
+    }
 }

@@ -42,6 +42,8 @@ public:
     bool isResultOpen() const;
     // Which sides the computer bats for ([0] bats first): their scorecards take no input.
     void setComputerSides(std::array<bool, 2> sides);
+    // A replay's windows: no scorecard takes input, and the result's Ok closes nothing.
+    void setReadOnly();
 
     // The windows of a match as it stands: each open innings' scorecard, the latest on top,
     // state of play and summary to its right, highlights below, the result when it is due.
@@ -60,6 +62,11 @@ public:
     void activateNext(int step);
     // Highlights Summary brought up, reopened where match start put it if it was closed.
     void activateHighlights();
+    // The windows as play left them at the point the match now stands, as if nobody had closed
+    // or moved one: for a replay moving from over to over.
+    void showAsPlayed();
+    // The side windows under the scorecards, the latest scorecard and the result on top.
+    void raiseInPlayOrder();
 
 signals:
     // Ok on the result window, just before it closes the match windows.
@@ -81,4 +88,5 @@ private:
     QPointer<frmResult> m_result;
     std::array<QPointer<QShortcut>, 2> m_shortcuts;
     std::array<bool, 2> m_computerSides{};
+    bool m_readOnly = false;
 };

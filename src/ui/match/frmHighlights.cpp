@@ -20,7 +20,7 @@ frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setReadOnly(true); // only the game writes the log
     m_text->setAccessibleName(QStringLiteral("Match highlights"));
-    m_text->setPlainText(QString(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setLog(log);
     setClientTwips(7770, 1395);
 }
 
@@ -29,4 +29,11 @@ void frmHighlights::addEntry(const QString &line)
     // The document keeps lines, not the CR LF pairs of the log; only the new line is laid out.
     QTextCursor top(m_text->document());
     top.insertText(line + QLatin1Char('\n'));
+}
+
+void frmHighlights::setLog(const QString &log)
+{
+    const QString text = QString(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_text->toPlainText() != text)
+        m_text->setPlainText(text);
 }

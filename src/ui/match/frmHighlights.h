@@ -16,6 +16,8 @@ public:
 
     // Puts the match's newest entry on top.
     void addEntry(const QString &line);
+    // Shows the whole log again, as the match keeps it.
+    void setLog(const QString &log);
 
 private:
     QPlainTextEdit *m_text;

@@ -5,6 +5,7 @@
 #include "core/match/ComputerPlayer.h"
 #include "core/match/Match.h"
 #include "core/match/Scorecard.h"
+#include "core/session/MatchReplay.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
@@ -15,6 +16,8 @@
 #include "ui/database/frmPlayers.h"
 #include "ui/history/ScorecardExport.h"
 #include "ui/history/frmHistory.h"
+#include "ui/history/frmRecords.h"
+#include "ui/history/frmReplay.h"
 #include "ui/history/frmStats.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
@@ -208,6 +211,8 @@ void mdiMain::createActions()
     connect(m_mnuHistory, &QAction::triggered, this, &mdiMain::mnuHistory_Click);
     m_mnuStats = makeAction(this, QStringLiteral("mnuStats"), QStringLiteral("Player &Statistics"));
     connect(m_mnuStats, &QAction::triggered, this, &mdiMain::mnuStats_Click);
+    m_mnuRecords = makeAction(this, QStringLiteral("mnuRecords"), QStringLiteral("&Records"));
+    connect(m_mnuRecords, &QAction::triggered, this, &mdiMain::mnuRecords_Click);
     m_mnuExport =
         makeAction(this, QStringLiteral("mnuExport"), QStringLiteral("&Export Scorecard\u2026"));
     connect(m_mnuExport, &QAction::triggered, this, &mdiMain::mnuExport_Click);
@@ -251,6 +256,7 @@ void mdiMain::createMenus()
     mnuData->addAction(m_mnuPlayers);
     mnuData->addAction(m_mnuHistory);
     mnuData->addAction(m_mnuStats);
+    mnuData->addAction(m_mnuRecords);
     menuBar()->addMenu(mnuData);
 
     menuBar()->addMenu(new WindowMenu(m_mdiArea, *m_windows, this));
@@ -273,6 +279,8 @@ void mdiMain::MDIForm_Load()
 void mdiMain::chooseSpeed(QAction *speed)
 {
     m_session->setInterval(speed->data().toInt());
+    for (frmReplay *replay : findChildren<frmReplay *>())
+        replay->setInterval(speed->data().toInt());
     gameSettings()->setValue(QStringLiteral("speed"),
                              speed->objectName().mid(QStringLiteral("mnuSpeed").size()));
 }
@@ -458,6 +466,8 @@ void mdiMain::mnuHistory_Click()
     // Once the history is gone: the question about the match on screen stands alone.
     if (history.resumeChosen())
         resumeFromHistory(history.resumeChosen());
+    if (history.replayChosen())
+        openReplay(history.replayChosen());
 }
 
 void mdiMain::mnuStats_Click()
@@ -478,4 +488,28 @@ void mdiMain::mnuPrint_Click()
 {
     if (m_session->inProgress())
         printScorecard(this, m_session->match(), scorecardState(m_session->match(), false));
+}
+
+void mdiMain::mnuRecords_Click()
+{
+    if (!storeReadable())
+        return;
+    frmRecords records(*m_session->store(), this);
+    records.exec();
+    if (records.replayChosen())
+        openReplay(records.replayChosen());
+}
+
+// Not modal: the match on screen, if any, plays on beside it.
+void mdiMain::openReplay(qint64 id)
+{
+    auto replay = std::make_unique<MatchReplay>();
+    if (const QString error = replay->load(*m_session->store(), id); !error.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("The match could not be replayed: %1.").arg(error));
+        return;
+    }
+    auto *window = new frmReplay(std::move(replay), restoredClientSize(), this);
+    window->setInterval(m_speeds->checkedAction()->data().toInt());
+    window->show();
 }

@@ -54,6 +54,7 @@ public slots:
     void mnuHowToPlay_Click();
     void mnuHistory_Click();
     void mnuStats_Click();
+    void mnuRecords_Click();
     void mnuExport_Click();
     void mnuPrint_Click();
 
@@ -73,6 +74,8 @@ private:
     // True when the store can be read; says why not otherwise.
     bool storeReadable();
     void showHintIfEmpty();
+    // A stored match in a replay window of its own, or why it cannot be replayed.
+    void openReplay(qint64 id);
 
     QMdiArea *m_mdiArea = nullptr;
     QLabel *m_lblHint = nullptr;
@@ -92,6 +95,7 @@ private:
     QAction *m_mnuHowToPlay = nullptr;
     QAction *m_mnuHistory = nullptr;
     QAction *m_mnuStats = nullptr;
+    QAction *m_mnuRecords = nullptr;
     QAction *m_mnuExport = nullptr;
     QAction *m_mnuPrint = nullptr;
 };

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/history/frmRecords.h"
+
+#include "ui/common/Twips.h"
+#include "ui/history/frmScorecard.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int MatchRole = Qt::UserRole + 1;
+
+// One list as shown; Qt::UserRole holds what each column sorts by. The model owns its rows.
+class RecordsModel final : public QAbstractTableModel
+{
+public:
+    RecordsModel(RecordList which, QList<RecordRow> rows, QObject *parent)
+        : QAbstractTableModel(parent), m_which(which), m_rows(std::move(rows)),
+          m_headings(recordHeadings(which))
+    {}
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_headings.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_headings.value(section);
+        return {};
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const RecordRow &row = m_rows[index.row()];
+        const QString heading = m_headings.value(index.column());
+        const bool figure = index.column() == 1; // every list's figure
+        switch (role) {
+        case Qt::DisplayRole:
+            return recordCells(m_which, row).value(index.column());
+        case Qt::TextAlignmentRole:
+            return figure || heading == u"Wicket"_s ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                    : QVariant();
+        case MatchRole:
+            return row.match;
+        case Qt::UserRole:
+            if (figure)
+                return row.value;
+            if (heading == u"Wicket"_s)
+                return row.wicket;
+            if (heading == u"Date"_s)
+                return row.date;
+            return recordCells(m_which, row).value(index.column());
+        default:
+            return {};
+        }
+    }
+
+private:
+    RecordList m_which;
+    QList<RecordRow> m_rows;
+    QStringList m_headings;
+};
+
+QComboBox *listChoice(QWidget *parent, const QString &name, RecordList from, RecordList to)
+{
+    auto *choice = new QComboBox(parent);
+    choice->setObjectName(name);
+    for (int list = int(from); list <= int(to); ++list)
+        choice->addItem(recordListTitle(RecordList(list)), list);
+    return choice;
+}
+
+// A tab: the choice of list above its table.
+QWidget *page(QComboBox *choice, QTableView *table)
+{
+    auto *widget = new QWidget;
+    auto *layout = new QVBoxLayout(widget);
+    if (choice) {
+        auto *row = new QHBoxLayout;
+        auto *label = new QLabel(u"&Show:"_s, widget);
+        label->setBuddy(choice);
+        row->addWidget(label);
+        row->addWidget(choice, 1);
+        layout->addLayout(row);
+    }
+    layout->addWidget(table);
+    return widget;
+}
+
+} // namespace
+
+frmRecords::frmRecords(MatchStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_records(store)
+{
+    setObjectName(u"frmRecords"_s);
+    setWindowTitle(u"Records"_s);
+    resize(twipsSize(12000, 6000));
+
+    m_cboRecordsTeam = new QComboBox(this);
+    m_cboRecordsTeam->setObjectName(u"cboRecordsTeam"_s);
+    m_cboRecordsTeam->addItem(u"All teams"_s);
+    m_cboRecordsTeam->addItems(m_records.teams());
+    auto *lblTeam = new QLabel(u"&Filter by team:"_s, this);
+    lblTeam->setBuddy(m_cboRecordsTeam);
+
+    m_cboTeamRecord = listChoice(this, u"cboTeamRecord"_s, RecordList::HighestTotals,
+                                 RecordList::HighestAggregates);
+    m_cboBattingRecord =
+        listChoice(this, u"cboBattingRecord"_s, RecordList::HighestScores, RecordList::MostDucks);
+    m_tblTeamRecords = addTable(u"tblTeamRecords"_s);
+    m_tblBattingRecords = addTable(u"tblBattingRecords"_s);
+    m_tblPartnerships = addTable(u"tblPartnerships"_s);
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(u"tabRecords"_s);
+    tabs->addTab(page(m_cboTeamRecord, m_tblTeamRecords), u"&Team"_s);
+    tabs->addTab(page(m_cboBattingRecord, m_tblBattingRecords), u"&Batting"_s);
+    tabs->addTab(page(nullptr, m_tblPartnerships), u"&Partnerships"_s);
+
+    auto *cmdExport = new QPushButton(u"&Export\u2026"_s, this);
+    cmdExport->setObjectName(u"cmdExportRecords"_s);
+    cmdExport->setAutoDefault(false);
+    auto *cmdClose = new QPushButton(u"&Close"_s, this);
+    cmdClose->setObjectName(u"cmdClose"_s);
+    cmdClose->setAutoDefault(false);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblTeam);
+    top->addWidget(m_cboRecordsTeam, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExport);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tabs);
+    layout->addLayout(buttons);
+
+    for (QComboBox *choice : {m_cboRecordsTeam, m_cboTeamRecord, m_cboBattingRecord})
+        connect(choice, &QComboBox::currentIndexChanged, this, &frmRecords::reload);
+    connect(cmdExport, &QPushButton::clicked, this, &frmRecords::cmdExportRecords_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    reload();
+}
+
+QTableView *frmRecords::addTable(const QString &name)
+{
+    auto *table = new QTableView(this);
+    table->setObjectName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSortingEnabled(true);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setWordWrap(false);
+    // Enter and a double-click both activate a row.
+    connect(table, &QTableView::activated, this, &frmRecords::openRow);
+    return table;
+}
+
+QString frmRecords::team() const
+{
+    return m_cboRecordsTeam->currentIndex() > 0 ? m_cboRecordsTeam->currentText() : QString();
+}
+
+// The list in the order the book keeps it; a heading clicked sorts it another way.
+void frmRecords::showList(QTableView *table, RecordList which)
+{
+    auto *rows = new QSortFilterProxyModel(table);
+    rows->setSourceModel(new RecordsModel(which, m_records.list(which, team()), rows));
+    rows->setSortRole(Qt::UserRole);
+    rows->setSortCaseSensitivity(Qt::CaseInsensitive);
+    QAbstractItemModel *old = table->model();
+    table->setModel(rows);
+    delete old;
+    table->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
+    table->resizeColumnsToContents();
+    if (rows->rowCount() > 0)
+        table->selectRow(0);
+}
+
+void frmRecords::reload()
+{
+    showList(m_tblTeamRecords, RecordList(m_cboTeamRecord->currentData().toInt()));
+    showList(m_tblBattingRecords, RecordList(m_cboBattingRecord->currentData().toInt()));
+    showList(m_tblPartnerships, RecordList::Partnerships);
+}
+
+void frmRecords::openRow(const QModelIndex &index)
+{
+    const qint64 match = index.data(MatchRole).toLongLong();
+    // A career figure belongs to no one match.
+    if (match > 0 && frmScorecard::openStored(this, m_store, match, false)) {
+        m_replay = match;
+        accept();
+    }
+}
+
+void frmRecords::cmdExportRecords_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, u"Export Records"_s, u"records.html"_s,
+                                                      u"HTML (*.html)"_s);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(recordsHtml(m_records, team()).toUtf8()) < 0 || !file.commit())
+        QMessageBox::warning(this, windowTitle(),
+                             u"The records could not be written to %1."_s.arg(path));
+}

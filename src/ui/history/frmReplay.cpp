@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/history/frmReplay.h"
+
+#include "core/match/Scorecard.h"
+#include "core/session/MatchReplay.h"
+#include "ui/match/MatchWindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A played over shows for a moment even at the Instant pace.
+constexpr int ShortestIntervalMs = 15;
+
+} // namespace
+
+frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_replay(std::move(replay)), m_area(new QMdiArea(this)),
+      m_windows(new MatchWindows(m_area, m_replay->match(), this)),
+      m_sldOver(new QSlider(Qt::Horizontal, this)), m_lblPosition(new QLabel(this))
+{
+    setObjectName(u"frmReplay"_s);
+    setWindowTitle(u"Replay: "_s + scorecardTitle(m_replay->match()));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The game ends with its frame, whatever replays are still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    m_area->setObjectName(u"mdiReplay"_s);
+    m_area->setBackground(m_area->palette().brush(QPalette::Dark));
+    m_area->setMinimumSize(area);
+    m_windows->setReadOnly();
+
+    m_sldOver->setObjectName(u"sldOver"_s);
+    m_sldOver->setRange(0, m_replay->overs());
+    m_sldOver->setValue(m_replay->overs());
+    m_sldOver->setAccessibleName(u"Over"_s);
+    m_lblPosition->setObjectName(u"lblReplayPosition"_s);
+
+    auto *bar = new QHBoxLayout;
+    const auto addButton = [&](const QString &name, const QString &caption, Qt::Key key) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        // A button's own shortcut clicks a moment later, once however often the key repeats.
+        auto *shortcut = new QAction(this);
+        shortcut->setObjectName(name + u"Key"_s);
+        shortcut->setShortcut(key);
+        addAction(shortcut);
+        connect(shortcut, &QAction::triggered, button, &QPushButton::click);
+        button->setToolTip(caption + u" ("_s + QKeySequence(key).toString() + u')');
+        bar->addWidget(button);
+        return button;
+    };
+    QPushButton *first = addButton(u"cmdReplayFirst"_s, u"First"_s, Qt::Key_Home);
+    QPushButton *back = addButton(u"cmdStepBack"_s, u"Back"_s, Qt::Key_Left);
+    m_cmdPlay = addButton(u"cmdReplayPlay"_s, u"Play"_s, Qt::Key_Space);
+    QPushButton *forward = addButton(u"cmdStepForward"_s, u"Forward"_s, Qt::Key_Right);
+    QPushButton *last = addButton(u"cmdReplayLast"_s, u"Last"_s, Qt::Key_End);
+    bar->addWidget(m_sldOver, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_area, 1);
+    layout->addLayout(bar);
+    layout->addWidget(m_lblPosition);
+
+    connect(m_sldOver, &QSlider::valueChanged, this, &frmReplay::moveTo);
+    connect(first, &QPushButton::clicked, this, [this] { m_sldOver->setValue(0); });
+    connect(back, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(m_cmdPlay, &QPushButton::clicked, this, &frmReplay::cmdReplayPlay_Click);
+    connect(forward, &QPushButton::clicked, this, [this] { step(1); });
+    connect(last, &QPushButton::clicked, this,
+            [this] { m_sldOver->setValue(m_sldOver->maximum()); });
+    connect(&m_timer, &QTimer::timeout, this, &frmReplay::playNext);
+
+    moveTo(m_replay->overs());
+    m_sldOver->setFocus();
+    // The bar keeps the keys: a match window given the focus (activated, or clicked) hands it
+    // back.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_area->isAncestorOf(now))
+            m_sldOver->setFocus();
+    });
+    m_area->installEventFilter(this);
+}
+
+// Windows placed in an area not yet shown do not keep the order they were raised in, and the
+// area's first activation activates the window added last: both are put right once it has.
+bool frmReplay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_area || event->type() != QEvent::WindowActivate)
+        return QWidget::eventFilter(watched, event);
+    m_area->removeEventFilter(this);
+    QCoreApplication::sendEvent(m_area, event);
+    m_windows->raiseInPlayOrder();
+    m_windows->showAsPlayed();
+    return true;
+}
+
+frmReplay::~frmReplay() = default;
+
+void frmReplay::setInterval(int ms)
+{
+    m_timer.setInterval(std::max(ms, ShortestIntervalMs));
+}
+
+void frmReplay::moveTo(int over)
+{
+    m_replay->seek(over);
+    m_windows->showAsPlayed();
+    // Nothing in the windows takes the focus, which would raise its window over those play
+    // left on top.
+    for (QWidget *window : m_area->findChildren<QWidget *>()) {
+        if (window->focusPolicy() != Qt::NoFocus)
+            window->setFocusPolicy(Qt::NoFocus);
+    }
+    m_lblPosition->setText(replayPosition(m_replay->match(), m_replay->over(), m_replay->overs()));
+}
+
+void frmReplay::step(int overs)
+{
+    m_sldOver->setValue(m_sldOver->value() + overs);
+}
+
+void frmReplay::cmdReplayPlay_Click()
+{
+    if (m_timer.isActive()) {
+        m_timer.stop();
+        m_cmdPlay->setText(u"Play"_s);
+        return;
+    }
+    // From the end, play starts again from the toss.
+    if (m_sldOver->value() == m_sldOver->maximum())
+        m_sldOver->setValue(0);
+    m_cmdPlay->setText(u"Pause"_s);
+    m_timer.start();
+}
+
+void frmReplay::playNext()
+{
+    step(1);
+    if (m_sldOver->value() == m_sldOver->maximum())
+        cmdReplayPlay_Click();
+}

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "HandMadeMatch.h"
+#include "core/store/CareerStatistics.h"
+#include "core/store/MatchRecords.h"
+
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A match saved and finished as the game does, of these overs: a face of 2, 4 or 6 scores it,
+// 0 is a wicket (bowled); after them, twos until time runs out.
+qint64 playMatch(MatchSession &session, TeamSource source, const QList<int> &overs)
+{
+    ScriptedRandom random;
+    session.setRandomSource(&random);
+    session.start(handMadeSetup(source), MatchMode::HumanVHuman);
+    const qint64 id = session.storedId();
+    Match &match = session.match();
+    for (const int over : overs) {
+        if (over == 0)
+            random.push({1, 5, 6});
+        match.playOver(over == 0 ? 5 : over);
+    }
+    while (!match.isOver())
+        match.playOver(2);
+    session.acceptResult();
+    session.setRandomSource(nullptr);
+    return id;
+}
+
+QList<int> overs(int count, int face)
+{
+    return QList<int>(count, face);
+}
+
+// The rows of a list as "holder figure", the holder left out where there is none.
+QString shown(const QList<RecordRow> &rows, qsizetype count)
+{
+    QStringList lines;
+    for (const RecordRow &row : rows.mid(0, count))
+        lines << (row.holder.isEmpty() ? row.figure : row.holder + u' ' + row.figure);
+    return lines.join(u';');
+}
+
+} // namespace
+
+// Every list of the book on matches whose every ball is known. The side batting first (A)
+// wins five hand-made matches (102 and 6 all out against 0 and 0; John Smith 102 and 6); then
+// a drawn match: A 40 all out, number 11 (Player 12) making all 40 with number 2 for the tenth
+// wicket, then B's number 1 (the other John Smith) scores every run until time runs out; then
+// an in-built match: A 120 all out (all to number 1), the rest all out for 0.
+class tst_Records : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    MatchSession m_session;
+    MatchStore *m_store = nullptr;
+    QString m_a, m_b;
+    qint64 m_drawn = 0;
+
+    MatchSetup sides() const { return handMadeSetup(TeamSource::InBuilt); }
+
+private slots:
+    void initTestCase()
+    {
+        m_session.setStorePath(m_dir.filePath(u"stumpwell.sqlite"_s));
+        QVERIFY(m_session.openStore());
+        m_store = m_session.store();
+        for (int i = 0; i < 5; ++i)
+            playHandMadeMatch(m_session, handMadeSetup(TeamSource::PlayerFile));
+        m_drawn =
+            playMatch(m_session, TeamSource::PlayerFile, overs(9, 0) + overs(10, 4) + overs(1, 0));
+        playMatch(m_session, TeamSource::InBuilt, overs(20, 6) + overs(40, 0));
+        m_a = sides().sides[0].team.Name.trimmed();
+        m_b = sides().sides[1].team.Name.trimmed();
+    }
+
+    // The drawn match's second innings: 430 overs of two runs after the first innings' 20.
+    void lists_data()
+    {
+        QTest::addColumn<RecordList>("which");
+        QTest::addColumn<QString>("team");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("highest totals, not all out")
+            << RecordList::HighestTotals << u""_s << u"B 860/0;A 120;A 102;A 102"_s;
+        QTest::newRow("lowest all out, one team")
+            << RecordList::LowestTotals << u"A"_s << u"A 0;A 6;A 6;A 6;A 6;A 6;A 40"_s;
+        QTest::newRow("wins, not the draw")
+            << RecordList::LargestWins << u""_s << u"A 120 runs;A 108 runs;A 108 runs"_s;
+        QTest::newRow("aggregates") << RecordList::HighestAggregates << u""_s << u"900;120;108"_s;
+        // The in-built match's 120 counts for its team only.
+        QTest::newRow("scores, not out first")
+            << RecordList::HighestScores << u""_s
+            << u"John Smith 860*;John Smith 102;John Smith 102;John Smith 102;John Smith 102;"
+               "John Smith 102;Player 12 40;John Smith 6"_s;
+        QTest::newRow("runs in a match") << RecordList::MostRunsInMatch << u""_s
+                                         << u"John Smith 860;John Smith 108;John Smith 108"_s;
+        QTest::newRow("hundreds") << RecordList::MostHundreds << u""_s
+                                  << u"John Smith 5;John Smith 1"_s;
+        QTest::newRow("average, ten innings")
+            << RecordList::HighestAverage << u""_s
+            << u"John Smith 86.00;John Smith 49.09;Player 12 3.64"_s;
+        QTest::newRow("ducks, ties by record")
+            << RecordList::MostDucks << u""_s << u"Player 4 11;Player 5 11;Player 6 11"_s;
+        QTest::newRow("hundreds, one team")
+            << RecordList::MostHundreds << u"B"_s << u"John Smith 1"_s;
+    }
+    void lists()
+    {
+        QFETCH(RecordList, which);
+        QFETCH(QString, team);
+        QFETCH(QString, top);
+        const QString named = team == u"A"_s ? m_a : team == u"B"_s ? m_b : QString();
+        const QList<RecordRow> rows = MatchRecords(*m_store).list(which, named);
+        QString expected = top;
+        expected.replace(u"A "_s, m_a + u' ').replace(u"B "_s, m_b + u' ');
+        QCOMPARE(shown(rows, top.count(u';') + 1), expected);
+    }
+
+    // First wicket: unbroken when time ran out; the tenth: number 11 with number 2. The pair
+    // is the side and the two batting numbers.
+    void partnerships_data()
+    {
+        QTest::addColumn<int>("wicket");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QList<int>>("pair");
+        QTest::newRow("1st") << 1 << u"860*"_s << QList<int>{1, 1, 2};
+        QTest::newRow("2nd") << 2 << u"0"_s << QList<int>{0, 3, 2};
+        QTest::newRow("10th") << 10 << u"40"_s << QList<int>{0, 11, 2};
+    }
+    void partnerships()
+    {
+        QFETCH(int, wicket);
+        QFETCH(QString, figure);
+        QFETCH(QList<int>, pair);
+        const QList<RecordRow> rows = MatchRecords(*m_store).list(RecordList::Partnerships);
+        QCOMPARE(rows.size(), 10);
+        const auto &names = sides().sides[std::size_t(pair[0])].team.Players;
+        QCOMPARE(rows[wicket - 1].figure + u' ' + rows[wicket - 1].holder,
+                 figure + u' ' + names[std::size_t(pair[1])].trimmed() + u'/' +
+                     names[std::size_t(pair[2])].trimmed());
+    }
+
+    void rebuildGivesTheSameBook()
+    {
+        MatchRecords records(*m_store);
+        const QString before = recordsHtml(records);
+        QCOMPARE(CareerStatistics(*m_store).rebuild(), 7);
+        QCOMPARE(recordsHtml(records), before);
+    }
+
+    void deletedMatchTakesItsRecordsAway()
+    {
+        QVERIFY(m_store->deleteMatch(m_drawn));
+        MatchRecords records(*m_store);
+        QCOMPARE(shown(records.list(RecordList::HighestTotals), 1), m_a + u" 120"_s);
+        QCOMPARE(records.list(RecordList::Partnerships).first().figure, u"120"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Records)
+#include "tst_records.moc"

@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "MatchDriving.h"
+#include "ScriptedRandom.h"
+#include "core/store/MatchStore.h"
+#include "ui/history/frmReplay.h"
+
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Seeded draws where one five in `appealEvery` stands (the rest are sixes): time can run out.
+class SlowWickets final : public RandomSource
+{
+public:
+    SlowWickets(quint32 seed, int appealEvery) : m_seeded(seed), m_every(appealEvery) {}
+    void reseed() override {}
+    int draw(int n) override
+    {
+        const int drawn = m_seeded.draw(n);
+        return n == 6 && drawn == 5 && m_seeded.draw(m_every) != 1 ? 6 : drawn;
+    }
+
+private:
+    SeededRandom m_seeded;
+    int m_every;
+};
+
+// A replay shows no input: the live scorecards' boxes count as disabled.
+QStringList withoutInput(QStringList screen)
+{
+    static const QRegularExpression input(u"^(txtRoll|cmdRoll) enabled=1"_s);
+    for (QString &line : screen)
+        line.replace(input, u"\\1 enabled=0"_s);
+    return screen;
+}
+
+QSlider *slider(frmReplay *replay)
+{
+    return replay->findChild<QSlider *>(u"sldOver"_s);
+}
+
+} // namespace
+
+class tst_Replay : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    std::unique_ptr<mdiMain> frame(RandomSource *random)
+    {
+        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                                              QString::fromLatin1(QTest::currentDataTag()));
+        auto shown = shownFrame(folder + u"/stumpwell.sqlite"_s, random);
+        shown->openMatchStore();
+        return shown;
+    }
+
+    // The newest match replayed from the history (its scorecard's button when `fromCard`).
+    static frmReplay *replayNewest(mdiMain &frame, bool fromCard = false)
+    {
+        {
+            ModalDriver modals([fromCard](QWidget *modal) {
+                if (modal->objectName() == u"frmScorecard")
+                    return click(modal, u"cmdReplayCard"_s);
+                click(modal, fromCard ? u"cmdOpen"_s : u"cmdReplay"_s);
+            });
+            frame.findChild<QAction *>(u"mnuHistory"_s)->trigger();
+        }
+        const QList<frmReplay *> replays = frame.findChildren<frmReplay *>();
+        if (replays.isEmpty() || !QTest::qWaitForWindowActive(replays.last()))
+            return nullptr;
+        return replays.last();
+    }
+
+private slots:
+    void replayShowsWhatPlayShowed_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("appealEvery");
+        QTest::addColumn<bool>("onTime");
+        QTest::newRow("all out") << 20261207u << 1 << false;
+        QTest::newRow("on time") << 20261207u << 4 << true;
+    }
+    void replayShowsWhatPlayShowed()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, appealEvery);
+        SlowWickets random(testSeed(seed), appealEvery);
+        auto live = frame(&random);
+        startInBuiltMatch(*live);
+        const Match &match = live->session().match();
+        QList<QStringList> screens{withoutInput(screenOf(*live))};
+        while (!match.isOver()) {
+            pressRoll(*live);
+            screens << withoutInput(screenOf(*live));
+        }
+        QFETCH(bool, onTime);
+        QCOMPARE(match.state().TimeUp, onTime);
+        frmReplay *replay = replayNewest(*live);
+        QVERIFY(replay);
+        for (int over = 0; over < screens.size(); ++over) {
+            slider(replay)->setValue(over);
+            QCOMPARE(screenOf(replay->mdiArea()), screens[over]);
+        }
+        // End to end and back by the keys, typed where the focus is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        QCOMPARE(screenOf(replay->mdiArea()), screens.first());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QCOMPARE(screenOf(replay->mdiArea()), screens.last());
+    }
+
+    // The match in play replays as far as it is saved, and plays on untouched.
+    void matchInPlayReplaysAndPlaysOn()
+    {
+        SeededRandom random(testSeed(11));
+        auto live = frame(&random);
+        startInBuiltMatch(*live);
+        for (int over = 0; over < 25; ++over)
+            pressRoll(*live);
+        const QStringList atTwentyFive = screenOf(*live);
+        frmReplay *replay = replayNewest(*live);
+        QVERIFY(replay);
+        QCOMPARE(screenOf(replay->mdiArea()), withoutInput(atTwentyFive));
+        slider(replay)->setValue(3);
+        QCOMPARE(screenOf(*live), atTwentyFive);
+        live->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(live.get()));
+        pressRoll(*live);
+        MatchLog saved;
+        live->session().store()->readLog(live->session().storedId(), saved);
+        QCOMPARE(saved.overs(), 26);
+        QCOMPARE(slider(replay)->maximum(), 25);
+    }
+
+    void resultOkInAReplayClosesNothing()
+    {
+        SeededRandom random(testSeed(17));
+        auto live = frame(&random);
+        startInBuiltMatch(*live);
+        while (!live->session().match().isOver())
+            pressRoll(*live);
+        frmReplay *replay = replayNewest(*live, true);
+        QVERIFY(replay);
+        QVERIFY(!QApplication::activeModalWidget()); // the scorecard and the history closed
+        auto *ok = replay->mdiArea()->findChild<QPushButton *>(u"cmdOk"_s);
+        QVERIFY(QTest::qWaitFor([ok] { return ok->isEnabled(); }));
+        const QStringList before = screenOf(replay->mdiArea());
+        ok->click();
+        QCOMPARE(screenOf(replay->mdiArea()), before);
+    }
+};
+
+QTEST_MAIN(tst_Replay)
+#include "tst_replay.moc"
