@@ -84,12 +84,6 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
 
     moveTo(m_replay->overs());
     m_sldOver->setFocus();
-    // The bar keeps the keys: a match window given the focus (activated, or clicked) hands it
-    // back.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && m_area->isAncestorOf(now))
-            m_sldOver->setFocus();
-    });
     m_area->installEventFilter(this);
 }
 
@@ -103,6 +97,7 @@ bool frmReplay::eventFilter(QObject *watched, QEvent *event)
     QCoreApplication::sendEvent(m_area, event);
     m_windows->raiseInPlayOrder();
     m_windows->showAsPlayed();
+    m_sldOver->setFocus();
     return true;
 }
 
@@ -116,7 +111,11 @@ void frmReplay::setInterval(int ms)
 void frmReplay::moveTo(int over)
 {
     m_replay->seek(over);
+    const bool barFocused = !m_area->isAncestorOf(QApplication::focusWidget());
     m_windows->showAsPlayed();
+    // The bar keeps the keys: activating a window takes the focus, which goes back.
+    if (barFocused && m_area->isAncestorOf(QApplication::focusWidget()))
+        m_sldOver->setFocus();
     // Nothing in the windows takes the focus, which would raise its window over those play
     // left on top.
     for (QWidget *window : m_area->findChildren<QWidget *>()) {
