@@ -102,13 +102,16 @@ private slots:
         QCOMPARE(read, setup);
     }
 
-    // One byte of a good setup changed (at a negative index: from the end), or the last cut off.
+    // One byte of a good setup changed (at a negative index: from the end), or (value -1) the
+    // bytes from `at` on cut off.
     void setupRefusesDamagedBytes_data()
     {
         QTest::addColumn<int>("at");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("error");
-        QTest::newRow("cut short") << 0 << -1 << u"the teams' record is cut short"_s;
+        QTest::newRow("cut short") << -1 << -1 << u"the teams' record is cut short"_s;
+        QTest::newRow("cut after a team") // magic, version, the first team's size and record
+            << 4 + 1 + 2 + 668 << -1 << u"a team record has 0 bytes instead of 668"_s;
         QTest::newRow("not ours") << 0 << int('X')
                                   << u"the teams were not saved in a form this program knows"_s;
         QTest::newRow("team record resized")
@@ -124,7 +127,7 @@ private slots:
         QFETCH(int, value);
         QByteArray bytes = encodeSetup(handMadeSetup(TeamSource::PlayerFile));
         if (value < 0)
-            bytes.chop(1);
+            bytes.truncate(at < 0 ? bytes.size() + at : at);
         else
             bytes[at < 0 ? bytes.size() + at : at] = char(value);
         MatchSetup read;
