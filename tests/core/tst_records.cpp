@@ -138,7 +138,8 @@ private slots:
         QFETCH(QList<int>, pair);
         const QList<RecordRow> rows = MatchRecords(*m_store).list(RecordList::Partnerships);
         QCOMPARE(rows.size(), 10);
-        const auto &names = sides().sides[std::size_t(pair[0])].team.Players;
+        const MatchSetup setup = sides();
+        const auto &names = setup.sides[std::size_t(pair[0])].team.Players;
         QCOMPARE(rows[wicket - 1].figure + u' ' + rows[wicket - 1].holder,
                  figure + u' ' + names[std::size_t(pair[1])].trimmed() + u'/' +
                      names[std::size_t(pair[2])].trimmed());
