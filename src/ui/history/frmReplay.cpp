@@ -124,8 +124,9 @@ void frmReplay::moveTo(int over)
     // left on top. Only windows just opened need telling.
     const QList<QMdiSubWindow *> windows = m_area->subWindowList();
     if (windows != m_focusless) {
+        // A window itself may hold the focus: with nothing in it that can, activating it would
+        // search the whole window for something that can.
         for (QMdiSubWindow *window : windows) {
-            window->setFocusPolicy(Qt::NoFocus);
             for (QWidget *input : window->findChildren<QAbstractButton *>())
                 input->setFocusPolicy(Qt::NoFocus);
             for (QWidget *input : window->findChildren<QAbstractScrollArea *>())
