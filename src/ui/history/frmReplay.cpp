@@ -6,11 +6,15 @@
 #include "core/session/MatchReplay.h"
 #include "ui/match/MatchWindows.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -117,10 +121,20 @@ void frmReplay::moveTo(int over)
     if (barFocused && m_area->isAncestorOf(QApplication::focusWidget()))
         m_sldOver->setFocus();
     // Nothing in the windows takes the focus, which would raise its window over those play
-    // left on top.
-    for (QWidget *window : m_area->findChildren<QWidget *>()) {
-        if (window->focusPolicy() != Qt::NoFocus)
-            window->setFocusPolicy(Qt::NoFocus);
+    // left on top. Only windows just opened need telling.
+    const QList<QMdiSubWindow *> windows = m_area->subWindowList();
+    if (windows != m_focusless) {
+        // A window itself may hold the focus: with nothing in it that can, activating it would
+        // search the whole window for something that can.
+        for (QMdiSubWindow *window : windows) {
+            for (QWidget *input : window->findChildren<QAbstractButton *>())
+                input->setFocusPolicy(Qt::NoFocus);
+            for (QWidget *input : window->findChildren<QAbstractScrollArea *>())
+                input->setFocusPolicy(Qt::NoFocus);
+            for (QWidget *input : window->findChildren<QLineEdit *>())
+                input->setFocusPolicy(Qt::NoFocus);
+        }
+        m_focusless = windows;
     }
     m_lblPosition->setText(replayPosition(m_replay->match(), m_replay->over(), m_replay->overs()));
 }

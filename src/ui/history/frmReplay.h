@@ -10,6 +10,7 @@ class MatchReplay;
 class MatchWindows;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QPushButton;
 class QSlider;
 
@@ -45,4 +46,5 @@ private:
     QLabel *m_lblPosition;
     QPushButton *m_cmdPlay;
     QTimer m_timer;
+    QList<QMdiSubWindow *> m_focusless; // the windows last told to take no focus
 };
