@@ -76,7 +76,9 @@ class tst_Store : public QObject
             saveMatch(*session.store(), match, 2);
         }
         runSql(m_path,
-               {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+               {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
+                u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s,
+                u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
                 u"DROP TABLE match_totals"_s, u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
                 u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
                 u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
@@ -171,9 +173,11 @@ private slots:
             QVERIFY(session.openStore());
             playHandMadeMatch(session, handMadeSetup(TeamSource::PlayerFile));
         }
-        runSql(m_path, {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
-                        u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s,
-                        u"PRAGMA user_version=3"_s});
+        runSql(m_path, {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
+                        u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s,
+                        u"DROP TABLE sides"_s, u"DROP TABLE partnerships"_s,
+                        u"DROP TABLE innings_totals"_s, u"DROP TABLE match_totals"_s,
+                        u"ALTER TABLE appearances DROP COLUMN runs"_s, u"PRAGMA user_version=3"_s});
         MatchStore store(m_path);
         QVERIFY(store.open() && CareerStatistics(store).rebuildIfDue());
         QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);

@@ -66,6 +66,28 @@ const QList<QStringList> &migrations()
                         "NOT NULL, PRIMARY KEY (match, innings, wicket)) WITHOUT ROWID"),
          QStringLiteral("CREATE INDEX partnerships_by_wicket ON partnerships(wicket, runs)"),
          QStringLiteral("UPDATE matches SET players = NULL")},
+        // Saved sides, and the series and leagues played between them. A competition's sides
+        // are its places (side -1 and -2 are the in-built Australia and England; the name is
+        // the one it had when the competition began); a fixture's match is NULL until played,
+        // and team1 says which place was the match's first team.
+        {QStringLiteral("CREATE TABLE sides (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE "
+                        "COLLATE NOCASE, country TEXT NOT NULL, created INTEGER NOT NULL)"),
+         QStringLiteral("CREATE TABLE side_players (side INTEGER NOT NULL REFERENCES sides(id) "
+                        "ON DELETE CASCADE, position INTEGER NOT NULL, record INTEGER NOT NULL, "
+                        "name TEXT NOT NULL, PRIMARY KEY (side, position)) WITHOUT ROWID"),
+         QStringLiteral("CREATE TABLE competitions (id INTEGER PRIMARY KEY, kind TEXT NOT NULL, "
+                        "name TEXT NOT NULL, created INTEGER NOT NULL, mode TEXT NOT NULL, "
+                        "user_side INTEGER, rounds INTEGER NOT NULL DEFAULT 1)"),
+         QStringLiteral("CREATE TABLE competition_sides (competition INTEGER NOT NULL "
+                        "REFERENCES competitions(id) ON DELETE CASCADE, place INTEGER NOT NULL, "
+                        "side INTEGER NOT NULL, name TEXT NOT NULL, computer INTEGER NOT NULL, "
+                        "PRIMARY KEY (competition, place)) WITHOUT ROWID"),
+         QStringLiteral("CREATE TABLE fixtures (competition INTEGER NOT NULL REFERENCES "
+                        "competitions(id) ON DELETE CASCADE, number INTEGER NOT NULL, round "
+                        "INTEGER NOT NULL, place_a INTEGER NOT NULL, place_b INTEGER NOT NULL, "
+                        "match INTEGER REFERENCES matches(id) ON DELETE SET NULL, team1 INTEGER, "
+                        "PRIMARY KEY (competition, number)) WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX fixtures_by_match ON fixtures(match)")},
     };
     return steps;
 }
