@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/match/ComputerPlayer.h"
 #include "core/match/InBuiltTeams.h"
 #include "ui/shell/frmToss.h"
 
@@ -11,8 +10,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-// What the windows show of the computer's play: its side's card locked, the pace and pause in
-// the menu, play held while a dialog is open, the toss it calls (its flows: tst_session).
+// What the windows show of the computer's play: its side's card locked, play held while a dialog is
+// open, the toss it calls (its flows: tst_session).
 class tst_Computer : public QObject
 {
     Q_OBJECT
@@ -79,26 +78,6 @@ private slots:
         QVERIFY(!find(windows.innings(1), u"txtRoll"_s)->isEnabled());
         QVERIFY(QTest::qWaitFor([&] { return game->session().match().currentInnings() == 2; }));
         QVERIFY(find(windows.innings(2), u"cmdRoll"_s)->isEnabled());
-    }
-
-    void speedIsRememberedForTheNextRun()
-    {
-        frame(u"mnuSpeedSlow"_s);
-        mdiMain next;
-        QVERIFY(find<QAction>(&next, u"mnuSpeedSlow"_s)->isChecked());
-        QCOMPARE(next.session().computer().interval(), ComputerPlayer::Slow);
-    }
-
-    // The menu item and the session's pause go together, either way round.
-    void pauseMenuFollowsTheSession()
-    {
-        SeededRandom overs(testSeed(1414u));
-        auto game = computerMatch(u"mnuSpeedFast"_s, overs);
-        QAction *pause = find<QAction>(game.get(), u"mnuPause"_s);
-        pause->trigger();
-        QVERIFY(game->session().paused());
-        game->session().setPaused(false);
-        QVERIFY(!pause->isChecked());
     }
 
     void modalDialogHoldsPlayWhileOpen()

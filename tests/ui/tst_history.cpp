@@ -1,13 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "ui/history/ScorecardExport.h"
-
 #include "HandMadeMatch.h"
 #include "MatchDriving.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -126,11 +122,6 @@ private slots:
     }
     void cleanup() { m_frame.reset(); }
 
-    void newestFirst()
-    {
-        QCOMPARE(seen([](QWidget *history) { return cell(history, 0, 1); }), u"Durham"_s);
-    }
-
     void filterKeepsTeamsAndPlayers_data()
     {
         QTest::addColumn<QString>("text");
@@ -150,17 +141,6 @@ private slots:
               "rows");
     }
 
-    void headingSortsItsColumn()
-    {
-        QCOMPARE(seen([](QWidget *history) {
-                     QHeaderView *header = table(history)->horizontalHeader();
-                     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                                       QPoint(header->sectionViewportPosition(2) + 5, 5));
-                     return cell(history, 0, 2);
-                 }),
-                 u"Somerset"_s);
-    }
-
     void enterOpensTheScorecards()
     {
         QVERIFY(scorecardOf(u"Lancashire"_s, [](QWidget *history) {
@@ -173,16 +153,6 @@ private slots:
         QVERIFY(scorecardOf(u"Essex"_s, [](QWidget *history) {
                     click(history, u"cmdOpen"_s);
                 }).contains(u"Match abandoned on day 1 at 10:04a."_s));
-    }
-
-    void resumeContinuesAnAbandonedMatch()
-    {
-        seen([&](QWidget *history) {
-            select(history, u"Essex"_s);
-            click(history, u"cmdResume"_s);
-            return QVariant();
-        });
-        QCOMPARE(m_frame->session().match().summary().team1, u"Essex"_s);
     }
 
     // Taking up a match from the history asks first about the one on screen; No keeps it.
@@ -212,21 +182,6 @@ private slots:
                   ModalDriver::answer(QMessageBox::StandardButton(answer)))
                   .toInt(),
               "rows");
-    }
-
-    void pdfIsAValidPdfOfAPageOrMore()
-    {
-        MatchSession unsaved;
-        playHandMadeMatch(unsaved, handMadeSetup(TeamSource::InBuilt));
-        const QString path = m_dir->filePath(u"scorecard.pdf"_s);
-        QVERIFY(writeScorecard(path, unsaved.match(), QString()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
-        QVERIFY(pdf.startsWith("%PDF-"));
-        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-        static const QRegularExpression page(u"/Type\\s*/Page[^s]"_s);
-        QVERIFY(QString::fromLatin1(pdf).contains(page));
     }
 };
 

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
-#include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 
 #include "PlayerFileTest.h"
@@ -96,6 +95,37 @@ private slots:
         QCOMPARE(m_window->result(), int(QDialog::Accepted));
     }
 
+    // Enter and Space pick the highlighted player and never press Ok; Backspace takes one back.
+    void picksByKeysAlone()
+    {
+        writePlayers(Players);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const auto pick = [this](int tab, int players, Qt::Key key) {
+            chooseCountry(tab, 1);
+            m_window->findChild<QTabWidget *>()->setCurrentIndex(tab);
+            QListWidget *list = control<QListWidget>("lstPlayers", tab);
+            list->setFocus();
+            for (int n = 0; n < players; ++n)
+                QTest::keyClick(list, key), QTest::keyClick(list, Qt::Key_Down);
+        };
+        const auto captions = [this] {
+            QStringList texts;
+            for (const QLabel *label : m_window->findChildren<QLabel *>())
+                texts << label->text();
+            return texts;
+        };
+        pick(0, 11, Qt::Key_Space);
+        pick(1, 10, Qt::Key_Return);
+        const QStringList before = captions();
+        QTest::keyClick(control<QListWidget>("lstPlayers", 1), Qt::Key_Enter);
+        auto *ok = m_window->findChild<QPushButton *>(u"cmdOk"_s);
+        QVERIFY(ok->isEnabled() && m_window->isVisible());
+        QTest::keyClick(m_window.get(), Qt::Key_Backspace);
+        QCOMPARE(captions(), before);
+        QVERIFY(!ok->isEnabled() && control<QListWidget>("lstPlayers", 1)->isEnabled());
+    }
+
     void damagedFilesAreReportedAndNothingIsPicked_data()
     {
         QTest::addColumn<QString>("told");
@@ -120,27 +150,6 @@ private slots:
         QVERIFY(QTest::qWaitFor([&modals] { return !modals.texts.isEmpty(); }));
         QVERIFY2(modals.texts[0].contains(told), qPrintable(modals.texts[0]));
         QCOMPARE(m_sides, inBuiltSides());
-    }
-
-    // Once chosen, team selection has no close button, and closing, Esc or Cancel end the program.
-    void teamModeChooseOpensTeamSelectionWhichOnlyEndsTheProgram()
-    {
-        EndProgramObserver observer;
-        ModalDriver modals;
-        modals.act = [](QWidget *modal) {
-            if (modal->objectName() == u"frmTeamMode")
-                return QTest::mouseClick(modal->findChild<QWidget *>(u"cmdChoose"_s),
-                                         Qt::LeftButton);
-            QVERIFY(!(modal->windowFlags() & Qt::WindowCloseButtonHint));
-            modal->close();
-            QTest::keyClick(modal, Qt::Key_Escape);
-            QTest::mouseClick(modal->findChild<QWidget *>(u"cmdCancel"_s), Qt::LeftButton);
-            static_cast<QDialog *>(modal)->done(0);
-        };
-        std::array<Side, 2> sides;
-        QCOMPARE(frmTeamMode::showModal(nullptr, sides), std::optional<TeamSource>()); // ended
-        QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s}));
-        QCOMPARE(observer.calls, 3);
     }
 };
 
