@@ -1,31 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/match/Match.h"
-#include "core/players/PlayerFile.h"
-#include "core/session/MatchSession.h"
 #include "ui/common/Fonts.h"
-#include "ui/shell/mdiMain.h"
 
+#include "MatchDriving.h"
 #include "MatchInvariants.h"
+#include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
-#include "TestSupport.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QEventLoop>
-#include <QListView>
-#include <QMetaMethod>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <memory>
-#include <optional>
-#include <random>
-#include <utility>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 

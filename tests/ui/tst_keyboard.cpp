@@ -232,6 +232,9 @@ private slots:
     {
         QVERIFY(writeFile("kept") && QDir().mkdir(u"folder.pdf"_s));
         Match match;
+        QVERIFY(writeScorecard(u"card.pdf"_s, match, {}));
+        QFile written(u"card.pdf"_s);
+        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith("%PDF-"));
         for (const QString &path : {FileName + u"/card.pdf"_s, u"folder.pdf"_s})
             QVERIFY2(!writeScorecard(path, match, {}), qPrintable(path));
         QFile kept(FileName);
