@@ -9,6 +9,7 @@
 #include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 #include "ui/shell/frmAbout.h"
+#include "ui/shell/frmSide.h"
 #include "ui/shell/frmSplash.h"
 #include "ui/shell/frmToss.h"
 
@@ -17,6 +18,7 @@
 #include "ScriptedRandom.h"
 
 #include <QtTest>
+#include <QtWidgets>
 
 // The label's text fits inside its box with the font it actually uses.
 static bool fits(const QLabel *label)
@@ -81,6 +83,36 @@ private slots:
             }
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", "_s)));
+    }
+
+    // Team names run to 80 characters: on the toss and the side chooser each shows whole or cut
+    // short with the whole name in its tooltip, never overflowing.
+    void longTeamNamesFitOrAreCutWithATooltip()
+    {
+        installFontSubstitutions();
+        std::array<Side, 2> sides = inBuiltSides();
+        QStringList names;
+        for (Side &side : sides) {
+            names << side.team.Name.trimmed().leftJustified(79, u'w') + u'z';
+            side.team.Name = names.last();
+        }
+        ScriptedRandom die{1};
+        frmToss toss(sides, die);
+        toss.Form_Load();
+        toss.cmdHeads_Click();
+        frmSide side(sides);
+        for (QWidget *shown : std::initializer_list<QWidget *>{&toss, &side}) {
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            for (const QLabel *label : shown->findChildren<QLabel *>()) {
+                QVERIFY2(fits(label), qPrintable(label->objectName()));
+                if (label->text().contains(u'\u2026'))
+                    QVERIFY(label->toolTip().contains(names[0]) ||
+                            label->toolTip().contains(names[1]));
+            }
+            for (const QPushButton *button : shown->findChildren<QPushButton *>())
+                QVERIFY2(button->sizeHint().width() <= shown->width(), qPrintable(button->text()));
+        }
     }
 
     // Mended fault: captions were clipped at 200%, where rounding and hinting differ; so the
