@@ -146,8 +146,11 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(int, balls);
+        const TeamRecord &side = m_match.state().battingSide();
+        QCOMPARE(m_match.innings(1).lines[2].nameColour, side.WaitingColour); // not in yet
         m_die.push({1, kind, balls});
         QVERIFY(m_match.playOver(5));
+        QCOMPARE(m_match.innings(1).lines[2].nameColour, side.CreaseColour);
         QTEST(row(m_match, 1, 0), "out");
         const BattingLine &out = m_match.innings(1).lines[0], &in = m_match.innings(1).lines[2];
         QCOMPARE(*out.balls + *in.balls, 6); // the over's balls and minutes add up
