@@ -40,6 +40,8 @@ private slots:
                     [](int sum, const BattingLine &b) { return sum + b.runs.value_or(0); });
             };
             QCOMPARE(runs(now) - runs(card), face == 5 ? 0 : face);
+            if (face != 5)
+                QVERIFY2(line.contains(u"%1 %2 run"_s.arg(striker).arg(face)), qPrintable(line));
             const bool stumps = match.clock().day != clock.day && !match.state().TimeUp;
             for (const auto &[name, crossed] :
                  {std::pair{u"Lunch"_s, clock.hour == 11 && match.clock().hour == 12},
