@@ -62,11 +62,10 @@ class tst_Store : public QObject
         return id;
     }
 
-    // A store of version 1 holding a finished match from the player file and one in progress;
-    // it is made by the game at version 0 and stripped of what came later.
-    void makeVersion1Store()
+    // A store of `version` holding a finished match from the player file and one in progress:
+    // made by today's game, then stripped of what each later schema step added.
+    void makeStoreOfVersion(int version)
     {
-        runSql(m_path, {u"PRAGMA application_id=1398230355"_s}); // ours, version 0
         {
             MatchSession session;
             session.setStorePath(m_path);
@@ -75,13 +74,17 @@ class tst_Store : public QObject
             Match match;
             saveMatch(*session.store(), match, 2);
         }
-        runSql(m_path,
-               {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
-                u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s,
-                u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
-                u"DROP TABLE match_totals"_s, u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
-                u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s,
-                u"ALTER TABLE matches DROP COLUMN user_side"_s, u"PRAGMA user_version=1"_s});
+        const QList<QStringList> added{
+            {u"ALTER TABLE matches DROP COLUMN user_side"_s},
+            {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
+             u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s},
+            {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
+             u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s},
+            {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
+             u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s}};
+        for (qsizetype step = added.size(); step >= version; --step)
+            runSql(m_path, added[step - 1]);
+        runSql(m_path, {u"PRAGMA user_version=%1"_s.arg(version)});
     }
 
 private slots:
@@ -136,53 +139,35 @@ private slots:
         QTEST(decodeSetup(bytes, read), "error");
     }
 
-    // Stores of every earlier version open and keep their matches: one from before any table,
-    // one from before matches against the computer.
+    void earlierVersionsAreUpgraded_data()
+    {
+        QTest::addColumn<int>("version");
+        for (int version = 1; version <= 4; ++version)
+            QTest::addRow("version %d", version) << version;
+    }
+    // A store of every earlier version opens and keeps its matches; the rows derived from them
+    // (statistics, records) are made again where they were missing.
     void earlierVersionsAreUpgraded()
     {
-        makeVersion1Store();
-        MatchStore store(m_path);
-        QVERIFY(store.open());
+        QFETCH(int, version);
+        makeStoreOfVersion(version);
+        MatchSession session;
+        session.setStorePath(m_path);
+        QVERIFY(session.openStore());
+        MatchStore &store = *session.store();
         QVERIFY(store.notice().isEmpty());
         const auto earlier = store.lastInProgress();
         QVERIFY(earlier.has_value());
         QCOMPARE(earlier->mode, u"Human v Human"_s);
         QCOMPARE(earlier->userSide, -1);
+        QCOMPARE(CareerStatistics(store).careers().size(), 22);
+        QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
         store.setStatus(earlier->id, MatchStore::Status::Finished);
         QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);
     }
 
-    // The rows statistics are made of did not exist before version 2: they are rebuilt.
-    void upgradedStoreGetsItsStatistics()
-    {
-        makeVersion1Store();
-        MatchSession session;
-        session.setStorePath(m_path);
-        QVERIFY(session.openStore());
-        QCOMPARE(CareerStatistics(*session.store()).careers().size(), 22);
-    }
-
     // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
-    // A store from before the records book gets its records from the matches it holds.
-    void recordsOfAnUpgradedStoreAreBuilt()
-    {
-        {
-            MatchSession session;
-            session.setStorePath(m_path);
-            QVERIFY(session.openStore());
-            playHandMadeMatch(session, handMadeSetup(TeamSource::PlayerFile));
-        }
-        runSql(m_path, {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
-                        u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s,
-                        u"DROP TABLE sides"_s, u"DROP TABLE partnerships"_s,
-                        u"DROP TABLE innings_totals"_s, u"DROP TABLE match_totals"_s,
-                        u"ALTER TABLE appearances DROP COLUMN runs"_s, u"PRAGMA user_version=3"_s});
-        MatchStore store(m_path);
-        QVERIFY(store.open() && CareerStatistics(store).rebuildIfDue());
-        QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
-    }
-
     void unusableFilesAreMovedAsideNeverOverwritten_data()
     {
         QTest::addColumn<QString>("fixture"); // under tests/data/stores
