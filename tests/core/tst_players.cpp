@@ -114,13 +114,18 @@ private slots:
                  (whole.isEmpty() ? PlayerRecord::header().toBytes() : whole) + added.toBytes());
     }
 
-    // A folder standing in the file's place: each call fails, and none claims a file cut short.
+    // A folder standing in the file's place: each call fails, and none claims a file cut short;
+    // nor does a record the file cannot hold.
     void folderInPlaceOfTheFileIsAFailureOnly_data()
     {
         QTest::addColumn<int>("call");
-        QTest::newRow("create") << 0;
-        QTest::newRow("count") << 1;
-        QTest::newRow("read") << 2;
+        QTest::addColumn<int>("error");
+        const int folder = FileError::PathFileAccess;
+        QTest::newRow("create") << 0 << folder;
+        QTest::newRow("count") << 1 << folder;
+        QTest::newRow("read") << 2 << folder;
+        QTest::newRow("countries") << 3 << folder;
+        QTest::newRow("append what cannot be held") << 4 << int(FileError::InvalidCall);
     }
     void folderInPlaceOfTheFileIsAFailureOnly()
     {
@@ -131,10 +136,13 @@ private slots:
             return std::tuple{result.error, result.partialTail,
                               result.value == decltype(result.value){}};
         };
-        const auto [error, partialTail, empty] = call == 0   ? answer(file.CreateEmpty())
-                                                 : call == 1 ? answer(file.RecordCount())
-                                                             : answer(file.ReadRecord(2));
-        QCOMPARE(error, FileError::PathFileAccess);
+        const auto [error, partialTail, empty] =
+            call == 0   ? answer(file.CreateEmpty())
+            : call == 1 ? answer(file.RecordCount())
+            : call == 2 ? answer(file.ReadRecord(2))
+            : call == 3 ? answer(file.CountByCountry())
+                        : answer(file.AppendRecord(player(u"\u4e00", u"China")));
+        QTEST(error, "error");
         QVERIFY(!partialTail);
         QVERIFY(empty);
     }
