@@ -48,10 +48,7 @@ class tst_Scorecard : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        playHandMadeMatch(m_unsaved, handMadeSetup(TeamSource::PlayerFile));
-    }
+    void initTestCase() { playHandMadeMatch(m_unsaved, handMadeSetup(TeamSource::PlayerFile)); }
 
     // The text row of each batsman, found by all its figures in order, lines up with the headings.
     void textShowsEveryBatsmanUnderTheHeadings_data() { everyBattingLine(); }
@@ -83,6 +80,23 @@ private slots:
     {
         static const QRegularExpression external(u"(src|href)="_s);
         QCOMPARE(scorecardHtml(m_match, QString()).contains(external), false);
+    }
+
+    // The summary's figures end where their headings do; the HTML sets figures right too.
+    void summaryFiguresStandUnderTheirHeadings()
+    {
+        const QStringList lines = scorecardText(m_match, QString()).split(u'\n');
+        const QString head = lines.value(lines.indexOf(u"Match Summary"_s) + 1);
+        QList<int> headings;
+        for (const QString &heading : {u"1st Inns"_s, u"2nd Inns"_s, u"Total"_s})
+            headings << int(head.indexOf(heading) + heading.size());
+        QList<int> ends; // of the first team's three figures
+        const QString row = lines.value(lines.indexOf(head) + 1);
+        for (int at = 0; at < row.size(); ++at)
+            if (row[at] != u' ' && (at + 1 == row.size() || row[at + 1] == u' '))
+                ends << at + 1;
+        QCOMPARE(ends.mid(ends.size() - 3), headings);
+        QVERIFY(scorecardHtml(m_match, QString()).contains(u"Extras:</th><td class=\"n\">"_s));
     }
 
     void resultIsShared()
