@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
+#include "core/store/MatchStore.h"
+#include "core/store/SideStore.h"
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/Fonts.h"
 #include "ui/database/frmAddPlayers.h"
 #include "ui/database/frmFoundPlayers.h"
 #include "ui/database/frmPlayers.h"
+#include "ui/selection/frmNewSide.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 #include "ui/shell/frmAbout.h"
@@ -17,6 +20,7 @@
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
+#include <QLineEdit>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -65,6 +69,11 @@ private slots:
         add.Form_Load();
         frmTeamMode mode;
         frmTeamSelection selection(sides);
+        MatchStore store(dir.dir.filePath(u"stumpwell.sqlite"_s));
+        QVERIFY(store.open());
+        SideStore saved(store);
+        frmNewSide newSide(saved);
+        newSide.findChild<QLineEdit *>(u"txtSideName"_s)->setText(u"Ke\tnt"_s); // the longest
         frmFoundPlayers found(nullptr, u"Lockwood-Norcross"_s, QList<NumberedPlayer>(2));
         frmFOWGraph graph(chart);
         frmSplash splash;
@@ -72,7 +81,7 @@ private slots:
         QStringList clipped;
         for (QWidget *shown : std::initializer_list<QWidget *>{
                  windows.innings(1), windows.state(), windows.summary(), windows.result(), &toss,
-                 &players, &add, &mode, &selection, &found, &graph, &splash, &about}) {
+                 &players, &add, &mode, &selection, &newSide, &found, &graph, &splash, &about}) {
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown->window()));
             QCOMPARE(shown->devicePixelRatioF(),

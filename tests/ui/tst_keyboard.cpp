@@ -8,6 +8,10 @@
 #include "ui/history/frmScorecard.h"
 #include "ui/history/frmStats.h"
 #include "ui/match/frmHighlights.h"
+#include "ui/selection/frmChooseSides.h"
+#include "ui/selection/frmNewSide.h"
+#include "ui/selection/frmSides.h"
+#include "ui/selection/frmTeamMode.h"
 #include "ui/shell/frmHowToPlay.h"
 #include "ui/shell/frmSide.h"
 
@@ -209,11 +213,17 @@ private slots:
         QVERIFY(session.openStore());
         playHandMadeMatch(session, handMadeSetup(TeamSource::InBuilt));
         MatchStore &saved = *session.store();
+        SideStore sides(saved);
         const std::unique_ptr<QDialog> windows[]{
             std::make_unique<frmHistory>(saved, 0),
             std::make_unique<frmScorecard>(session.match(), u""_s),
-            std::make_unique<frmStats>(saved), std::make_unique<frmSide>(inBuiltSides()),
-            std::make_unique<frmHowToPlay>()};
+            std::make_unique<frmStats>(saved),
+            std::make_unique<frmSide>(inBuiltSides()),
+            std::make_unique<frmHowToPlay>(),
+            std::make_unique<frmTeamMode>(),
+            std::make_unique<frmSides>(saved),
+            std::make_unique<frmNewSide>(sides),
+            std::make_unique<frmChooseSides>(SideStore::inBuiltSides())};
         for (const std::unique_ptr<QDialog> &window : windows) {
             QStringList letters = captions(window.get());
             for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())

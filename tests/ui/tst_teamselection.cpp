@@ -101,22 +101,16 @@ private slots:
         writePlayers(Players);
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        const auto pick = [this](int tab, int players, Qt::Key key) {
-            chooseCountry(tab, 1);
-            m_window->findChild<QTabWidget *>()->setCurrentIndex(tab);
-            QListWidget *list = control<QListWidget>("lstPlayers", tab);
-            list->setFocus();
-            for (int n = 0; n < players; ++n)
-                QTest::keyClick(list, key), QTest::keyClick(list, Qt::Key_Down);
-        };
         const auto captions = [this] {
             QStringList texts;
             for (const QLabel *label : m_window->findChildren<QLabel *>())
                 texts << label->text();
             return texts;
         };
-        pick(0, 11, Qt::Key_Space);
-        pick(1, 10, Qt::Key_Return);
+        chooseCountry(0, 1);
+        chooseCountry(1, 1);
+        pickByKey(m_window.get(), 0, 11, Qt::Key_Space);
+        pickByKey(m_window.get(), 1, 10, Qt::Key_Return);
         const QStringList before = captions();
         QTest::keyClick(control<QListWidget>("lstPlayers", 1), Qt::Key_Enter);
         auto *ok = m_window->findChild<QPushButton *>(u"cmdOk"_s);
