@@ -24,6 +24,9 @@ frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     // Nothing to undo in a log only the game writes; a replay would pile up its every move.
     m_text->setUndoRedoEnabled(false);
     m_text->setAccessibleName(QStringLiteral("Match highlights"));
+    // Filled as the window is: the scroll bar, changing with every entry, is then painted
+    // without the window's title bar under it.
+    client()->setAutoFillBackground(true);
     setLog(log);
     setClientTwips(7770, 1395);
 }
