@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 MatchSubWindow::MatchSubWindow(const QString &name, bool userClosable, QWidget *parent)
@@ -25,6 +26,10 @@ void MatchSubWindow::setClientTwips(int width, int height)
 {
     setFixedClientTwips(m_client, width, height);
     setFixedSize(sizeHint());
+    // Nothing lays the controls out. A label of no fixed size asks the window to, every time its
+    // caption changes, and the window works out its title bar again.
+    for (QLabel *label : m_client->findChildren<QLabel *>())
+        label->setFixedSize(label->size());
 }
 
 bool MatchSubWindow::event(QEvent *event)

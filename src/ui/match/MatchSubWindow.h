@@ -20,6 +20,7 @@ public:
     bool isClosed() const { return m_closed; }
 
 protected:
+    // Once the controls are in place: their labels keep the sizes they have.
     void setClientTwips(int width, int height);
     // Enter presses this button while it is enabled, wherever the focus is in the window.
     void setDefaultButton(QPushButton *button);

@@ -299,8 +299,9 @@ void MatchWindows::showResult()
 
 void MatchWindows::writeCaptions()
 {
+    // A replay keeps the scorecards of innings not yet begun at its over, hidden.
     for (std::size_t i = 1; i < m_innings.size(); ++i) {
-        if (isOpen(m_innings[i]))
+        if (isOpen(m_innings[i]) && m_match.inningsOpen(int(i)))
             m_innings[i]->writeCaptions();
     }
     if (isOpen(m_summary))
@@ -309,8 +310,9 @@ void MatchWindows::writeCaptions()
         m_state->writeCaptions();
 }
 
-// Later windows close and earlier ones open in the order play opened them, so the stacking and
-// the active window are those play left.
+// Later windows go and earlier ones come in the order play opened them, so the stacking and
+// the active window are those play left. Scorecards are hidden rather than closed: making one
+// again costs more than a whole move of the slider should.
 void MatchWindows::showAsPlayed()
 {
     if (!isInningsOpen(1)) {
@@ -318,15 +320,16 @@ void MatchWindows::showAsPlayed()
         return;
     }
     for (int number = 2; number <= 4; ++number) {
-        if (!m_match.inningsOpen(number))
-            closeSlot(m_innings[std::size_t(number)]);
+        if (!m_match.inningsOpen(number) && isInningsOpen(number))
+            m_innings[std::size_t(number)]->hide();
     }
     if (!m_match.isOver())
         closeSlot(m_result);
     highlights()->setLog(m_match.highlights());
     writeCaptions();
     for (int number = 2; number <= 4; ++number) {
-        if (m_match.inningsOpen(number) && !isInningsOpen(number))
+        if (m_match.inningsOpen(number) &&
+            (!isInningsOpen(number) || m_innings[std::size_t(number)]->isHidden()))
             showInnings(number);
     }
     if (m_match.isOver() && !isResultOpen())

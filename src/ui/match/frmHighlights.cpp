@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+using namespace Qt::StringLiterals;
+
 frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmHighlights"), true, parent),
       m_text(new QPlainTextEdit(client()))
@@ -19,7 +21,12 @@ frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setReadOnly(true); // only the game writes the log
+    // Nothing to undo in a log only the game writes; a replay would pile up its every move.
+    m_text->setUndoRedoEnabled(false);
     m_text->setAccessibleName(QStringLiteral("Match highlights"));
+    // Filled as the window is: the scroll bar, changing with every entry, is then painted
+    // without the window's title bar under it.
+    client()->setAutoFillBackground(true);
     setLog(log);
     setClientTwips(7770, 1395);
 }
@@ -31,9 +38,21 @@ void frmHighlights::addEntry(const QString &line)
     top.insertText(line + QLatin1Char('\n'));
 }
 
+// Newer logs only add entries on top: a replay moving back and forth adds or takes away the top
+// lines, and the lines below keep their layout.
 void frmHighlights::setLog(const QString &log)
 {
-    const QString text = QString(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (m_text->toPlainText() != text)
+    const QString text = QString(log).replace(u"\r\n"_s, u"\n"_s);
+    const QString shown = m_text->toPlainText();
+    if (shown == text)
+        return;
+    QTextCursor top(m_text->document());
+    if (!shown.isEmpty() && text.endsWith(shown)) {
+        top.insertText(text.first(text.size() - shown.size()));
+    } else if (shown.endsWith(text)) {
+        top.setPosition(int(shown.size() - text.size()), QTextCursor::KeepAnchor);
+        top.removeSelectedText();
+    } else {
         m_text->setPlainText(text);
+    }
 }
