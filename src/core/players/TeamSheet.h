@@ -29,6 +29,8 @@ public:
     const QString &name(int row) const { return m_names[std::size_t(row)]; }
     int batting(int row) const { return m_batting[std::size_t(row)]; }
     int bowling(int row) const { return m_bowling[std::size_t(row)]; }
+    // His record and full name.
+    const PlayerOrigin &origin(int row) const { return m_origins[std::size_t(row)]; }
 
     int battingTotal() const;
     // The five best bowling averages, non-bowlers counted as 100.

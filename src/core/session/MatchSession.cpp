@@ -40,6 +40,17 @@ bool MatchSession::openStore()
     return opened;
 }
 
+QList<SavedSide> MatchSession::sides() const
+{
+    return m_store ? SideStore(*m_store).sides() : SideStore::inBuiltSides();
+}
+
+QString MatchSession::chooseSides(const SavedSide &first, const SavedSide &second,
+                                  const PlayerFile &file)
+{
+    return matchSides(first, second, file, m_sides);
+}
+
 void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide)
 {
     if (m_inProgress)

@@ -5,6 +5,8 @@
 #include "core/common/RandomSource.h"
 #include "core/match/MatchLog.h"
 #include "core/match/MatchMode.h"
+#include "core/players/PlayerFile.h"
+#include "core/store/SideStore.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +46,14 @@ public:
     // The elevens the next match starts from: the in-built ones until others are picked, and
     // as the last toss left them.
     std::array<Side, 2> &nextSides() { return m_sides; }
+    // Every side a match can be played between: the in-built ones first, then the saved ones
+    // (only the in-built ones while the store is closed).
+    QList<SavedSide> sides() const;
+    // Two sides as the next match's elevens, each saved player read again from the player
+    // file. Why not, naming the players no longer there, with nothing changed; or an empty
+    // text. The match's source is then teamSource(first, second).
+    QString chooseSides(const SavedSide &first, const SavedSide &second,
+                        const PlayerFile &file = PlayerFile());
 
     // A new match from a finished setup (sides after the toss). `chosenSide` is the side the
     // person picked against the computer before the toss (index into nextSides() as it was

@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/store/CareerStatistics.h"
+#include "core/store/SideStore.h"
+
+#include "HandMadeMatch.h"
+#include "PlayerFileTest.h"
+
+#include <QSqlQuery>
+
+// Sides saved in the match store: their names, their deletion, and the elevens they take into
+// a match from the player file.
+class tst_Sides : public QObject
+{
+    Q_OBJECT
+    std::optional<CurrentTempDir> m_dir;
+    std::unique_ptr<MatchSession> m_session;
+
+    SideStore sides() { return SideStore(*m_session->store()); }
+    // The file's records first..first+10 ("Player <record>") as a side under `name`.
+    static SavedSide eleven(const QString &name, int first = 2)
+    {
+        SavedSide side{0, name, u"Australia"_s, 0, {}};
+        for (int n = 0; n < 11; ++n)
+            side.players[std::size_t(n)] = {first + n, u"Player %1"_s.arg(first + n)};
+        return side;
+    }
+    SavedSide saved(const QString &name, int first = 2)
+    {
+        SavedSide side = eleven(name, first);
+        const QString problem = sides().add(side);
+        if (!problem.isEmpty())
+            qFatal("%s", qPrintable(problem));
+        return side;
+    }
+    QStringList savedNames()
+    {
+        QStringList names;
+        for (const SavedSide &side : sides().sides())
+            names << side.name;
+        return names.mid(2);
+    }
+
+private slots:
+    void init()
+    {
+        m_session.reset();
+        m_dir.emplace();
+        QList<PlayerRecord> players;
+        for (int record = 2; record <= 24; ++record)
+            players << player(u"Player %1"_s.arg(record), u"Australia", 20 + record, record);
+        QVERIFY(writeFile(fileOf(players)));
+        m_session = std::make_unique<MatchSession>();
+        m_session->setStorePath(m_dir->dir.filePath(u"stumpwell.sqlite"_s));
+        QVERIFY(m_session->openStore());
+    }
+
+    // Each change on a store holding Kent and Surrey; a refusal says why and changes nothing.
+    void changesAreCheckedFirst_data()
+    {
+        QTest::addColumn<QString>("change"); // "add <name>", "rename <id> <name>", "remove <id>"
+        QTest::addColumn<QString>("told");   // part of the refusal; empty when done
+        QTest::addColumn<QStringList>("after");
+        const QString forty(40, u'x');
+        QTest::newRow("added, trimmed")
+            << u"add  Sussex "_s << u""_s << QStringList{u"Kent"_s, u"Surrey"_s, u"Sussex"_s};
+        QTest::newRow("40 characters")
+            << u"add "_s + forty << u""_s << QStringList{u"Kent"_s, u"Surrey"_s, forty};
+        QTest::newRow("41 characters")
+            << u"add x"_s + forty << u"at most 40"_s << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("blank") << u"add   "_s << u"needs a name"_s
+                               << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("tab") << u"add Ke\tnt"_s << u"control characters"_s
+                             << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side named \"Kent\""_s
+                                           << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("in-built label") << u"add england (IN-BUILT)"_s << u"already a side"_s
+                                        << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("renamed") << u"rename 1 Middlesex"_s << u""_s
+                                 << QStringList{u"Middlesex"_s, u"Surrey"_s};
+        QTest::newRow("renamed, own name in capitals")
+            << u"rename 1 KENT"_s << u""_s << QStringList{u"KENT"_s, u"Surrey"_s};
+        QTest::newRow("renamed to another's")
+            << u"rename 1 surrey"_s << u"already a side"_s << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("in-built renamed") << u"rename -1 Aussies"_s << u"cannot be renamed"_s
+                                          << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("deleted") << u"remove 1"_s << u""_s << QStringList{u"Surrey"_s};
+        QTest::newRow("in-built deleted")
+            << u"remove -2"_s << u"cannot be deleted"_s << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("deleting a side in use refused")
+            << u"remove 1 unplayed"_s << u"\"Kent\" plays in the series \"Ashes\", which is not"_s
+            << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("in use, a test abandoned")
+            << u"remove 1 abandoned"_s << u"which is not finished yet"_s
+            << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("its series finished")
+            << u"remove 1 finished"_s << u""_s << QStringList{u"Surrey"_s};
+    }
+    void changesAreCheckedFirst()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, told);
+        QFETCH(QStringList, after);
+        saved(u"Kent"_s);
+        saved(u"Surrey"_s, 13);
+        const QStringList word = change.split(u' ');
+        if (word.size() == 3 && word[0] == u"remove") {
+            // A series of Kent's with one test, whose match ended as `word[2]` says.
+            const qint64 match = playHandMadeMatch(*m_session, handMadeSetup(TeamSource::InBuilt));
+            QSqlQuery query(m_session->store()->database());
+            QVERIFY(query.exec(u"UPDATE matches SET status = '%1'"_s.arg(word[2])));
+            QVERIFY(query.exec(u"INSERT INTO competitions (id, kind, name, created, mode) "
+                               "VALUES (7, 'series', 'Ashes', 0, 'Human v Human')"_s));
+            QVERIFY(query.exec(u"INSERT INTO competition_sides VALUES (7, 0, 1, 'Kent', 0), "
+                               "(7, 1, -1, 'Australia', 0)"_s));
+            QVERIFY(query.exec(u"INSERT INTO fixtures VALUES (7, 1, 1, 0, 1, %1, 0)"_s.arg(
+                word[2] == u"unplayed" ? u"NULL"_s : QString::number(match))));
+        }
+        QString problem;
+        if (word[0] == u"add") {
+            SavedSide side = eleven(change.mid(4));
+            problem = sides().add(side);
+        } else if (word[0] == u"rename")
+            problem = sides().rename(word[1].toLongLong(), change.section(u' ', 2));
+        else
+            problem = sides().remove(word[1].toLongLong());
+        QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
+        QCOMPARE(savedNames(), after);
+    }
+
+    // A side whose records no longer hold its players cannot play: every one of them is named
+    // and the next match's sides stay as they were.
+    void missingPlayersAreNamed_data()
+    {
+        QTest::addColumn<QString>("told");
+        QTest::newRow("intact") << u""_s;
+        QTest::newRow("cut") << u"Player 23 (record 23), Player 24 (record 24). The file may"_s;
+        QTest::newRow("replaced") << u"\"Surrey\" are no longer in the player database "
+                                     "\"Basic.kdt\": Player 20 (record 20)."_s;
+        QTest::newRow("gone") << u"\"Basic.kdt\" does not exist"_s;
+    }
+    void missingPlayersAreNamed()
+    {
+        QFETCH(QString, told);
+        const SavedSide kent = saved(u"Kent"_s), surrey = saved(u"Surrey"_s, 14);
+        const QByteArray damage = QTest::currentDataTag();
+        if (damage == "cut")
+            QVERIFY(QFile(FileName).resize(22 * PlayerFile::RecordSize));
+        if (damage == "replaced")
+            QVERIFY(writeFile(fileBytes().replace("Player 20", "Player 99")));
+        if (damage == "gone")
+            QVERIFY(QFile::remove(FileName));
+        const std::array<Side, 2> before = m_session->nextSides();
+        const QString problem = m_session->chooseSides(kent, surrey);
+        QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
+        QCOMPARE(m_session->nextSides() == before, !told.isEmpty());
+    }
+
+    // Statistics only between two sides from the file, under the sides' names; an in-built
+    // side on either side records none.
+    void statisticsOnlyBetweenSavedSides_data()
+    {
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("second");
+        QTest::addColumn<QString>("team"); // of record 2; empty when nothing was recorded
+        QTest::newRow("saved v saved") << qint64(1) << qint64(2) << u"Kent"_s;
+        QTest::newRow("saved v in-built") << qint64(1) << qint64(-1) << u""_s;
+        QTest::newRow("in-built v saved") << qint64(-2) << qint64(1) << u""_s;
+    }
+    void statisticsOnlyBetweenSavedSides()
+    {
+        QFETCH(qint64, first);
+        QFETCH(qint64, second);
+        QFETCH(QString, team);
+        saved(u"Kent"_s);
+        saved(u"Surrey"_s, 13);
+        const SavedSide a = *sides().side(first), b = *sides().side(second);
+        QCOMPARE(m_session->chooseSides(a, b), QString());
+        MatchSetup setup = handMadeSetup(teamSource(a, b));
+        setup.sides = m_session->nextSides();
+        playHandMadeMatch(*m_session, setup);
+        QString recorded;
+        for (const CareerLine &line : CareerStatistics(*m_session->store()).careers())
+            recorded += line.player == 2 ? line.team : QString();
+        QCOMPARE(recorded, team);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Sides)
+#include "tst_sides.moc"
