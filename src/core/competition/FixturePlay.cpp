@@ -8,12 +8,36 @@
 #include "core/session/MatchSession.h"
 #include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
+#include "core/store/SideStore.h"
 
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 
 using namespace Qt::StringLiterals;
+
+QString fixtureSetup(MatchStore &store, const Competition &competition, const Fixture &fixture,
+                     const PlayerFile &file, MatchSetup &setup)
+{
+    SideStore sides(store);
+    std::array<SavedSide, 2> saved;
+    for (std::size_t n = 0; n < 2; ++n) {
+        const CompetitionSide side = competition.sides.value(fixture.places[n]);
+        const std::optional<SavedSide> found = sides.side(side.side);
+        if (!found)
+            return u"The side \"%1\" is no longer in the match store."_s.arg(side.name);
+        saved[n] = *found;
+    }
+    MatchSetup built;
+    if (QString problem = matchSides(saved[0], saved[1], file, built.sides); !problem.isEmpty())
+        return problem;
+    // As the competition began: a side renamed since keeps its name in the table and scores.
+    for (std::size_t n = 0; n < 2; ++n)
+        built.sides[n].team.Name = competition.sides.value(fixture.places[n]).name;
+    built.source = teamSource(saved[0], saved[1]);
+    setup = built;
+    return {};
+}
 
 FixturePlayers fixturePlayers(const Competition &competition, const Fixture &fixture)
 {
@@ -36,15 +60,15 @@ int firstPlace(const Fixture &fixture, const TossRecord &toss)
     return fixture.places[swapped ? 1 : 0];
 }
 
-TossRecord computerToss(RandomSource &random)
+void computerToss(MatchSetup &setup, RandomSource &random)
 {
-    TossRecord toss;
+    TossRecord &toss = setup.toss;
     random.reseed();
     toss.call =
         random.draw(2) == TossRules::Heads ? TossRules::Call::Heads : TossRules::Call::Tails;
     toss.coin = TossRules::flipCoin(random);
     toss.choice = TossRules::Choice::Bat;
-    return toss;
+    TossRules::applyChoice(setup.sides, TossRules::callerWon(toss.call, toss.coin), toss.choice);
 }
 
 void startFixture(MatchSession &session, CompetitionStore &competitions,
@@ -70,9 +94,7 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
         id = 0;
     const int saved = id ? match.log().overs() : 0;
     if (!id) {
-        setup.toss = computerToss(random);
-        TossRules::applyChoice(setup.sides, TossRules::callerWon(setup.toss.call, setup.toss.coin),
-                               setup.toss.choice);
+        computerToss(setup, random);
         match.start(setup, random);
     }
     while (!match.isOver())
@@ -98,4 +120,33 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
     store.fail(u"The match store %1 could not save the match: %2."_s.arg(
         QDir::toNativeSeparators(store.path()), why));
     return store.problem();
+}
+
+SimulationRun simulateComputerFixtures(MatchStore &store, qint64 competition,
+                                       const PlayerFile &file, RandomSource &random,
+                                       qint64 onScreen, const std::function<bool(int, int)> &goOn)
+{
+    SimulationRun run;
+    const std::optional<Competition> read = CompetitionStore(store).competition(competition);
+    if (!read)
+        return {0, store.saving() ? u"The series or league is no longer in the match store."_s
+                                  : store.problem()};
+    QList<Fixture> due;
+    for (const Fixture &fixture : read->fixtures) {
+        if (!fixture.played && (!fixture.match || fixture.match != onScreen) &&
+            fixturePlayers(*read, fixture).mode == MatchMode::CpuVCpu)
+            due << fixture;
+    }
+    for (const Fixture &fixture : std::as_const(due)) {
+        if (goOn && !goOn(run.played, int(due.size())))
+            break;
+        MatchSetup setup;
+        run.problem = fixtureSetup(store, *read, fixture, file, setup);
+        if (run.problem.isEmpty())
+            run.problem = simulateFixture(store, *read, fixture, setup, random);
+        if (!run.problem.isEmpty())
+            break;
+        ++run.played;
+    }
+    return run;
 }
