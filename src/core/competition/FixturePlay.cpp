@@ -122,6 +122,12 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
     return store.problem();
 }
 
+bool simulationDue(const Competition &competition, const Fixture &fixture, qint64 onScreen)
+{
+    return !fixture.played && (!fixture.match || fixture.match != onScreen) &&
+           fixturePlayers(competition, fixture).mode == MatchMode::CpuVCpu;
+}
+
 SimulationRun simulateComputerFixtures(MatchStore &store, qint64 competition,
                                        const PlayerFile &file, RandomSource &random,
                                        qint64 onScreen, const std::function<bool(int, int)> &goOn)
@@ -133,8 +139,7 @@ SimulationRun simulateComputerFixtures(MatchStore &store, qint64 competition,
                                   : store.problem()};
     QList<Fixture> due;
     for (const Fixture &fixture : read->fixtures) {
-        if (!fixture.played && (!fixture.match || fixture.match != onScreen) &&
-            fixturePlayers(*read, fixture).mode == MatchMode::CpuVCpu)
+        if (simulationDue(*read, fixture, onScreen))
             due << fixture;
     }
     for (const Fixture &fixture : std::as_const(due)) {

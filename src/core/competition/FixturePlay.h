@@ -49,6 +49,8 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
 // Every fixture not yet finished between two computer sides, in order, played by
 // simulateFixture(), except the one whose match is `onScreen`. `goOn(done, total)` is asked
 // before each; false stops the run, keeping every fixture already played.
+// Whether the run below would play the fixture.
+bool simulationDue(const Competition &competition, const Fixture &fixture, qint64 onScreen);
 struct SimulationRun
 {
     int played = 0;
