@@ -72,7 +72,7 @@ private slots:
                                << QStringList{u"Kent"_s, u"Surrey"_s};
         QTest::newRow("tab") << u"add Ke\tnt"_s << u"control characters"_s
                              << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side named \"Kent\""_s
+        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side of that name"_s
                                            << QStringList{u"Kent"_s, u"Surrey"_s};
         QTest::newRow("in-built label") << u"add england (IN-BUILT)"_s << u"already a side"_s
                                         << QStringList{u"Kent"_s, u"Surrey"_s};

@@ -4,11 +4,12 @@
 
 #include "ui/common/EndProgram.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -33,6 +34,18 @@ inline QString caption(const QObject *parent, const QString &label)
 inline void click(const QObject *parent, const QString &button)
 {
     QTest::mouseClick(find<QAbstractButton>(parent, button), Qt::LeftButton);
+}
+
+// Picks `players` from the list of team selection's tab `tab` (or New Side's) by `key`, moving
+// down the list after each.
+inline void pickByKey(QWidget *window, int tab, int players, int key)
+{
+    if (auto *tabs = window->findChild<QTabWidget *>())
+        tabs->setCurrentIndex(tab);
+    QWidget *list = find(window, u"lstPlayers_%1"_s.arg(tab));
+    list->setFocus();
+    for (int n = 0; n < players; ++n)
+        QTest::keyClick(list, Qt::Key(key)), QTest::keyClick(list, Qt::Key_Down);
 }
 
 // Counts calls to the end-program function for its lifetime instead of exiting.

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
+#include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/Fonts.h"
 #include "ui/database/frmAddPlayers.h"
 #include "ui/database/frmFoundPlayers.h"
 #include "ui/database/frmPlayers.h"
+#include "ui/selection/frmChooseSides.h"
+#include "ui/selection/frmNewSide.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 #include "ui/shell/frmAbout.h"
@@ -16,6 +19,8 @@
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QtTest>
 
 // The label's text fits inside its box with the font it actually uses.
@@ -63,6 +68,13 @@ private slots:
         add.Form_Load();
         frmTeamMode mode;
         frmTeamSelection selection(sides);
+        MatchStore store(dir.dir.filePath(u"stumpwell.sqlite"_s));
+        QVERIFY(store.open());
+        SideStore saved(store);
+        frmNewSide newSide(saved);
+        newSide.findChild<QLineEdit *>(u"txtSideName"_s)->setText(u"Ke\tnt"_s); // the longest
+        frmChooseSides chooseSides(SideStore::inBuiltSides());
+        chooseSides.findChild<QComboBox *>(u"cboSide2"_s)->setCurrentIndex(0);
         frmFoundPlayers found(nullptr, u"Lockwood-Norcross"_s, QList<NumberedPlayer>(2));
         frmFOWGraph graph(chart);
         frmSplash splash;
@@ -70,7 +82,8 @@ private slots:
         QStringList clipped;
         for (QWidget *shown : std::initializer_list<QWidget *>{
                  windows.innings(1), windows.state(), windows.summary(), windows.result(), &toss,
-                 &players, &add, &mode, &selection, &found, &graph, &splash, &about}) {
+                 &players, &add, &mode, &selection, &newSide, &chooseSides, &found, &graph, &splash,
+                 &about}) {
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown->window()));
             QCOMPARE(shown->devicePixelRatioF(),

@@ -8,6 +8,10 @@
 #include "ui/history/frmScorecard.h"
 #include "ui/history/frmStats.h"
 #include "ui/match/frmHighlights.h"
+#include "ui/selection/frmChooseSides.h"
+#include "ui/selection/frmNewSide.h"
+#include "ui/selection/frmSides.h"
+#include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 #include "ui/shell/frmHowToPlay.h"
 #include "ui/shell/frmSide.h"
@@ -77,14 +81,6 @@ class tst_Keyboard : public QObject
         for (int tab : {0, 1})
             QTest::keyClick(window->findChild<QWidget *>(u"cboTeams_%1"_s.arg(tab)), Qt::Key_Down);
         return activate(window.get()) ? std::move(window) : nullptr;
-    }
-    static void pick(QWidget *window, int tab, int players, int key)
-    {
-        window->findChild<QTabWidget *>()->setCurrentIndex(tab);
-        QWidget *list = window->findChild<QWidget *>(u"lstPlayers_%1"_s.arg(tab));
-        list->setFocus();
-        for (int n = 0; n < players; ++n)
-            QTest::keyClick(list, Qt::Key(key)), QTest::keyClick(list, Qt::Key_Down);
     }
     static QStringList captions(QWidget *window)
     {
@@ -183,10 +179,10 @@ private slots:
         std::array<Side, 2> sides;
         auto window = teamSelection(sides);
         QVERIFY(window);
-        pick(window.get(), 0, 11, Qt::Key_Space);
-        pick(window.get(), 1, 10, Qt::Key_Return);
+        pickByKey(window.get(), 0, 11, Qt::Key_Space);
+        pickByKey(window.get(), 1, 10, Qt::Key_Return);
         const QStringList before = captions(window.get());
-        pick(window.get(), 1, 1, Qt::Key_Enter);
+        pickByKey(window.get(), 1, 1, Qt::Key_Enter);
         auto *ok = window->findChild<QPushButton *>(u"cmdOk"_s);
         QVERIFY(ok->isEnabled() && window->isVisible());
         QTest::keyClick(window.get(), Qt::Key_Backspace);
@@ -247,11 +243,17 @@ private slots:
         QVERIFY(session.openStore());
         playHandMadeMatch(session, handMadeSetup(TeamSource::InBuilt));
         MatchStore &saved = *session.store();
+        SideStore sides(saved);
         const std::unique_ptr<QDialog> windows[]{
             std::make_unique<frmHistory>(saved, 0),
             std::make_unique<frmScorecard>(session.match(), u""_s),
-            std::make_unique<frmStats>(saved), std::make_unique<frmSide>(inBuiltSides()),
-            std::make_unique<frmHowToPlay>()};
+            std::make_unique<frmStats>(saved),
+            std::make_unique<frmSide>(inBuiltSides()),
+            std::make_unique<frmHowToPlay>(),
+            std::make_unique<frmTeamMode>(),
+            std::make_unique<frmSides>(saved),
+            std::make_unique<frmNewSide>(sides),
+            std::make_unique<frmChooseSides>(SideStore::inBuiltSides())};
         for (const std::unique_ptr<QDialog> &window : windows) {
             QStringList letters = captions(window.get());
             for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())

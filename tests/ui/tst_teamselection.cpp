@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
+#include "core/session/MatchSession.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
 
@@ -137,8 +138,8 @@ private slots:
             QTest::mouseClick(modal->findChild<QWidget *>(u"cmdCancel"_s), Qt::LeftButton);
             static_cast<QDialog *>(modal)->done(0);
         };
-        std::array<Side, 2> sides;
-        QCOMPARE(frmTeamMode::showModal(nullptr, sides), std::optional<TeamSource>()); // ended
+        MatchSession session;
+        QCOMPARE(frmTeamMode::showModal(nullptr, session), std::optional<TeamSource>()); // ended
         QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s}));
         QCOMPARE(observer.calls, 3);
     }

@@ -100,7 +100,7 @@ QString SideStore::nameProblem(const QString &name, qint64 except)
     }
     for (const SavedSide &side : sides()) {
         if (side.id != except && side.name.compare(trimmed, Qt::CaseInsensitive) == 0)
-            return u"There is already a side named \"%1\"."_s.arg(side.name);
+            return u"There is already a side of that name."_s;
     }
     return {};
 }

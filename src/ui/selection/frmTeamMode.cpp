@@ -2,19 +2,25 @@
 // SPDX-License-Identifier: MIT
 #include "ui/selection/frmTeamMode.h"
 
+#include "core/session/MatchSession.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
+#include "ui/selection/frmChooseSides.h"
 #include "ui/selection/frmTeamSelection.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 frmTeamMode::frmTeamMode(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTeamMode"));
     setWindowTitle(QStringLiteral("Use Game Teams or Select from Database"));
     setFont(sansSerifFont(8));
-    setFixedClientTwips(this, 6075, 1905);
+    // A row below the design's two buttons holds the saved sides'.
+    setFixedClientTwips(this, 6075, 2625);
 
     m_label1 = makeLabel(this, QStringLiteral("Label1"),
                          QStringLiteral("Would you like to the use the in-built teams or choose "
@@ -30,11 +36,14 @@ frmTeamMode::frmTeamMode(QWidget *parent) : QDialog(parent)
                               360, 1080, 2055, 615);
     m_cmdChoose = makeButton(this, QStringLiteral("cmdChoose"),
                              QStringLiteral("&Choose teams manually"), 3600, 1080, 2055, 615);
+    m_cmdSaved = makeButton(this, u"cmdSaved"_s, u"&Saved Sides\u2026"_s, 2010, 1800, 2055, 615);
     setTabOrder(m_cmdInBuilt, m_cmdChoose);
+    setTabOrder(m_cmdChoose, m_cmdSaved);
     m_cmdInBuilt->setFocus();
 
     connect(m_cmdInBuilt, &QPushButton::clicked, this, &frmTeamMode::cmdInBuilt_Click);
     connect(m_cmdChoose, &QPushButton::clicked, this, &frmTeamMode::cmdChoose_Click);
+    connect(m_cmdSaved, &QPushButton::clicked, this, &frmTeamMode::cmdSaved_Click);
 }
 
 void frmTeamMode::cmdInBuilt_Click()
@@ -46,21 +55,43 @@ void frmTeamMode::cmdInBuilt_Click()
 void frmTeamMode::cmdChoose_Click()
 {
     // Team selection is shown by showModal once this window is gone.
-    m_chooseManually = true;
+    m_choice = Choice::Manually;
     accept();
 }
 
-std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, std::array<Side, 2> &sides)
+void frmTeamMode::cmdSaved_Click()
 {
-    bool chooseManually = false;
+    m_choice = Choice::Saved;
+    accept();
+}
+
+std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, MatchSession &session)
+{
+    Choice choice = Choice::InBuilt;
     {
         frmTeamMode window(parent);
         window.exec();
-        chooseManually = window.chosenManually();
+        choice = window.choice();
     }
-    if (!chooseManually)
-        return TeamSource::InBuilt;
-    if (!frmTeamSelection::showModal(parent, sides))
-        return std::nullopt;
-    return TeamSource::PlayerFile;
+    switch (choice) {
+    case Choice::InBuilt:
+        break;
+    case Choice::Manually:
+        if (!frmTeamSelection::showModal(parent, session.nextSides()))
+            return std::nullopt;
+        return TeamSource::PlayerFile;
+    case Choice::Saved: {
+        const auto chosen = frmChooseSides::showModal(parent, session.sides());
+        if (!chosen)
+            return std::nullopt;
+        // Before the toss: a side that cannot play starts nothing.
+        if (const QString problem = session.chooseSides((*chosen)[0], (*chosen)[1]);
+            !problem.isEmpty()) {
+            QMessageBox::warning(parent, u"Saved Sides"_s, problem);
+            return std::nullopt;
+        }
+        return teamSource((*chosen)[0], (*chosen)[1]);
+    }
+    }
+    return TeamSource::InBuilt;
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <optional>
 
+class MatchSession;
 class QLabel;
 class QPushButton;
 
@@ -15,21 +16,32 @@ class frmTeamMode : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmTeamMode(QWidget *parent = nullptr);
-    // Creates, loads and shows the window modally; returns when it has closed, and after
-    // "&Choose teams manually" only once team selection has written both elevens into sides.
-    // Nothing when team selection's Cancel ended the program.
-    static std::optional<TeamSource> showModal(QWidget *parent, std::array<Side, 2> &sides);
+    enum class Choice
+    {
+        InBuilt,
+        Manually,
+        Saved
+    };
 
-    bool chosenManually() const { return m_chooseManually; }
+    explicit frmTeamMode(QWidget *parent = nullptr);
+    // Creates, loads and shows the window modally; returns when it has closed, once the
+    // session's next sides hold the elevens chosen: after "&Choose teams manually" those team
+    // selection wrote, after "&Saved Sides…" the two sides asked for. Nothing when no match is
+    // to start: team selection's Cancel ended the program, the sides were not chosen, or a
+    // side's players are no longer in the player file (which it says).
+    static std::optional<TeamSource> showModal(QWidget *parent, MatchSession &session);
+
+    Choice choice() const { return m_choice; }
 
 public slots:
     void cmdInBuilt_Click();
     void cmdChoose_Click();
+    void cmdSaved_Click();
 
 private:
     QLabel *m_label1 = nullptr;
     QPushButton *m_cmdInBuilt = nullptr;
     QPushButton *m_cmdChoose = nullptr;
-    bool m_chooseManually = false;
+    QPushButton *m_cmdSaved = nullptr;
+    Choice m_choice = Choice::InBuilt;
 };

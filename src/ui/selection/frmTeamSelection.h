@@ -3,16 +3,13 @@
 #pragma once
 
 #include "core/match/MatchLog.h"
-#include "core/players/TeamSheet.h"
 
 #include <QDialog>
 #include <array>
 
-class QComboBox;
-class QLabel;
-class QListWidget;
 class QPushButton;
 class QTabWidget;
+class TeamPicker;
 
 // "Team Selection": both elevens picked from the player database, player by player in batting
 // order; once both are complete they are written into the sides of the next match.
@@ -40,25 +37,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Load();
-    void buildTab(int tab);
-    void showRow(int tab, int row);
-    void showTotals(int tab);
+    void picksChanged();
     void updateUndo();
 
     QTabWidget *m_SSTab1 = nullptr;
     std::array<QWidget *, 2> m_pages{};
-    std::array<QWidget *, 2> m_canvases{};
-    std::array<QComboBox *, 2> m_cboTeams{};
-    std::array<QListWidget *, 2> m_lstPlayers{};
-    std::array<QLabel *, 22> m_lblPlayer{};
-    std::array<QLabel *, 24> m_lblBat{};
-    std::array<QLabel *, 24> m_lblBowl{};
+    std::array<TeamPicker *, 2> m_pickers{};
     QPushButton *m_cmdUndo = nullptr;
     QPushButton *m_cmdCancel = nullptr;
     QPushButton *m_cmdOk = nullptr;
     std::array<Side, 2> &m_sides;
-    std::array<TeamSheet, 2> m_sheets{};
     bool m_done = false;
     bool m_ending = false;
 };

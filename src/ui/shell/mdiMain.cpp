@@ -21,6 +21,7 @@
 #include "ui/history/frmStats.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
+#include "ui/selection/frmSides.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/shell/MatchStatusBar.h"
 #include "ui/shell/WindowMenu.h"
@@ -210,6 +211,8 @@ void mdiMain::createActions()
                            QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
 
+    m_mnuSides = makeAction(this, QStringLiteral("mnuSides"), QStringLiteral("Si&des"));
+    connect(m_mnuSides, &QAction::triggered, this, &mdiMain::mnuSides_Click);
     m_mnuHistory = makeAction(this, QStringLiteral("mnuHistory"), QStringLiteral("Match &History"),
                               QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_mnuHistory, &QAction::triggered, this, &mdiMain::mnuHistory_Click);
@@ -270,6 +273,7 @@ void mdiMain::createMenus()
 
     QMenu *mnuData = makeMenu(this, QStringLiteral("mnuData"), QStringLiteral("&Data"));
     mnuData->addAction(m_mnuPlayers);
+    mnuData->addAction(m_mnuSides);
     mnuData->addAction(m_mnuHistory);
     mnuData->addAction(m_mnuStats);
     mnuData->addAction(m_mnuRecords);
@@ -363,8 +367,9 @@ void mdiMain::startMatch(MatchMode mode)
         return;
     std::array<Side, 2> &sides = m_session->nextSides();
     MatchSetup setup;
-    // Cancel in team selection ends the program; the match start stops here.
-    const std::optional<TeamSource> source = frmTeamMode::showModal(this, sides);
+    // Cancel in team selection ends the program, and sides that cannot play were reported:
+    // the match start stops here.
+    const std::optional<TeamSource> source = frmTeamMode::showModal(this, *m_session);
     if (!source)
         return;
     setup.source = *source;
@@ -485,6 +490,14 @@ void mdiMain::mnuHistory_Click()
         resumeFromHistory(history.resumeChosen());
     if (history.replayChosen())
         openReplay(history.replayChosen());
+}
+
+void mdiMain::mnuSides_Click()
+{
+    if (!storeReadable())
+        return;
+    frmSides sides(*m_session->store(), this);
+    sides.exec();
 }
 
 void mdiMain::mnuStats_Click()

@@ -54,6 +54,7 @@ public slots:
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
     void mnuHowToPlay_Click();
+    void mnuSides_Click();
     void mnuHistory_Click();
     void mnuStats_Click();
     void mnuRecords_Click();
@@ -107,6 +108,7 @@ private:
     QAction *m_mnuAbout = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuHowToPlay = nullptr;
+    QAction *m_mnuSides = nullptr;
     QAction *m_mnuHistory = nullptr;
     QAction *m_mnuStats = nullptr;
     QAction *m_mnuRecords = nullptr;
