@@ -13,6 +13,9 @@ QTableWidget *makeTable(QWidget *parent, const QString &name)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // One line a row, as the history's.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
@@ -35,4 +38,13 @@ void fillTable(QTableWidget *table, const QStringList &headings, const QList<QSt
         }
     }
     table->resizeColumnsToContents();
+}
+
+void fitRows(QTableWidget *table, int nameColumn)
+{
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
+                          table->rowCount() * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
 }

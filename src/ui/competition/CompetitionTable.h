@@ -14,3 +14,5 @@ QTableWidget *makeTable(QWidget *parent, const QString &name);
 // its text as a tooltip too. Figures are right-aligned from column `figuresFrom` on.
 void fillTable(QTableWidget *table, const QStringList &headings, const QList<QStringList> &rows,
                int figuresFrom = -1);
+// Every row shown without scrolling, the names' column taking the width the figures leave.
+void fitRows(QTableWidget *table, int nameColumn);

@@ -46,9 +46,9 @@ frmLeague::frmLeague(MatchSession &session, qint64 id, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(cmdExport);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_tblLeagueTable, 2);
+    layout->addWidget(m_tblLeagueTable);
     layout->addWidget(lblPointsRules);
-    layout->addWidget(m_tblLeagueFixtures, 3);
+    layout->addWidget(m_tblLeagueFixtures, 1);
     layout->addLayout(buttons);
 
     connect(m_cmdPlayNextFixture, &QPushButton::clicked, this, [this] { emit playNext(m_id); });
@@ -65,6 +65,7 @@ void frmLeague::showCompetition(const Competition &league)
     for (const TableLine &line : league.table())
         rows << tableCells(line, ++position);
     fillTable(m_tblLeagueTable, tableHeadings(), rows, 2);
+    fitRows(m_tblLeagueTable, 1);
     rows.clear();
     bool simulated = false;
     for (const Fixture &fixture : league.fixtures) {
