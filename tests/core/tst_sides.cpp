@@ -28,8 +28,7 @@ class tst_Sides : public QObject
     SavedSide saved(const QString &name, int first = 2)
     {
         SavedSide side = eleven(name, first);
-        const QString problem = sides().add(side);
-        if (!problem.isEmpty())
+        if (const QString problem = sides().add(side); !problem.isEmpty())
             qFatal("%s", qPrintable(problem));
         return side;
     }
@@ -46,10 +45,7 @@ private slots:
     {
         m_session.reset();
         m_dir.emplace();
-        QList<PlayerRecord> players;
-        for (int record = 2; record <= 24; ++record)
-            players << player(u"Player %1"_s.arg(record), u"Australia", 20 + record, record);
-        QVERIFY(writeFile(fileOf(players)));
+        QVERIFY(writeNumberedPlayers(2, 24)); // record n holds "Player n"
         m_session = std::make_unique<MatchSession>();
         m_session->setStorePath(m_dir->dir.filePath(u"stumpwell.sqlite"_s));
         QVERIFY(m_session->openStore());
@@ -62,39 +58,28 @@ private slots:
         QTest::addColumn<QString>("told");   // part of the refusal; empty when done
         QTest::addColumn<QStringList>("after");
         const QString forty(40, u'x');
+        const QStringList kept{u"Kent"_s, u"Surrey"_s}, surrey{u"Surrey"_s};
         QTest::newRow("added, trimmed")
-            << u"add  Sussex "_s << u""_s << QStringList{u"Kent"_s, u"Surrey"_s, u"Sussex"_s};
-        QTest::newRow("40 characters")
-            << u"add "_s + forty << u""_s << QStringList{u"Kent"_s, u"Surrey"_s, forty};
-        QTest::newRow("41 characters")
-            << u"add x"_s + forty << u"at most 40"_s << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("blank") << u"add   "_s << u"needs a name"_s
-                               << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("tab") << u"add Ke\tnt"_s << u"control characters"_s
-                             << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side of that name"_s
-                                           << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("in-built label") << u"add england (IN-BUILT)"_s << u"already a side"_s
-                                        << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("renamed") << u"rename 1 Middlesex"_s << u""_s
-                                 << QStringList{u"Middlesex"_s, u"Surrey"_s};
+            << u"add  Sussex "_s << u""_s << kept + QStringList{u"Sussex"_s};
+        QTest::newRow("40 characters") << u"add "_s + forty << u""_s << kept + QStringList{forty};
+        QTest::newRow("41 characters") << u"add x"_s + forty << u"at most 40"_s << kept;
+        QTest::newRow("blank") << u"add   "_s << u"needs a name"_s << kept;
+        QTest::newRow("tab") << u"add Ke\tnt"_s << u"control characters"_s << kept;
+        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side of that"_s << kept;
+        QTest::newRow("in-built label") << u"add england (IN-BUILT)"_s << u"already a"_s << kept;
         QTest::newRow("renamed, own name in capitals")
             << u"rename 1 KENT"_s << u""_s << QStringList{u"KENT"_s, u"Surrey"_s};
-        QTest::newRow("renamed to another's")
-            << u"rename 1 surrey"_s << u"already a side"_s << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("in-built renamed") << u"rename -1 Aussies"_s << u"cannot be renamed"_s
-                                          << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("deleted") << u"remove 1"_s << u""_s << QStringList{u"Surrey"_s};
-        QTest::newRow("in-built deleted")
-            << u"remove -2"_s << u"cannot be deleted"_s << QStringList{u"Kent"_s, u"Surrey"_s};
+        QTest::newRow("renamed to another's") << u"rename 1 surrey"_s << u"already a"_s << kept;
+        QTest::newRow("in-built renamed")
+            << u"rename -1 Aussies"_s << u"cannot be renamed"_s << kept;
+        QTest::newRow("deleted") << u"remove 1"_s << u""_s << surrey;
+        QTest::newRow("in-built deleted") << u"remove -2"_s << u"cannot be deleted"_s << kept;
         QTest::newRow("deleting a side in use refused")
             << u"remove 1 unplayed"_s << u"\"Kent\" plays in the series \"Ashes\", which is not"_s
-            << QStringList{u"Kent"_s, u"Surrey"_s};
+            << kept;
         QTest::newRow("in use, a test abandoned")
-            << u"remove 1 abandoned"_s << u"which is not finished yet"_s
-            << QStringList{u"Kent"_s, u"Surrey"_s};
-        QTest::newRow("its series finished")
-            << u"remove 1 finished"_s << u""_s << QStringList{u"Surrey"_s};
+            << u"remove 1 abandoned"_s << u"which is not finished yet"_s << kept;
+        QTest::newRow("its series finished") << u"remove 1 finished"_s << u""_s << surrey;
     }
     void changesAreCheckedFirst()
     {
@@ -117,10 +102,9 @@ private slots:
                 word[2] == u"unplayed" ? u"NULL"_s : QString::number(match))));
         }
         QString problem;
-        if (word[0] == u"add") {
-            SavedSide side = eleven(change.mid(4));
+        if (SavedSide side = eleven(change.mid(4)); word[0] == u"add")
             problem = sides().add(side);
-        } else if (word[0] == u"rename")
+        else if (word[0] == u"rename")
             problem = sides().rename(word[1].toLongLong(), change.section(u' ', 2));
         else
             problem = sides().remove(word[1].toLongLong());

@@ -48,6 +48,15 @@ inline bool writeFile(const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A file of Australians "Player <n>", n from first to last, each batting and bowling n.
+inline bool writeNumberedPlayers(int first, int last)
+{
+    QList<PlayerRecord> players;
+    for (int n = first; n <= last; ++n)
+        players << player(u"Player %1"_s.arg(n), u"Australia", n, n);
+    return writeFile(fileOf(players));
+}
+
 inline QByteArray fileBytes()
 {
     QFile file(FileName);

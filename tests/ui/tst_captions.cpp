@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
 #include "core/store/MatchStore.h"
+#include "core/store/SideStore.h"
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/Fonts.h"
 #include "ui/database/frmAddPlayers.h"
 #include "ui/database/frmFoundPlayers.h"
 #include "ui/database/frmPlayers.h"
-#include "ui/selection/frmChooseSides.h"
 #include "ui/selection/frmNewSide.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/selection/frmTeamSelection.h"
@@ -19,7 +19,6 @@
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -73,8 +72,6 @@ private slots:
         SideStore saved(store);
         frmNewSide newSide(saved);
         newSide.findChild<QLineEdit *>(u"txtSideName"_s)->setText(u"Ke\tnt"_s); // the longest
-        frmChooseSides chooseSides(SideStore::inBuiltSides());
-        chooseSides.findChild<QComboBox *>(u"cboSide2"_s)->setCurrentIndex(0);
         frmFoundPlayers found(nullptr, u"Lockwood-Norcross"_s, QList<NumberedPlayer>(2));
         frmFOWGraph graph(chart);
         frmSplash splash;
@@ -82,8 +79,7 @@ private slots:
         QStringList clipped;
         for (QWidget *shown : std::initializer_list<QWidget *>{
                  windows.innings(1), windows.state(), windows.summary(), windows.result(), &toss,
-                 &players, &add, &mode, &selection, &newSide, &chooseSides, &found, &graph, &splash,
-                 &about}) {
+                 &players, &add, &mode, &selection, &newSide, &found, &graph, &splash, &about}) {
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown->window()));
             QCOMPARE(shown->devicePixelRatioF(),

@@ -72,10 +72,7 @@ class tst_Keyboard : public QObject
     // Team selection over a file of twelve Australians, both countries chosen by keyboard.
     static std::unique_ptr<frmTeamSelection> teamSelection(std::array<Side, 2> &sides)
     {
-        QList<PlayerRecord> players;
-        for (int n = 10; n < 22; ++n)
-            players << player(u"Player %1"_s.arg(n), u"Australia", n, n);
-        writeFile(fileOf(players));
+        writeNumberedPlayers(10, 21);
         auto window = std::make_unique<frmTeamSelection>(sides);
         window->show();
         for (int tab : {0, 1})

@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/store/MatchStore.h"
-#include "core/store/SideStore.h"
 #include "ui/selection/frmNewSide.h"
 
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 
 // Sides picked once in New Side, then played against each other from team mode.
@@ -45,10 +43,7 @@ private slots:
     void savedSidesPickedByKeysPlayEachOther()
     {
         CurrentTempDir dir;
-        QList<PlayerRecord> players;
-        for (int n = 10; n < 22; ++n)
-            players << player(u"Player %1"_s.arg(n), u"Australia", n, n);
-        QVERIFY(writeFile(fileOf(players)));
+        QVERIFY(writeNumberedPlayers(10, 21));
         ScriptedRandom die{1}; // the coin: the side calling heads wins
         auto frame = shownFrame(dir.dir.filePath(u"stumpwell.sqlite"_s), &die);
         frame->openMatchStore();
@@ -64,7 +59,6 @@ private slots:
             answerMatchStart(modal);
         });
         trigger(frame.get(), u"mnu2Human"_s);
-        QVERIFY(frame->session().inProgress());
         const MatchStore::Entry stored = frame->session().store()->history().value(0);
         QCOMPARE(QStringList({stored.team1, stored.team2}).join(u" v "_s), u"Surrey v Kent"_s);
         QCOMPARE(frame->session().match().log().setup.source, TeamSource::PlayerFile);
