@@ -56,7 +56,7 @@ struct LeagueStore
                 record.PlayerName = QStringLiteral("Player %1-%2").arg(side).arg(n);
                 record.Country = QStringLiteral("England");
                 record.BattingAverage = quint8(15 + 4 * (10 - n));
-                saved.players[n] = {file.AppendRecord(record).value, record.PlayerName};
+                saved.players[n] = {file.AppendRecord(record).value, record.PlayerName.trimmed()};
             }
             store.add(saved);
             sides.append({saved.id, saved.name, true});

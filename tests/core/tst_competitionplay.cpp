@@ -86,7 +86,7 @@ private slots:
     {
         m_session.reset();
         m_dir.emplace();
-        QVERIFY(writeNumberedPlayers(80));
+        QVERIFY(writeNumberedPlayers(2, 81));
         program();
     }
     void cleanup() { m_session.reset(); }

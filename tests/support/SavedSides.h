@@ -6,15 +6,6 @@
 
 #include "PlayerFileTest.h"
 
-// A player file in the current folder of `count` players, "Player <record>" from record 2 on.
-inline bool writeNumberedPlayers(int count)
-{
-    QList<PlayerRecord> players;
-    for (int record = 2; record < count + 2; ++record)
-        players << player(u"Player %1"_s.arg(record), u"Australia", 20 + record % 40, record % 50);
-    return writeFile(fileOf(players));
-}
-
 // The file's records first..first+10 saved as a side under `name`; ends the test run when the
 // store refuses it.
 inline SavedSide saveEleven(SideStore &sides, const QString &name, int first = 2)

@@ -60,7 +60,7 @@ private slots:
     void init()
     {
         m_dir.emplace();
-        QVERIFY(writeNumberedPlayers(40));
+        QVERIFY(writeNumberedPlayers(2, 41));
     }
 
     void computerSeriesAtInstantReachesItsFinalScore()
