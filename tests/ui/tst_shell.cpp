@@ -92,7 +92,9 @@ private slots:
             menuTree(QString(), frame.menuBar()->actions()).join(u", "),
             u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
             "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
-            "CPU|Ctrl+F3, mnuGame|mnuSpeed|&Speed|, mnuSpeed|mnuSpeedSlow|&Slow|, "
+            "CPU|Ctrl+F3, mnuGame|mnuNewSeries|New Se&ries\u2026|, "
+            "mnuGame|mnuNewLeague|New &League\u2026|, mnuGame|mnuSpeed|&Speed|, "
+            "mnuSpeed|mnuSpeedSlow|&Slow|, "
             "mnuSpeed|mnuSpeedNormal|&Normal|, mnuSpeed|mnuSpeedFast|&Fast|, "
             "mnuSpeed|mnuSpeedInstant|&Instant|, mnuGame|mnuPause|&Pause|Ctrl+Space, "
             "mnuGame|||, mnuGame|mnuExport|&Export Scorecard\u2026|, "
@@ -101,6 +103,7 @@ private slots:
             "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuSides|Si&des|, "
             "mnuData|mnuHistory|Match "
             "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, mnuData|mnuRecords|&Records|, "
+            "mnuData|mnuCompetitions|Series and &Leagues|, "
             "|mnuWindow|&Window|, "
             "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
             "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"

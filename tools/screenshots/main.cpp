@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 // Renders the README's screenshots from the real program: a match in progress, the team
-// selection, the partnership chart, the match history, the player statistics, the records book and
-// a replay. Run it under Xvfb through scripts/screenshots.sh.
+// selection, the partnership chart, the match history, the player statistics, the records book, a
+// replay and a league table. Run it under Xvfb through scripts/screenshots.sh.
 #include "core/common/RandomSource.h"
+#include "core/competition/CompetitionStore.h"
+#include "core/competition/FixturePlay.h"
 #include "core/match/Match.h"
 #include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
+#include "core/store/SideStore.h"
 #include "ui/common/Fonts.h"
 #include "ui/history/frmReplay.h"
 #include "ui/match/MatchWindows.h"
@@ -129,6 +132,34 @@ void writeHistory(const QString &storePath)
     }
 }
 
+// A league of six sides, four saved from the file's players and the two in-built ones, ten of
+// its fifteen fixtures played by the computer; its id.
+qint64 writeLeague(const QString &storePath)
+{
+    MatchSession session;
+    session.setStorePath(storePath);
+    session.openStore();
+    SideStore saved(*session.store());
+    QList<CompetitionSide> sides{{SideStore::Australia, QStringLiteral("Australia"), true},
+                                 {SideStore::England, QStringLiteral("England"), true}};
+    const PlayerFile file;
+    const std::pair<const char *, int> counties[] = {
+        {"Sydney", 2}, {"Melbourne", 5}, {"London", 16}, {"Leeds", 19}};
+    for (const auto &[name, first] : counties) {
+        SavedSide side{0, QString::fromLatin1(name), QString(), 0, {}};
+        for (int n = 0; n < 11; ++n)
+            side.players[std::size_t(n)] = {first + n,
+                                            file.ReadRecord(first + n).value.PlayerName.trimmed()};
+        saved.add(side);
+        sides.append({side.id, side.name, true});
+    }
+    const qint64 id = CompetitionStore(*session.store())
+                          .createLeague(QStringLiteral("County League 2026"), sides, 1);
+    simulateComputerFixtures(*session.store(), id, file, session.random(), 0,
+                             [](int done, int) { return done < 10; });
+    return id;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,6 +175,7 @@ int main(int argc, char *argv[])
     writePlayers();
 
     writeHistory(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
+    const qint64 league = writeLeague(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
     mdiMain frame;
     // Never the user's own matches.
     frame.session().setStorePath(workDir.filePath(QStringLiteral("stumpwell.sqlite")));
@@ -207,6 +239,11 @@ int main(int argc, char *argv[])
         slider->setValue(slider->maximum() / 2);
         app.processEvents();
         save(replay, "replay.png");
+    }
+    frame.openCompetition(league);
+    if (auto *window = frame.findChild<QWidget *>(QStringLiteral("frmLeague"))) {
+        app.processEvents();
+        save(window, "league.png");
     }
     return 0;
 }

@@ -79,19 +79,38 @@ bool CareerStatistics::finish(qint64 id, const Match &match)
         return false;
     if (write(id, match.log().setup, &match) && db.commit())
         return true;
+    return failed(db);
+}
+
+bool CareerStatistics::record(qint64 id, const Match &match)
+{
+    if (!m_store.saving() || id <= 0)
+        return false;
+    if (!m_store.setStatus(id, MatchStore::Status::Finished, match.resultText()))
+        return false;
+    return write(id, match.log().setup, &match) || failed(m_store.database());
+}
+
+bool CareerStatistics::failed(QSqlDatabase db)
+{
     const QString why = db.lastError().text();
     db.rollback();
     return m_store.fail(u"The match store %1 could not save the match's end: %2."_s.arg(
         QDir::toNativeSeparators(m_store.path()), why));
 }
 
-QList<CareerLine> CareerStatistics::careers()
+QList<CareerLine> CareerStatistics::careers(qint64 competition)
 {
     QList<CareerLine> lines;
     if (!m_store.saving())
         return lines;
     QSqlQuery query(m_store.database());
     query.setForwardOnly(true);
+    const QString matches =
+        competition > 0
+            ? u"WHERE match IN (SELECT match FROM fixtures WHERE competition = %1)"_s.arg(
+                  competition)
+            : QString();
     // SQLite takes the bare name and team from the row of max(match): the latest match.
     const bool read = query.exec(
         u"SELECT a.player, a.name, a.team, a.matches, coalesce(b.innings, 0), "
@@ -100,14 +119,14 @@ QList<CareerLine> CareerStatistics::careers()
         "coalesce(b.d1, 0), coalesce(b.d2, 0), coalesce(b.d3, 0), coalesce(b.d4, 0), "
         "coalesce(b.d5, 0) "
         "FROM (SELECT player, max(match), name, team, count(*) AS matches FROM appearances "
-        "GROUP BY player) AS a "
+        "%1 GROUP BY player) AS a "
         "LEFT JOIN (SELECT player, count(*) AS innings, sum(dismissal = 0) AS notOuts, "
         "sum(runs) AS runs, max(runs * 2 + (dismissal = 0)) AS best, sum(balls) AS balls, "
         "sum(runs >= 100) AS hundreds, sum(runs >= 50 AND runs < 100) AS fifties, "
         "sum(runs = 0 AND dismissal > 0) AS ducks, sum(dismissal = 1) AS d1, "
         "sum(dismissal = 2) AS d2, sum(dismissal = 3) AS d3, sum(dismissal = 4) AS d4, "
-        "sum(dismissal = 5) AS d5 FROM batting GROUP BY player) AS b USING (player) "
-        "ORDER BY a.player"_s);
+        "sum(dismissal = 5) AS d5 FROM batting %1 GROUP BY player) AS b USING (player) "
+        "ORDER BY a.player"_s.arg(matches));
     if (!read)
         return lines;
     while (query.next()) {

@@ -5,6 +5,7 @@
 #include "core/store/CareerLine.h"
 
 #include <QList>
+#include <QSqlDatabase>
 
 class Match;
 class MatchStore;
@@ -21,8 +22,11 @@ public:
     // Ends the match as finished with its result, its batting and its records, in one
     // transaction.
     bool finish(qint64 id, const Match &match);
-    // One line per file player over all finished matches, by record number.
-    QList<CareerLine> careers();
+    // The same inside the caller's transaction, which a failure rolls back.
+    bool record(qint64 id, const Match &match);
+    // One line per file player over all finished matches, or those of one series or league, by
+    // record number.
+    QList<CareerLine> careers(qint64 competition = 0);
     // Derives the history's names, the statistics and the records again from every log; the
     // number of matches read, or -1 when the store cannot save.
     int rebuild();
@@ -31,6 +35,7 @@ public:
 
 private:
     bool write(qint64 id, const MatchSetup &setup, const Match *finished);
+    bool failed(QSqlDatabase db);
 
     MatchStore &m_store;
 };

@@ -32,18 +32,26 @@ QList<MatchStore::Entry> MatchStore::history()
     QSqlQuery query(QSqlDatabase::database(*m_connection));
     query.setForwardOnly(true);
     // Where an unfinished match stands comes from the number of its overs.
-    if (!query.exec(u"SELECT id, mode, status, started, team1, team2, result, players, CASE "
-                    "WHEN status = 'finished' THEN 0 ELSE (SELECT coalesce(max(number) + 1, 0) "
-                    "FROM overs WHERE match = matches.id) END FROM matches ORDER BY started "
-                    "DESC, id DESC"_s))
+    if (!query.exec(u"SELECT m.id, m.mode, m.status, m.started, m.team1, m.team2, m.result, "
+                    "m.players, CASE WHEN m.status = 'finished' THEN 0 ELSE (SELECT "
+                    "coalesce(max(number) + 1, 0) FROM overs WHERE match = m.id) END, c.kind, "
+                    "c.name, f.number, f.round FROM matches m LEFT JOIN fixtures f ON f.match = "
+                    "m.id LEFT JOIN competitions c ON c.id = f.competition ORDER BY m.started "
+                    "DESC, m.id DESC"_s))
         return entries;
-    while (query.next())
-        entries.append(Entry{query.value(0).toLongLong(), query.value(1).toString(),
-                             statusOf(query.value(2).toString()),
-                             QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
-                             query.value(4).toString(), query.value(5).toString(),
-                             query.value(6).toString(), -1, query.value(7).toString(),
-                             query.value(8).toInt()});
+    while (query.next()) {
+        const bool series = query.value(9).toString() == u"series"_s;
+        entries.append(Entry{
+            query.value(0).toLongLong(), query.value(1).toString(),
+            statusOf(query.value(2).toString()),
+            QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()), query.value(4).toString(),
+            query.value(5).toString(), query.value(6).toString(), -1, query.value(7).toString(),
+            query.value(8).toInt(),
+            query.value(10).isNull()
+                ? QString()
+                : u"%1, %2 %3"_s.arg(query.value(10).toString(), series ? u"test"_s : u"round"_s,
+                                     query.value(series ? 11 : 12).toString())});
+    }
     return entries;
 }
 

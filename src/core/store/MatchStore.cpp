@@ -344,43 +344,60 @@ bool MatchStore::appendOver(qint64 id, const MatchLog &log, int index)
 {
     if (!saving() || id <= 0)
         return false;
-    const auto over = std::size_t(index);
     // Counted from the end: the over saved is the newest, so nothing is summed over by over.
     const auto later =
         std::accumulate(log.drawCounts.begin() + index + 1, log.drawCounts.end(), std::size_t(0));
-    const std::size_t first = log.draws.size() - later - log.drawCounts[over];
-    // Never a null array: that would be stored as NULL.
-    QByteArray draws("");
-    draws.append(reinterpret_cast<const char *>(log.draws.data() + first),
-                 qsizetype(log.drawCounts[over]));
-    const QString error = [&]() -> QString {
-        QSqlDatabase db = QSqlDatabase::database(*m_connection);
-        db.transaction();
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("INSERT INTO overs (match, number, face, draws) VALUES "
-                                     "(?, ?, ?, ?)"));
+    const std::size_t first = log.draws.size() - later - log.drawCounts[std::size_t(index)];
+    QSqlDatabase db = QSqlDatabase::database(*m_connection);
+    db.transaction();
+    QString error = writeOvers(id, log, index, index + 1, first);
+    if (error.isEmpty() && !db.commit())
+        error = db.lastError().text();
+    if (error.isEmpty())
+        return true;
+    db.rollback();
+    return fail(QStringLiteral("The match store %1 could not save over %2: %3.")
+                    .arg(QDir::toNativeSeparators(m_path))
+                    .arg(index + 1)
+                    .arg(error));
+}
+
+bool MatchStore::appendOvers(qint64 id, const MatchLog &log, int from)
+{
+    if (!saving() || id <= 0)
+        return false;
+    const auto first =
+        std::accumulate(log.drawCounts.begin(), log.drawCounts.begin() + from, std::size_t(0));
+    const QString error = writeOvers(id, log, from, log.overs(), first);
+    return error.isEmpty() || fail(QStringLiteral("The match store %1 could not save the match: "
+                                                  "%2.")
+                                       .arg(QDir::toNativeSeparators(m_path), error));
+}
+
+QString MatchStore::writeOvers(qint64 id, const MatchLog &log, int from, int to,
+                               std::size_t firstDraw)
+{
+    QSqlQuery query(QSqlDatabase::database(*m_connection));
+    query.prepare(QStringLiteral("INSERT INTO overs (match, number, face, draws) VALUES "
+                                 "(?, ?, ?, ?)"));
+    for (int index = from; index < to; ++index) {
+        const auto over = std::size_t(index);
+        // Never a null array: that would be stored as NULL.
+        QByteArray draws("");
+        draws.append(reinterpret_cast<const char *>(log.draws.data() + firstDraw),
+                     qsizetype(log.drawCounts[over]));
+        firstDraw += log.drawCounts[over];
         query.addBindValue(id);
         query.addBindValue(index);
         query.addBindValue(int(log.faces[over]));
         query.addBindValue(draws);
-        bool done = query.exec();
-        if (done) {
-            query.prepare(QStringLiteral("UPDATE matches SET updated = ? WHERE id = ?"));
-            query.addBindValue(QDateTime::currentMSecsSinceEpoch());
-            query.addBindValue(id);
-            done = query.exec() && db.commit();
-        }
-        if (done)
-            return {};
-        const QString why =
-            (query.lastError().isValid() ? query.lastError() : db.lastError()).text();
-        db.rollback();
-        return why;
-    }();
-    return error.isEmpty() || fail(QStringLiteral("The match store %1 could not save over %2: %3.")
-                                       .arg(QDir::toNativeSeparators(m_path))
-                                       .arg(index + 1)
-                                       .arg(error));
+        if (!query.exec())
+            return query.lastError().text();
+    }
+    query.prepare(QStringLiteral("UPDATE matches SET updated = ? WHERE id = ?"));
+    query.addBindValue(QDateTime::currentMSecsSinceEpoch());
+    query.addBindValue(id);
+    return query.exec() ? QString() : query.lastError().text();
 }
 
 bool MatchStore::setStatus(qint64 id, Status status, const QString &result)
@@ -433,6 +450,8 @@ std::optional<MatchStore::Entry> MatchStore::entry(qint64 id)
                  query.value(5).toString(),
                  query.value(6).toString(),
                  query.value(7).isNull() ? -1 : query.value(7).toInt(),
+                 {},
+                 0,
                  {}};
 }
 

@@ -42,6 +42,7 @@ public:
         int userSide = -1; // index in the setup's sides; -1 unless one person plays the computer
         QString players;   // every name of both elevens, one a line, for the history's filter
         int overs = 0;     // in its log, when not finished (history() only)
+        QString fixture;   // "Ashes 2026, test 3", "County League, round 2"; history() only
     };
 
     // `path` is the store file; nothing is touched until open().
@@ -66,6 +67,8 @@ public:
     qint64 beginMatch(const MatchSetup &setup, const QString &mode, int userSide = -1);
     // Commits over `index` (0-based) of the log.
     bool appendOver(qint64 id, const MatchLog &log, int index);
+    // Saves every over of the log from `from` on, inside the caller's transaction.
+    bool appendOvers(qint64 id, const MatchLog &log, int from);
     bool setStatus(qint64 id, Status status, const QString &result = {});
 
     // The match in progress updated last, if any.
@@ -103,6 +106,8 @@ private:
     bool openFile();
     Verdict inspect(QString &error);
     bool moveAside(const QString &why);
+    // Inserts overs [from, to) whose draws start at `firstDraw`; why not, or an empty text.
+    QString writeOvers(qint64 id, const MatchLog &log, int from, int to, std::size_t firstDraw);
     void close();
 
     QString m_path;

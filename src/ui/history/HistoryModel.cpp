@@ -18,6 +18,7 @@ enum Column
     Mode,
     Status,
     Result,
+    Competition,
     Columns
 };
 
@@ -56,6 +57,8 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
             return match.team2;
         case Result:
             return match.result.isEmpty() ? m_shortResults[index.row()] : match.result;
+        case Competition:
+            return match.fixture;
         default:
             return {};
         }
@@ -77,6 +80,8 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
         return statusText(match.status);
     case Result:
         return m_shortResults[index.row()];
+    case Competition:
+        return match.fixture;
     default:
         return {};
     }
@@ -86,8 +91,8 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList headings{u"Started"_s, u"Team 1"_s, u"Team 2"_s,
-                                      u"Mode"_s,    u"Status"_s, u"Result"_s};
+    static const QStringList headings{u"Started"_s, u"Team 1"_s, u"Team 2"_s,          u"Mode"_s,
+                                      u"Status"_s,  u"Result"_s, u"Series or League"_s};
     return headings.value(section);
 }
 
@@ -116,6 +121,8 @@ bool HistoryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) 
         return byText(a.mode, b.mode);
     case Status:
         return byText(statusText(a.status), statusText(b.status));
+    case Competition:
+        return byText(a.fixture, b.fixture);
     default:
         return byText(model->shortResultOf(left.row()), model->shortResultOf(right.row()));
     }
@@ -126,7 +133,7 @@ bool HistoryFilter::filterAcceptsRow(int row, const QModelIndex &) const
     if (m_text.isEmpty())
         return true;
     const auto &match = static_cast<const HistoryModel *>(sourceModel())->entry(row);
-    for (const QString *text : {&match.team1, &match.team2, &match.players}) {
+    for (const QString *text : {&match.team1, &match.team2, &match.players, &match.fixture}) {
         if (text->contains(m_text, Qt::CaseInsensitive))
             return true;
     }

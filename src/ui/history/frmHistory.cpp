@@ -55,6 +55,7 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     for (int column : {1, 2, 3})
         m_table->setColumnWidth(column, twips(1800));
     m_table->setColumnWidth(4, twips(1200));
+    m_table->setColumnWidth(5, twips(2700));
 
     auto *buttons = new QHBoxLayout;
     const auto addButton = [&](const QString &name, const QString &caption) {
@@ -155,12 +156,16 @@ void frmHistory::cmdDelete_Click()
     const std::optional<MatchStore::Entry> entry = selected();
     if (!m_cmdDelete->isEnabled() || !entry)
         return;
-    const auto answer =
-        QMessageBox::question(this, windowTitle(),
-                              u"Delete the match %1 v %2 and everything recorded from it?"_s.arg(
-                                  entry->team1, entry->team2),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    QMessageBox question(QMessageBox::Question, windowTitle(),
+                         u"Delete the match %1 v %2 and everything recorded from it?"_s.arg(
+                             entry->team1, entry->team2),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    // Its fixture is to be played again.
+    if (!entry->fixture.isEmpty())
+        question.setInformativeText(
+            u"It is %1, which becomes unplayed again."_s.arg(entry->fixture));
+    if (question.exec() != QMessageBox::Yes)
         return;
     if (!m_store.deleteMatch(entry->id))
         QMessageBox::warning(this, windowTitle(), u"The match could not be deleted."_s);

@@ -2,18 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmRecords.h"
 
+#include "ui/common/HtmlExport.h"
 #include "ui/common/Twips.h"
 #include "ui/history/frmScorecard.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -216,13 +214,5 @@ void frmRecords::openRow(const QModelIndex &index)
 
 void frmRecords::cmdExportRecords_Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, u"Export Records"_s, u"records.html"_s,
-                                                      u"HTML (*.html)"_s);
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(recordsHtml(m_records, team()).toUtf8()) < 0 || !file.commit())
-        QMessageBox::warning(this, windowTitle(),
-                             u"The records could not be written to %1."_s.arg(path));
+    exportHtml(this, u"Export Records"_s, u"records.html"_s, recordsHtml(m_records, team()));
 }

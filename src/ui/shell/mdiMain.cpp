@@ -113,6 +113,10 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     connect(m_session, &MatchSession::storeNotice, this,
             [this](const QString &notice) { QMessageBox::warning(this, windowTitle(), notice); });
     connect(m_windows, &MatchWindows::resultAccepted, m_session, &MatchSession::acceptResult);
+    // After the session has finished the match: its series or league shows the new score.
+    connect(m_windows, &MatchWindows::resultAccepted, this, &mdiMain::returnToCompetition);
+    connect(m_session, &MatchSession::matchBegun, this, &mdiMain::followCompetition);
+    connect(m_session, &MatchSession::matchEnded, this, &mdiMain::refreshCompetitions);
 
     // A new player facing the empty workspace learns where a match starts.
     m_lblHint =
@@ -222,6 +226,16 @@ void mdiMain::createActions()
     m_mnuPrint = makeAction(this, QStringLiteral("mnuPrint"), QStringLiteral("&Print\u2026"));
     connect(m_mnuPrint, &QAction::triggered, this, &mdiMain::mnuPrint_Click);
 
+    m_mnuNewSeries =
+        makeAction(this, QStringLiteral("mnuNewSeries"), QStringLiteral("New Se&ries\u2026"));
+    connect(m_mnuNewSeries, &QAction::triggered, this, &mdiMain::mnuNewSeries_Click);
+    m_mnuNewLeague =
+        makeAction(this, QStringLiteral("mnuNewLeague"), QStringLiteral("New &League\u2026"));
+    connect(m_mnuNewLeague, &QAction::triggered, this, &mdiMain::mnuNewLeague_Click);
+    m_mnuCompetitions =
+        makeAction(this, QStringLiteral("mnuCompetitions"), QStringLiteral("Series and &Leagues"));
+    connect(m_mnuCompetitions, &QAction::triggered, this, &mdiMain::mnuCompetitions_Click);
+
     m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
                                 QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
     connect(m_mnuHowToPlay, &QAction::triggered, this, &mdiMain::mnuHowToPlay_Click);
@@ -235,6 +249,8 @@ void mdiMain::createMenus()
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
+    mnuGame->addAction(m_mnuNewSeries);
+    mnuGame->addAction(m_mnuNewLeague);
     QMenu *mnuSpeed = makeMenu(mnuGame, QStringLiteral("mnuSpeed"), QStringLiteral("&Speed"));
     mnuSpeed->addActions(m_speeds->actions());
     mnuGame->addMenu(mnuSpeed);
@@ -261,6 +277,7 @@ void mdiMain::createMenus()
     mnuData->addAction(m_mnuHistory);
     mnuData->addAction(m_mnuStats);
     mnuData->addAction(m_mnuRecords);
+    mnuData->addAction(m_mnuCompetitions);
     menuBar()->addMenu(mnuData);
 
     menuBar()->addMenu(new WindowMenu(m_mdiArea, *m_windows, this));

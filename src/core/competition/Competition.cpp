@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/competition/Competition.h"
+
+#include "core/competition/SeriesScore.h"
+#include "core/store/ShortResult.h"
+
+using namespace Qt::StringLiterals;
+
+QString Fixture::shortResult() const
+{
+    return match ? ::shortResult(status, result, overs) : u"Not played"_s;
+}
+
+QStringList Competition::names() const
+{
+    QStringList names;
+    for (const CompetitionSide &side : sides)
+        names << side.name;
+    return names;
+}
+
+QList<PlayedMatch> Competition::played() const
+{
+    QList<PlayedMatch> matches;
+    for (const Fixture &fixture : fixtures) {
+        if (fixture.played)
+            matches << *fixture.played;
+    }
+    return matches;
+}
+
+qsizetype Competition::playedCount() const
+{
+    return std::count_if(fixtures.begin(), fixtures.end(),
+                         [](const Fixture &fixture) { return fixture.played.has_value(); });
+}
+
+int Competition::nextFixture() const
+{
+    for (int index = 0; index < fixtures.size(); ++index) {
+        if (!fixtures[index].played)
+            return index;
+    }
+    return -1;
+}
+
+QString Competition::statusText() const
+{
+    if (finished())
+        return u"Finished"_s;
+    const bool begun = std::any_of(fixtures.begin(), fixtures.end(),
+                                   [](const Fixture &fixture) { return fixture.match != 0; });
+    return begun ? u"In progress"_s : u"Not started"_s;
+}
+
+QString Competition::score() const
+{
+    if (kind == CompetitionKind::League || sides.size() != 2)
+        return leader();
+    return seriesScore({sides[0].name, sides[1].name}, seriesWins(played()),
+                       int(fixtures.size() - playedCount()));
+}
+
+QString Competition::leader() const
+{
+    if (kind == CompetitionKind::League)
+        return playedCount() > 0 ? table().constFirst().name : QString();
+    if (sides.size() != 2)
+        return {};
+    const std::array<int, 2> wins = seriesWins(played());
+    return wins[0] == wins[1] ? QString() : sides[wins[1] > wins[0] ? 1 : 0].name;
+}
+
+QString Competition::kindText() const
+{
+    return kind == CompetitionKind::Series ? u"Series"_s : u"League"_s;
+}
+
+QString Competition::sidesText() const
+{
+    return names().join(kind == CompetitionKind::Series ? u" v "_s : u", "_s);
+}
+
+QString kindName(CompetitionKind kind)
+{
+    return kind == CompetitionKind::Series ? u"series"_s : u"league"_s;
+}
+
+CompetitionKind kindOf(const QString &name)
+{
+    return name == u"league"_s ? CompetitionKind::League : CompetitionKind::Series;
+}

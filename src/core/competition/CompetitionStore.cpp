@@ -1,0 +1,226 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/competition/CompetitionStore.h"
+
+#include "core/competition/RoundRobin.h"
+#include "core/store/MatchStore.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool run(QSqlQuery &query, const QVariantList &values)
+{
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+QVariant placeOrNull(int place)
+{
+    return place >= 0 ? QVariant(place) : QVariant();
+}
+
+Fixture unplayed(int number, int round, int a, int b)
+{
+    Fixture fixture;
+    fixture.number = number;
+    fixture.round = round;
+    fixture.places = {a, b};
+    return fixture;
+}
+
+} // namespace
+
+qint64 CompetitionStore::createSeries(const QString &name,
+                                      const std::array<CompetitionSide, 2> &sides, int tests,
+                                      MatchMode mode, int userPlace)
+{
+    Competition series;
+    series.kind = CompetitionKind::Series;
+    series.name = name;
+    series.mode = mode;
+    series.userPlace = mode == MatchMode::HumanVCpu ? userPlace : -1;
+    const std::array<bool, 2> computer = computerSides(mode, series.userPlace);
+    for (std::size_t place = 0; place < 2; ++place) {
+        series.sides << sides[place];
+        series.sides.last().computer = computer[place];
+    }
+    for (int test = 1; test <= tests; ++test)
+        series.fixtures.append(unplayed(test, test, 0, 1));
+    return create(series);
+}
+
+qint64 CompetitionStore::createLeague(const QString &name, const QList<CompetitionSide> &sides,
+                                      int cycles)
+{
+    Competition league;
+    league.kind = CompetitionKind::League;
+    league.name = name;
+    league.cycles = cycles;
+    league.sides = sides;
+    int number = 0;
+    for (const Pairing &pairing : roundRobin(int(sides.size()), cycles))
+        league.fixtures.append(unplayed(++number, pairing.round, pairing.a, pairing.b));
+    return create(league);
+}
+
+qint64 CompetitionStore::create(const Competition &competition)
+{
+    if (!m_store.saving() || competition.fixtures.isEmpty())
+        return 0;
+    QSqlDatabase db = m_store.database();
+    db.transaction();
+    QSqlQuery query(db);
+    query.prepare(u"INSERT INTO competitions (kind, name, created, mode, user_side, rounds) "
+                  "VALUES (?, ?, ?, ?, ?, ?)"_s);
+    bool done = run(
+        query,
+        {kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch(),
+         competition.kind == CompetitionKind::Series ? modeText(competition.mode) : QString(u""_s),
+         placeOrNull(competition.userPlace), competition.cycles});
+    const qint64 id = query.lastInsertId().toLongLong();
+    query.prepare(u"INSERT INTO competition_sides (competition, place, side, name, computer) "
+                  "VALUES (?, ?, ?, ?, ?)"_s);
+    for (int place = 0; done && place < competition.sides.size(); ++place) {
+        const CompetitionSide &side = competition.sides[place];
+        done = run(query, {id, place, side.side, side.name, side.computer});
+    }
+    query.prepare(u"INSERT INTO fixtures (competition, number, round, place_a, place_b) VALUES "
+                  "(?, ?, ?, ?, ?)"_s);
+    for (const Fixture &fixture : competition.fixtures) {
+        if (done)
+            done = run(query,
+                       {id, fixture.number, fixture.round, fixture.places[0], fixture.places[1]});
+    }
+    if (done && db.commit())
+        return id;
+    db.rollback();
+    return 0;
+}
+
+QList<Competition> CompetitionStore::competitions()
+{
+    QList<qint64> ids;
+    if (m_store.saving()) {
+        QSqlQuery query(m_store.database());
+        query.exec(u"SELECT id FROM competitions ORDER BY created DESC, id DESC"_s);
+        while (query.next())
+            ids << query.value(0).toLongLong();
+    }
+    QList<Competition> list;
+    for (const qint64 id : std::as_const(ids)) {
+        if (std::optional<Competition> read = competition(id))
+            list << *read;
+    }
+    return list;
+}
+
+std::optional<Competition> CompetitionStore::competition(qint64 id)
+{
+    if (!m_store.saving())
+        return std::nullopt;
+    QSqlQuery query(m_store.database());
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT kind, name, created, mode, user_side, rounds FROM competitions WHERE "
+                  "id = ?"_s);
+    if (!run(query, {id}) || !query.next())
+        return std::nullopt;
+    Competition competition;
+    competition.id = id;
+    competition.kind = kindOf(query.value(0).toString());
+    competition.name = query.value(1).toString();
+    competition.created = QDateTime::fromSecsSinceEpoch(query.value(2).toLongLong());
+    competition.mode = modeFromText(query.value(3).toString());
+    competition.userPlace = query.value(4).isNull() ? -1 : query.value(4).toInt();
+    competition.cycles = query.value(5).toInt();
+    query.prepare(u"SELECT side, name, computer FROM competition_sides WHERE competition = ? "
+                  "ORDER BY place"_s);
+    if (!run(query, {id}))
+        return std::nullopt;
+    while (query.next())
+        competition.sides.append(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toBool()});
+    if (!readFixtures(competition))
+        return std::nullopt;
+    return competition;
+}
+
+// A finished match's figures come from the totals the store keeps for it: the aggregates, and
+// the wickets of the innings each side batted.
+bool CompetitionStore::readFixtures(Competition &competition)
+{
+    QSqlQuery query(m_store.database());
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT f.number, f.round, f.place_a, f.place_b, f.match, f.team1, m.status, "
+                  "m.result, m.started, CASE WHEN m.status = 'finished' THEN 0 ELSE (SELECT "
+                  "coalesce(max(number) + 1, 0) FROM overs WHERE match = f.match) END, "
+                  "t.total1, t.total2, t.decided, (SELECT coalesce(sum(wickets), 0) FROM "
+                  "innings_totals WHERE match = f.match AND innings % 2 = 1), (SELECT "
+                  "coalesce(sum(wickets), 0) FROM innings_totals WHERE match = f.match AND "
+                  "innings % 2 = 0) FROM fixtures f LEFT JOIN matches m ON m.id = f.match LEFT "
+                  "JOIN match_totals t ON t.match = f.match WHERE f.competition = ? ORDER BY "
+                  "f.number"_s);
+    if (!run(query, {competition.id}))
+        return false;
+    while (query.next()) {
+        Fixture fixture;
+        fixture.number = query.value(0).toInt();
+        fixture.round = query.value(1).toInt();
+        fixture.places = {query.value(2).toInt(), query.value(3).toInt()};
+        fixture.match = query.value(4).toLongLong();
+        fixture.firstPlace = query.value(5).isNull() ? -1 : query.value(5).toInt();
+        if (fixture.match) {
+            fixture.status = statusOf(query.value(6).toString());
+            fixture.result = query.value(7).toString();
+            fixture.started = QDateTime::fromMSecsSinceEpoch(query.value(8).toLongLong());
+            fixture.overs = query.value(9).toInt();
+        }
+        const bool first = fixture.firstPlace == fixture.places[0];
+        if (fixture.status == MatchStore::Status::Finished && !query.value(10).isNull() &&
+            (first || fixture.firstPlace == fixture.places[1])) {
+            fixture.played = PlayedMatch{{fixture.firstPlace, fixture.places[first ? 1 : 0]},
+                                         query.value(12).toBool(),
+                                         {query.value(10).toInt(), query.value(11).toInt()},
+                                         {query.value(13).toInt(), query.value(14).toInt()}};
+        }
+        competition.fixtures << fixture;
+    }
+    return true;
+}
+
+std::optional<qint64> CompetitionStore::competitionOf(qint64 match)
+{
+    if (!m_store.saving() || match <= 0)
+        return std::nullopt;
+    QSqlQuery query(m_store.database());
+    query.prepare(u"SELECT competition FROM fixtures WHERE match = ?"_s);
+    if (!run(query, {match}) || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
+bool CompetitionStore::link(qint64 competition, int number, qint64 match, int firstPlace)
+{
+    if (!m_store.saving() || match <= 0)
+        return false;
+    QSqlQuery query(m_store.database());
+    query.prepare(u"UPDATE fixtures SET match = ?, team1 = ? WHERE competition = ? AND number = "
+                  "?"_s);
+    return run(query, {match, placeOrNull(firstPlace), competition, number}) &&
+           query.numRowsAffected() == 1;
+}
+
+bool CompetitionStore::remove(qint64 id)
+{
+    if (!m_store.saving())
+        return false;
+    // Its sides and fixtures go with it (ON DELETE CASCADE); the matches stay.
+    QSqlQuery query(m_store.database());
+    query.prepare(u"DELETE FROM competitions WHERE id = ?"_s);
+    return run(query, {id}) && query.numRowsAffected() == 1;
+}

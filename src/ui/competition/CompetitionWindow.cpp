@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/competition/CompetitionWindow.h"
+
+#include "core/competition/CompetitionStore.h"
+#include "core/session/MatchSession.h"
+
+CompetitionWindow::CompetitionWindow(MatchSession &session, qint64 id, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_id(id)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void CompetitionWindow::reload()
+{
+    std::optional<Competition> competition;
+    if (MatchStore *store = m_session.store())
+        competition = CompetitionStore(*store).competition(m_id);
+    if (!competition) {
+        close();
+        return;
+    }
+    showCompetition(*competition);
+}

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/competition/frmCompetitions.h"
+
+#include "core/competition/CompetitionPage.h"
+#include "core/competition/CompetitionStore.h"
+#include "ui/common/Twips.h"
+#include "ui/competition/CompetitionTable.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+frmCompetitions::frmCompetitions(MatchStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_tblCompetitions(makeTable(this, u"tblCompetitions"_s)),
+      m_cmdOpenCompetition(new QPushButton(u"&Open"_s, this)),
+      m_cmdDeleteCompetition(new QPushButton(u"&Delete"_s, this))
+{
+    setObjectName(u"frmCompetitions"_s);
+    setWindowTitle(u"Series and Leagues"_s);
+    resize(twipsSize(10500, 4500));
+    m_cmdOpenCompetition->setObjectName(u"cmdOpenCompetition"_s);
+    m_cmdOpenCompetition->setDefault(true);
+    m_cmdDeleteCompetition->setObjectName(u"cmdDeleteCompetition"_s);
+    m_cmdDeleteCompetition->setAutoDefault(false);
+    auto *cmdClose = new QPushButton(u"&Close"_s, this);
+    cmdClose->setObjectName(u"cmdCloseCompetitions"_s);
+    cmdClose->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdOpenCompetition);
+    buttons->addWidget(m_cmdDeleteCompetition);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tblCompetitions);
+    layout->addLayout(buttons);
+
+    connect(m_tblCompetitions, &QTableWidget::cellDoubleClicked, this,
+            &frmCompetitions::cmdOpenCompetition_Click);
+    connect(m_cmdOpenCompetition, &QPushButton::clicked, this,
+            &frmCompetitions::cmdOpenCompetition_Click);
+    connect(m_cmdDeleteCompetition, &QPushButton::clicked, this,
+            &frmCompetitions::cmdDeleteCompetition_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    reload();
+    m_tblCompetitions->setFocus();
+}
+
+void frmCompetitions::reload()
+{
+    m_competitions = CompetitionStore(m_store).competitions();
+    QList<QStringList> rows;
+    for (const Competition &competition : std::as_const(m_competitions))
+        rows << competitionCells(competition);
+    fillTable(m_tblCompetitions, competitionHeadings(), rows);
+    if (!rows.isEmpty())
+        m_tblCompetitions->selectRow(0);
+    m_cmdOpenCompetition->setEnabled(!rows.isEmpty());
+    m_cmdDeleteCompetition->setEnabled(!rows.isEmpty());
+}
+
+const Competition *frmCompetitions::selected() const
+{
+    const int row = m_tblCompetitions->currentRow();
+    return row >= 0 && row < m_competitions.size() ? &m_competitions[row] : nullptr;
+}
+
+void frmCompetitions::cmdOpenCompetition_Click()
+{
+    if (const Competition *competition = selected()) {
+        m_open = competition->id;
+        accept();
+    }
+}
+
+void frmCompetitions::cmdDeleteCompetition_Click()
+{
+    const Competition *competition = selected();
+    if (!competition)
+        return;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        u"Delete the %1 \"%2\"? Its matches stay in the match history as single matches."_s.arg(
+            kindName(competition->kind), competition->name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (!CompetitionStore(m_store).remove(competition->id))
+        QMessageBox::warning(this, windowTitle(), u"It could not be deleted."_s);
+    reload();
+}

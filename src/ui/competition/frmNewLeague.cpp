@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/competition/frmNewLeague.h"
+
+#include "core/competition/CompetitionStore.h"
+#include "ui/common/Twips.h"
+#include "ui/competition/CompetitionTable.h"
+#include "ui/competition/frmNewSeries.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+frmNewLeague::frmNewLeague(MatchStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_sides(SideStore(store).sides())
+{
+    setObjectName(u"frmNewLeague"_s);
+    setWindowTitle(u"New League"_s);
+    resize(twipsSize(6000, 6000));
+
+    m_tblLeagueSides = makeTable(this, u"tblLeagueSides"_s);
+    m_tblLeagueSides->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_tblLeagueSides->setColumnCount(3);
+    m_tblLeagueSides->setHorizontalHeaderLabels({u"Side"_s, u"Plays"_s, u"Computer"_s});
+    m_tblLeagueSides->setRowCount(int(m_sides.size()));
+    for (int row = 0; row < m_sides.size(); ++row) {
+        auto *name = new QTableWidgetItem(m_sides[row].name);
+        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        m_tblLeagueSides->setItem(row, SideColumn, name);
+        for (int column : {PlaysColumn, ComputerColumn}) {
+            auto *box = new QTableWidgetItem;
+            box->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            box->setCheckState(Qt::Checked);
+            m_tblLeagueSides->setItem(row, column, box);
+        }
+    }
+    m_tblLeagueSides->horizontalHeader()->setStretchLastSection(false);
+    m_tblLeagueSides->horizontalHeader()->setSectionResizeMode(SideColumn, QHeaderView::Stretch);
+    m_tblLeagueSides->setCurrentCell(0, PlaysColumn);
+
+    m_cboRounds = new QComboBox(this);
+    m_cboRounds->setObjectName(u"cboRounds"_s);
+    m_cboRounds->addItem(u"Each pair once"_s, 1);
+    m_cboRounds->addItem(u"Each pair twice"_s, 2);
+    m_txtLeagueName = new QLineEdit(u"League %1"_s.arg(QDate::currentDate().year()), this);
+    m_txtLeagueName->setObjectName(u"txtLeagueName"_s);
+    m_txtLeagueName->setMaxLength(frmNewSeries::LongestName);
+    m_lblLeagueProblem = new QLabel(this);
+    m_lblLeagueProblem->setObjectName(u"lblLeagueProblem"_s);
+    m_lblLeagueProblem->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_cmdStartLeague = buttons->addButton(u"&Start"_s, QDialogButtonBox::AcceptRole);
+    m_cmdStartLeague->setObjectName(u"cmdStartLeague"_s);
+    m_cmdStartLeague->setDefault(true);
+    QPushButton *cmdCancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    cmdCancel->setObjectName(u"cmdCancelLeague"_s);
+
+    auto *form = new QFormLayout;
+    form->addRow(u"&Rounds:"_s, m_cboRounds);
+    form->addRow(u"&Name:"_s, m_txtLeagueName);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tblLeagueSides);
+    layout->addLayout(form);
+    layout->addWidget(m_lblLeagueProblem);
+    layout->addWidget(buttons);
+
+    connect(m_tblLeagueSides, &QTableWidget::itemChanged, this, &frmNewLeague::updateStart);
+    connect(m_txtLeagueName, &QLineEdit::textChanged, this, &frmNewLeague::updateStart);
+    connect(m_cmdStartLeague, &QPushButton::clicked, this, &frmNewLeague::cmdStartLeague_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    updateStart();
+    m_tblLeagueSides->setFocus();
+}
+
+bool frmNewLeague::ticked(int row, int column) const
+{
+    return m_tblLeagueSides->item(row, column)->checkState() == Qt::Checked;
+}
+
+void frmNewLeague::updateStart()
+{
+    int playing = 0;
+    for (int row = 0; row < m_sides.size(); ++row)
+        playing += ticked(row, PlaysColumn);
+    QString problem;
+    if (playing < FewestSides || playing > MostSides)
+        problem = u"From %1 to %2 sides must play; %3 are ticked."_s.arg(FewestSides)
+                      .arg(MostSides)
+                      .arg(playing);
+    else if (m_txtLeagueName->text().trimmed().isEmpty())
+        problem = u"The league needs a name."_s;
+    m_lblLeagueProblem->setText(problem);
+    m_cmdStartLeague->setEnabled(problem.isEmpty());
+}
+
+void frmNewLeague::cmdStartLeague_Click()
+{
+    if (!m_cmdStartLeague->isEnabled())
+        return;
+    QList<CompetitionSide> sides;
+    for (int row = 0; row < m_sides.size(); ++row) {
+        if (ticked(row, PlaysColumn))
+            sides.append({m_sides[row].id, playingName(m_sides[row]), ticked(row, ComputerColumn)});
+    }
+    m_created = CompetitionStore(m_store).createLeague(m_txtLeagueName->text().trimmed(), sides,
+                                                       m_cboRounds->currentData().toInt());
+    if (!m_created) {
+        QMessageBox::warning(this, windowTitle(), u"The league could not be saved."_s);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/competition/frmNewSeries.h"
+
+#include "core/competition/CompetitionStore.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QString playingName(const SavedSide &side)
+{
+    return side.inBuilt() ? side.country : side.name;
+}
+
+namespace {
+
+QComboBox *makeCombo(QWidget *parent, const QString &name)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    return combo;
+}
+
+} // namespace
+
+frmNewSeries::frmNewSeries(MatchStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_sides(SideStore(store).sides())
+{
+    setObjectName(u"frmNewSeries"_s);
+    setWindowTitle(u"New Series"_s);
+
+    m_cboSeriesSide1 = makeCombo(this, u"cboSeriesSide1"_s);
+    m_cboSeriesSide2 = makeCombo(this, u"cboSeriesSide2"_s);
+    for (const SavedSide &side : std::as_const(m_sides)) {
+        m_cboSeriesSide1->addItem(side.name);
+        m_cboSeriesSide2->addItem(side.name);
+    }
+    m_cboSeriesSide2->setCurrentIndex(m_sides.size() > 1 ? 1 : 0);
+    m_spnTests = new QSpinBox(this);
+    m_spnTests->setObjectName(u"spnTests"_s);
+    m_spnTests->setRange(1, 7);
+    m_spnTests->setValue(5);
+    m_cboSeriesMode = makeCombo(this, u"cboSeriesMode"_s);
+    for (MatchMode mode : {MatchMode::HumanVHuman, MatchMode::HumanVCpu, MatchMode::CpuVCpu})
+        m_cboSeriesMode->addItem(modeText(mode), int(mode));
+    m_cboUserSide = makeCombo(this, u"cboUserSide"_s);
+    m_txtSeriesName = new QLineEdit(this);
+    m_txtSeriesName->setObjectName(u"txtSeriesName"_s);
+    m_txtSeriesName->setMaxLength(LongestName);
+    m_lblSeriesProblem = new QLabel(this);
+    m_lblSeriesProblem->setObjectName(u"lblSeriesProblem"_s);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_cmdStartSeries = buttons->addButton(u"&Start"_s, QDialogButtonBox::AcceptRole);
+    m_cmdStartSeries->setObjectName(u"cmdStartSeries"_s);
+    m_cmdStartSeries->setDefault(true);
+    QPushButton *cmdCancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    cmdCancel->setObjectName(u"cmdCancelSeries"_s);
+
+    auto *form = new QFormLayout;
+    form->addRow(u"Side &1:"_s, m_cboSeriesSide1);
+    form->addRow(u"Side &2:"_s, m_cboSeriesSide2);
+    form->addRow(u"&Tests:"_s, m_spnTests);
+    form->addRow(u"&Players:"_s, m_cboSeriesMode);
+    form->addRow(u"&Your side:"_s, m_cboUserSide);
+    form->addRow(u"&Name:"_s, m_txtSeriesName);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_lblSeriesProblem);
+    layout->addWidget(buttons);
+
+    connect(m_cboSeriesSide1, &QComboBox::currentIndexChanged, this, &frmNewSeries::sidesChanged);
+    connect(m_cboSeriesSide2, &QComboBox::currentIndexChanged, this, &frmNewSeries::sidesChanged);
+    connect(m_cboSeriesMode, &QComboBox::currentIndexChanged, this, &frmNewSeries::updateStart);
+    connect(m_txtSeriesName, &QLineEdit::textChanged, this, &frmNewSeries::updateStart);
+    connect(m_cmdStartSeries, &QPushButton::clicked, this, &frmNewSeries::cmdStartSeries_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    sidesChanged();
+}
+
+void frmNewSeries::sidesChanged()
+{
+    const QString one = playingName(m_sides.value(m_cboSeriesSide1->currentIndex()));
+    const QString two = playingName(m_sides.value(m_cboSeriesSide2->currentIndex()));
+    const int user = m_cboUserSide->currentIndex();
+    m_cboUserSide->clear();
+    m_cboUserSide->addItems({one, two});
+    m_cboUserSide->setCurrentIndex(std::max(user, 0));
+    // The name follows the sides until the user writes one of his own.
+    const QString name =
+        u"%1 v %2 %3"_s.arg(one, two, QString::number(QDate::currentDate().year()));
+    if (m_txtSeriesName->text() == m_defaultName)
+        m_txtSeriesName->setText(name.left(LongestName));
+    m_defaultName = name.left(LongestName);
+    updateStart();
+}
+
+void frmNewSeries::updateStart()
+{
+    m_cboUserSide->setEnabled(MatchMode(m_cboSeriesMode->currentData().toInt()) ==
+                              MatchMode::HumanVCpu);
+    QString problem;
+    if (m_cboSeriesSide1->currentIndex() == m_cboSeriesSide2->currentIndex())
+        problem = u"Choose two different sides."_s;
+    else if (m_txtSeriesName->text().trimmed().isEmpty())
+        problem = u"The series needs a name."_s;
+    m_lblSeriesProblem->setText(problem);
+    m_cmdStartSeries->setEnabled(problem.isEmpty());
+}
+
+void frmNewSeries::cmdStartSeries_Click()
+{
+    if (!m_cmdStartSeries->isEnabled())
+        return;
+    std::array<CompetitionSide, 2> sides;
+    for (std::size_t n = 0; n < 2; ++n) {
+        const SavedSide &side =
+            m_sides[(n == 0 ? m_cboSeriesSide1 : m_cboSeriesSide2)->currentIndex()];
+        sides[n] = {side.id, playingName(side), false};
+    }
+    m_created = CompetitionStore(m_store).createSeries(
+        m_txtSeriesName->text().trimmed(), sides, m_spnTests->value(),
+        MatchMode(m_cboSeriesMode->currentData().toInt()), m_cboUserSide->currentIndex());
+    if (!m_created) {
+        QMessageBox::warning(this, windowTitle(), u"The series could not be saved."_s);
+        return;
+    }
+    accept();
+}

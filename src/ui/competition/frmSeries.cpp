@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "ui/competition/frmSeries.h"
+
+#include "core/competition/CompetitionPage.h"
+#include "core/competition/CompetitionStore.h"
+#include "core/session/MatchSession.h"
+#include "core/store/CareerStatistics.h"
+#include "ui/common/HtmlExport.h"
+#include "ui/common/Twips.h"
+#include "ui/competition/CompetitionTable.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+frmSeries::frmSeries(MatchSession &session, qint64 id, QWidget *parent)
+    : CompetitionWindow(session, id, parent),
+      m_tblSeriesTests(makeTable(this, u"tblSeriesTests"_s)), m_lblSeriesScore(new QLabel(this)),
+      m_cmdPlayNext(new QPushButton(u"Play &Next Test"_s, this)),
+      m_tblSeriesBatting(makeTable(this, u"tblSeriesBatting"_s))
+{
+    setObjectName(u"frmSeries"_s);
+    resize(twipsSize(10500, 7500));
+    m_lblSeriesScore->setObjectName(u"lblSeriesScore"_s);
+    QFont bold = m_lblSeriesScore->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    m_lblSeriesScore->setFont(bold);
+    m_cmdPlayNext->setObjectName(u"cmdPlayNext"_s);
+    m_cmdPlayNext->setDefault(true);
+    auto *cmdExport = new QPushButton(u"&Export\u2026"_s, this);
+    cmdExport->setObjectName(u"cmdExportSeries"_s);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdPlayNext);
+    buttons->addStretch();
+    buttons->addWidget(cmdExport);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lblSeriesScore);
+    layout->addWidget(m_tblSeriesTests, 2);
+    layout->addLayout(buttons);
+    layout->addWidget(new QLabel(u"Batting in this series"_s, this));
+    layout->addWidget(m_tblSeriesBatting, 3);
+
+    connect(m_cmdPlayNext, &QPushButton::clicked, this, [this] { emit playNext(m_id); });
+    connect(cmdExport, &QPushButton::clicked, this, &frmSeries::cmdExportSeries_Click);
+    reload();
+}
+
+void frmSeries::showCompetition(const Competition &series)
+{
+    setWindowTitle(u"Series: "_s + series.name);
+    m_lblSeriesScore->setText(series.score());
+    QList<QStringList> rows;
+    for (const Fixture &test : series.fixtures)
+        rows << seriesTestCells(test);
+    fillTable(m_tblSeriesTests, seriesTestHeadings(), rows);
+    rows.clear();
+    for (const CareerLine &line : CareerStatistics(*m_session.store()).careers(m_id))
+        rows << careerCells(line);
+    fillTable(m_tblSeriesBatting, careerHeadings(), rows, 2);
+    m_cmdPlayNext->setEnabled(!series.finished());
+}
+
+void frmSeries::cmdExportSeries_Click()
+{
+    MatchStore *store = m_session.store();
+    const std::optional<Competition> series =
+        store ? CompetitionStore(*store).competition(m_id) : std::nullopt;
+    if (series)
+        exportHtml(this, u"Export Series"_s, u"series.html"_s,
+                   seriesHtml(*series, CareerStatistics(*store).careers(m_id)));
+}

@@ -1,0 +1,230 @@
+// SPDX-FileCopyrightText: 2026 The Stumpwell authors
+// SPDX-License-Identifier: MIT
+#include "core/competition/CompetitionStore.h"
+#include "core/competition/FixturePlay.h"
+#include "core/match/Match.h"
+#include "core/session/MatchSession.h"
+#include "core/store/CareerStatistics.h"
+
+#include "SavedSides.h"
+#include "ScriptedRandom.h"
+
+#include <QTest>
+
+// Series and leagues played on the session and the store, without windows: fixtures started,
+// resumed, simulated, and their matches deleted.
+class tst_CompetitionPlay : public QObject
+{
+    Q_OBJECT
+    std::optional<CurrentTempDir> m_dir;
+    std::unique_ptr<MatchSession> m_session;
+    SeededRandom m_random{testSeed(20261207u)};
+
+    // A run of the program on the test's store, drawing from m_random.
+    void program()
+    {
+        m_session.reset();
+        m_session = std::make_unique<MatchSession>();
+        m_session->setStorePath(u"stumpwell.sqlite"_s);
+        m_session->setRandomSource(&m_random);
+        QVERIFY(m_session->openStore());
+    }
+    MatchStore &store() { return *m_session->store(); }
+    Competition competition(qint64 id) { return *CompetitionStore(store()).competition(id); }
+    // The in-built sides, then saved ones of eleven file players each, all played by the
+    // computer.
+    QList<CompetitionSide> sides(int count)
+    {
+        QList<CompetitionSide> sides{{SideStore::Australia, u"Australia"_s, true},
+                                     {SideStore::England, u"England"_s, true}};
+        SideStore saved(store());
+        for (int n = 2; n < count; ++n)
+            sides.append(
+                {saveEleven(saved, u"Side %1"_s.arg(n), 2 + 11 * n).id, u"Side %1"_s.arg(n), true});
+        return sides.mid(0, count);
+    }
+    // The next fixture as the session's match, tossed as the computer tosses; its match's id.
+    qint64 startNext(qint64 id)
+    {
+        const Competition read = competition(id);
+        const Fixture &fixture = read.fixtures[read.nextFixture()];
+        MatchSetup setup;
+        const QString problem = fixtureSetup(store(), read, fixture, PlayerFile(), setup);
+        if (!problem.isEmpty())
+            qFatal("%s", qPrintable(problem));
+        computerToss(setup, m_random);
+        CompetitionStore competitions(store());
+        startFixture(*m_session, competitions, read, fixture, setup);
+        return m_session->storedId();
+    }
+    void playOn(int overs = 1000)
+    {
+        Match &match = m_session->match();
+        for (int over = 0; over < overs && !match.isOver(); ++over)
+            match.playOver(match.rollDie());
+    }
+    qint64 simulatedLeague(int count, int cycles)
+    {
+        const qint64 id = CompetitionStore(store()).createLeague(u"League"_s, sides(count), cycles);
+        const SimulationRun run = simulateComputerFixtures(store(), id, PlayerFile(), m_random, 0);
+        if (!run.problem.isEmpty())
+            qFatal("%s", qPrintable(run.problem));
+        return id;
+    }
+
+    static void leagueData()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("cycles");
+        QTest::newRow("3 sides once") << 3 << 1;
+        QTest::newRow("4 sides twice") << 4 << 2;
+        QTest::newRow("5 sides once") << 5 << 1;
+    }
+
+private slots:
+    void init()
+    {
+        m_session.reset();
+        m_dir.emplace();
+        QVERIFY(writeNumberedPlayers(2, 81));
+        program();
+    }
+    void cleanup() { m_session.reset(); }
+
+    // Each side's line counts every match it played once, and its points are those of its
+    // results as the replayed matches show them.
+    void simulatedLeagueTableAddsUp_data() { leagueData(); }
+    void simulatedLeagueTableAddsUp()
+    {
+        QFETCH(int, count);
+        QFETCH(int, cycles);
+        const Competition league = competition(simulatedLeague(count, cycles));
+        QMap<QString, int> points;
+        for (const Fixture &fixture : league.fixtures) {
+            Match match;
+            QCOMPARE(store().replayMatch(fixture.match, match, m_random), QString());
+            const int first = match.summary().total1, second = match.summary().total2;
+            const QString &team1 = match.summary().team1, &team2 = match.summary().team2;
+            const bool drawn = match.state().TimeUp;
+            points[team1] += drawn ? 4 : first == second ? 6 : first > second ? 12 : 0;
+            points[team2] += drawn ? 4 : first == second ? 6 : second > first ? 12 : 0;
+        }
+        for (const TableLine &line : league.table()) {
+            QCOMPARE(line.played, (count - 1) * cycles);
+            QCOMPARE(line.won + line.lost + line.tied + line.drawn, line.played);
+            QCOMPARE(line.points, points[line.name]);
+        }
+    }
+
+    void simulatedMatchesReplayFromTheirLogs_data() { leagueData(); }
+    void simulatedMatchesReplayFromTheirLogs()
+    {
+        QFETCH(int, count);
+        QFETCH(int, cycles);
+        for (const Fixture &fixture : competition(simulatedLeague(count, cycles)).fixtures) {
+            Match match;
+            QCOMPARE(store().replayMatch(fixture.match, match, m_random), QString());
+            QVERIFY(match.isOver());
+            QCOMPARE(match.resultText(), fixture.result);
+        }
+    }
+
+    // The program is killed during the third test; the next run resumes it, finishes it and
+    // goes on to the fourth.
+    void seriesResumedAfterAKillGoesOnToTheNextTest()
+    {
+        const qint64 id = CompetitionStore(store()).createSeries(
+            u"Ashes"_s,
+            {CompetitionSide{SideStore::Australia, u"Australia"_s, false},
+             CompetitionSide{SideStore::England, u"England"_s, false}},
+            5, MatchMode::HumanVHuman);
+        for (int test = 1; test <= 2; ++test) {
+            startNext(id);
+            playOn();
+            m_session->acceptResult();
+        }
+        const qint64 third = startNext(id);
+        playOn(100);
+        program(); // killed: nothing more is saved, and a new run opens the store
+        QCOMPARE(m_session->lastInProgress(), std::optional(third));
+        QCOMPARE(m_session->resume(third), QString());
+        playOn();
+        m_session->acceptResult();
+        QCOMPARE(competition(id).nextFixture(), 3);
+        const qint64 fourth = startNext(id);
+        QCOMPARE(competition(id).fixtures[3].match, fourth);
+    }
+
+    // Statistics count only matches between two sides from the player file.
+    void inBuiltSidesCountForTheSeriesButNotTheStatistics_data()
+    {
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<int>("careers");
+        QTest::newRow("in-built v saved") << qint64(SideStore::England) << 0;
+        QTest::newRow("saved v saved") << qint64(0) << 22;
+    }
+    void inBuiltSidesCountForTheSeriesButNotTheStatistics()
+    {
+        QFETCH(qint64, first);
+        SideStore saved(store());
+        const CompetitionSide a{first ? first : saveEleven(saved, u"Kent"_s, 13).id, u"Home"_s,
+                                true};
+        const CompetitionSide b{saveEleven(saved, u"Surrey"_s).id, u"Away"_s, true};
+        const qint64 id =
+            CompetitionStore(store()).createSeries(u"Cup"_s, {a, b}, 2, MatchMode::CpuVCpu);
+        QCOMPARE(simulateComputerFixtures(store(), id, PlayerFile(), m_random, 0).played, 2);
+        QCOMPARE(competition(id).playedCount(), 2);
+        QTEST(int(CareerStatistics(store()).careers(id).size()), "careers");
+    }
+
+    // Cancelled after two: those two are played and saved, the rest are not begun.
+    void cancelledSimulationKeepsWhatWasPlayed()
+    {
+        const qint64 id = CompetitionStore(store()).createLeague(u"League"_s, sides(4), 1);
+        const auto goOn = [](int done, int) {
+            return done < 2;
+        };
+        QCOMPARE(simulateComputerFixtures(store(), id, PlayerFile(), m_random, 0, goOn).played, 2);
+        const Competition league = competition(id);
+        QCOMPARE(league.playedCount(), 2);
+        QCOMPARE(league.fixtures[2].match, 0);
+        QCOMPARE(store().history().size(), 2);
+    }
+
+    // A computer fixture left half played when the program ended is played on, not again.
+    void simulationPlaysOnAFixtureLeftHalfPlayed()
+    {
+        const qint64 id = CompetitionStore(store()).createLeague(u"League"_s, sides(3), 1);
+        const qint64 first = startNext(id);
+        playOn(50);
+        const MatchLog begun = m_session->match().log();
+        program();
+        QCOMPARE(simulateComputerFixtures(store(), id, PlayerFile(), m_random, 0).played, 3);
+        MatchLog log;
+        QCOMPARE(store().readLog(first, log), QString());
+        QVERIFY(log.faces.size() > begun.faces.size());
+        QCOMPARE(std::vector(log.faces.begin(), log.faces.begin() + 50), begun.faces);
+        QCOMPARE(competition(id).fixtures[0].match, first);
+    }
+
+    void deletedMatchLeavesItsFixtureUnplayed()
+    {
+        const qint64 id = simulatedLeague(3, 1);
+        QVERIFY(store().deleteMatch(competition(id).fixtures[1].match));
+        const Competition league = competition(id);
+        QCOMPARE(league.playedCount(), 2);
+        QCOMPARE(league.nextFixture(), 1);
+    }
+
+    void deletedCompetitionKeepsItsMatches()
+    {
+        const qint64 id = simulatedLeague(3, 1);
+        QVERIFY(CompetitionStore(store()).remove(id));
+        QCOMPARE(CompetitionStore(store()).competitions().size(), 0);
+        QCOMPARE(store().history().size(), 3);
+        QCOMPARE(store().history().constFirst().fixture, QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CompetitionPlay)
+#include "tst_competitionplay.moc"
