@@ -179,6 +179,9 @@ private slots:
         for (int w = 0; w < 40; ++w)
             takeWicket(m_match, m_die);
         QCOMPARE(m_match.currentInnings(), 5);
+        for (int innings = 1; innings <= 4; ++innings)
+            QCOMPARE(m_match.summary().innings[std::size_t(innings)],
+                     m_match.innings(innings).total);
         for (int innings : {3, 4}) // each side's second innings, under its own name
             QCOMPARE(m_match.innings(innings).caption,
                      QString(m_match.innings(innings - 2).caption).replace(u"1st"_s, u"2nd"_s));

@@ -45,12 +45,12 @@ private slots:
         QFETCH(bool, captain);
         QFETCH(QByteArray, flags);
         const PlayerRecord record =
-            player(u"Andr\u00e9 \u20ac\u0178", u"South Africa", 255, 0, captain, !captain);
+            player(u"Andr\u00e9\u00a0\u20ac\u0178", u"South Africa", 255, 0, captain, !captain);
         QVERIFY(PlayerFile().CreateEmpty().ok());
         QCOMPARE(PlayerFile().AppendRecord(record).value, 2);
         QCOMPARE(fileBytes(), QByteArray("Version").leftJustified(80) + QByteArray(20, '\0') +
                                   char(1) + QByteArray(31, '\0') +
-                                  rawRecord("Andr\xE9 \x80\x9F", "South Africa", 255, flags));
+                                  rawRecord("Andr\xE9\xA0\x80\x9F", "South Africa", 255, flags));
         QCOMPARE(PlayerFile().ReadRecord(2).value, record);
     }
 
