@@ -182,6 +182,9 @@ private slots:
         for (int innings = 1; innings <= 4; ++innings)
             QCOMPARE(m_match.summary().innings[std::size_t(innings)],
                      m_match.innings(innings).total);
+        SummaryModel fourth; // the last innings' runs count like any other's
+        fourth.add(4, 7);
+        QCOMPARE(fourth.innings[4] + fourth.total2, 14);
         for (int innings : {3, 4}) // each side's second innings, under its own name
             QCOMPARE(m_match.innings(innings).caption,
                      QString(m_match.innings(innings - 2).caption).replace(u"1st"_s, u"2nd"_s));
