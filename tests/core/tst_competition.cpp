@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/competition/CompetitionPage.h"
 #include "core/competition/LeagueTable.h"
 #include "core/competition/RoundRobin.h"
 #include "core/competition/SeriesScore.h"
@@ -178,6 +179,30 @@ private slots:
         QTEST(seriesScore({u"England"_s, u"Australia"_s}, seriesWins(matches(played)),
                           tests - int(played.size())),
               "score");
+    }
+
+    // A side's or competition's name is text on the page, never markup.
+    void pagesEscapeEveryName_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("series") << int(CompetitionKind::Series);
+        QTest::newRow("league") << int(CompetitionKind::League);
+    }
+    void pagesEscapeEveryName()
+    {
+        QFETCH(int, kind);
+        Competition competition;
+        competition.kind = CompetitionKind(kind);
+        competition.name = u"<i>Cup</i>"_s;
+        competition.sides = {{1, u"<b>Kent</b>"_s, false}, {2, u"Surrey & Co"_s, false}};
+        competition.fixtures = {Fixture{}};
+        competition.fixtures[0].places = {0, 1};
+        competition.fixtures[0].played = matches({u"A-B 300/20 200/20"_s}).first(); // Kent win
+        const QString page = kind == int(CompetitionKind::Series) ? seriesHtml(competition, {})
+                                                                  : leagueHtml(competition, {});
+        QVERIFY(!page.contains(u"<b>"_s));
+        QVERIFY(!page.contains(u"<i>"_s));
+        QVERIFY(page.contains(u"&lt;b&gt;Kent&lt;/b&gt;"_s));
     }
 };
 
