@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/competition/CompetitionPage.h"
 #include "core/competition/LeagueTable.h"
 #include "core/competition/RoundRobin.h"
 #include "core/competition/SeriesScore.h"
@@ -122,26 +123,27 @@ private slots:
         QTEST(order, "order");
     }
 
-    // Win 12, tie 6, draw 4, loss 0, of 12 a match contested.
+    // Win 12, tie 6, draw 4, loss 0, of 12 a match contested; runs per wicket for over
+    // against.
     void pointsAndPercentage_data()
     {
         QTest::addColumn<QStringList>("played");
-        QTest::addColumn<QString>("line"); // A's P W L T D Pts PCT
-        QTest::newRow("none") << QStringList{} << u"0 0 0 0 0 0 0.00"_s;
+        QTest::addColumn<QString>("line"); // A's P W L T D Pts PCT RpW
+        QTest::newRow("none") << QStringList{} << u"0 0 0 0 0 0 0.00 -"_s;
         QTest::newRow("win, draw, loss")
             << QStringList{u"A-B 300/20 250/20"_s, u"C-A 200/20 100/12 d"_s, u"D-A 300/20 250/20"_s}
-            << u"3 1 1 0 1 16 44.44"_s;
+            << u"3 1 1 0 1 16 44.44 1.000"_s;
         QTest::newRow("tie, draw") << QStringList{u"B-A 300/20 300/20"_s, u"A-C 200/20 100/12 d"_s}
-                                   << u"2 0 0 1 1 10 41.67"_s;
+                                   << u"2 0 0 1 1 10 41.67 1.000"_s;
         QTest::newRow("batting second and winning")
-            << QStringList{u"B-A 300/20 301/20"_s} << u"1 1 0 0 0 12 100.00"_s;
+            << QStringList{u"B-A 300/20 301/20"_s} << u"1 1 0 0 0 12 100.00 1.003"_s;
     }
     void pointsAndPercentage()
     {
         QFETCH(QStringList, played);
         for (const TableLine &line : leagueTable(Sides, matches(played))) {
             if (line.name == u"A"_s)
-                QTEST(tableCells(line, 1).mid(2, 7).join(u' '), "line");
+                QTEST(tableCells(line, 1).mid(2).join(u' '), "line");
         }
     }
 
@@ -177,6 +179,30 @@ private slots:
         QTEST(seriesScore({u"England"_s, u"Australia"_s}, seriesWins(matches(played)),
                           tests - int(played.size())),
               "score");
+    }
+
+    // A side's or competition's name is text on the page, never markup.
+    void pagesEscapeEveryName_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("series") << int(CompetitionKind::Series);
+        QTest::newRow("league") << int(CompetitionKind::League);
+    }
+    void pagesEscapeEveryName()
+    {
+        QFETCH(int, kind);
+        Competition competition;
+        competition.kind = CompetitionKind(kind);
+        competition.name = u"<i>Cup</i>"_s;
+        competition.sides = {{1, u"<b>Kent</b>"_s, false}, {2, u"Surrey & Co"_s, false}};
+        competition.fixtures = {Fixture{}};
+        competition.fixtures[0].places = {0, 1};
+        competition.fixtures[0].played = matches({u"A-B 300/20 200/20"_s}).first(); // Kent win
+        const QString page = kind == int(CompetitionKind::Series) ? seriesHtml(competition, {})
+                                                                  : leagueHtml(competition, {});
+        QVERIFY(!page.contains(u"<b>"_s));
+        QVERIFY(!page.contains(u"<i>"_s));
+        QVERIFY(page.contains(u"&lt;b&gt;Kent&lt;/b&gt;"_s));
     }
 };
 

@@ -24,8 +24,6 @@ struct CompetitionSide
     qint64 side = 0;
     QString name;
     bool computer = false;
-
-    bool operator==(const CompetitionSide &) const = default;
 };
 
 // A test of a series or a match of a league: its places (the first tosses) and, once started,

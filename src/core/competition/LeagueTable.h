@@ -15,8 +15,6 @@ struct PlayedMatch
     bool decided = false;         // false: time ran out and the match was drawn
     std::array<int, 2> runs{};    // the two aggregates, same order
     std::array<int, 2> wickets{}; // wickets each lost
-
-    bool operator==(const PlayedMatch &) const = default;
 };
 
 enum class Outcome

@@ -11,8 +11,6 @@ struct Pairing
     int round = 0;
     int a = 0;
     int b = 0;
-
-    bool operator==(const Pairing &) const = default;
 };
 
 // Every side meets every other once per cycle (`cycles` 1 or 2; the second with the places

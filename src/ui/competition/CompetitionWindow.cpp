@@ -11,14 +11,15 @@ CompetitionWindow::CompetitionWindow(MatchSession &session, qint64 id, QWidget *
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void CompetitionWindow::reload()
+bool CompetitionWindow::reload()
 {
     std::optional<Competition> competition;
     if (MatchStore *store = m_session.store())
         competition = CompetitionStore(*store).competition(m_id);
     if (!competition) {
         close();
-        return;
+        return false;
     }
     showCompetition(*competition);
+    return true;
 }

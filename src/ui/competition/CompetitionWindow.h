@@ -17,8 +17,8 @@ class CompetitionWindow : public QWidget
 public:
     CompetitionWindow(MatchSession &session, qint64 id, QWidget *parent);
     qint64 id() const { return m_id; }
-    // Reads the competition again and shows it; a competition deleted closes its window.
-    void reload();
+    // Reads the competition again and shows it; a competition deleted closes its window (false).
+    bool reload();
 
 signals:
     void playNext(qint64 competition);

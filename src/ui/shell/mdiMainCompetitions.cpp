@@ -61,8 +61,8 @@ void mdiMain::openCompetition(qint64 id)
         else
             window = new frmLeague(*m_session, id, this);
         connect(window, &CompetitionWindow::playNext, this, &mdiMain::playNextFixture);
-    } else {
-        window->reload();
+    } else if (!window->reload()) {
+        return;
     }
     window->show();
     window->raise();
