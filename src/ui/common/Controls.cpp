@@ -4,8 +4,11 @@
 
 #include "ui/common/Twips.h"
 
+#include <QBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height)
@@ -25,6 +28,32 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setObjectName(name);
     button->setGeometry(twipsRect(left, top, width, height));
     return button;
+}
+
+QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
+                       const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+QTableWidget *makeTable(QWidget *parent, const QString &name)
+{
+    auto *table = new QTableWidget(parent);
+    table->setObjectName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    // One line a row, as the history's.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
 }
 
 void setForeColour(QWidget *widget, const QColor &colour)

@@ -5,8 +5,10 @@
 #include <QColor>
 #include <QString>
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // Small builders for the layout tables: every control gets its objectName and its twips
@@ -15,6 +17,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
                   int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
                         int top, int width, int height);
+// A button added to a row of them; Enter still presses the window's default button.
+QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
+                       const QString &caption);
+// A read-only table of whole rows, one line a row, named `name`.
+QTableWidget *makeTable(QWidget *parent, const QString &name);
 
 void setForeColour(QWidget *widget, const QColor &colour);
 // Paints the widget's background in the colour (labels with a back colour, window forms).

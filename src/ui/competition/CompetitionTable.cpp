@@ -5,22 +5,6 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-QTableWidget *makeTable(QWidget *parent, const QString &name)
-{
-    auto *table = new QTableWidget(parent);
-    table->setObjectName(name);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    // One line a row, as the history's.
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setWordWrap(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
 void fillTable(QTableWidget *table, const QStringList &headings, const QList<QStringList> &rows,
                int figuresFrom)
 {

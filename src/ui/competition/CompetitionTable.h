@@ -6,10 +6,7 @@
 #include <QStringList>
 
 class QTableWidget;
-class QWidget;
 
-// A read-only table of whole rows, named `name`, as the competition windows show them.
-QTableWidget *makeTable(QWidget *parent, const QString &name);
 // Fills the table with the rows' cells under the headings; a cell that may be cut short holds
 // its text as a tooltip too. Figures are right-aligned from column `figuresFrom` on.
 void fillTable(QTableWidget *table, const QStringList &headings, const QList<QStringList> &rows,

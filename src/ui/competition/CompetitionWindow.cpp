@@ -4,6 +4,8 @@
 
 #include "core/competition/CompetitionStore.h"
 #include "core/session/MatchSession.h"
+#include "core/store/CareerStatistics.h"
+#include "ui/common/HtmlExport.h"
 
 CompetitionWindow::CompetitionWindow(MatchSession &session, qint64 id, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session), m_id(id)
@@ -22,4 +24,15 @@ bool CompetitionWindow::reload()
     }
     showCompetition(*competition);
     return true;
+}
+
+void CompetitionWindow::exportPage(const QString &title, const QString &fileName,
+                                   QString (*page)(const Competition &, const QList<CareerLine> &))
+{
+    MatchStore *store = m_session.store();
+    const std::optional<Competition> competition =
+        store ? CompetitionStore(*store).competition(m_id) : std::nullopt;
+    if (competition)
+        exportHtml(this, title, fileName,
+                   page(*competition, CareerStatistics(*store).careers(m_id)));
 }

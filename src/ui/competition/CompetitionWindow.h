@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/competition/Competition.h"
+#include "core/store/CareerLine.h"
 
 #include <QWidget>
 
@@ -26,6 +27,9 @@ signals:
 protected:
     // Shows the competition just read.
     virtual void showCompetition(const Competition &competition) = 0;
+    // Asks for a file and writes the competition's page, as `page` makes it, there.
+    void exportPage(const QString &title, const QString &fileName,
+                    QString (*page)(const Competition &, const QList<CareerLine> &));
     MatchSession &m_session;
     const qint64 m_id;
 };

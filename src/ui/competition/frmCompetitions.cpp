@@ -4,6 +4,7 @@
 
 #include "core/competition/CompetitionPage.h"
 #include "core/competition/CompetitionStore.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/competition/CompetitionTable.h"
 
@@ -17,25 +18,19 @@ using namespace Qt::StringLiterals;
 
 frmCompetitions::frmCompetitions(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_tblCompetitions(makeTable(this, u"tblCompetitions"_s)),
-      m_cmdOpenCompetition(new QPushButton(u"&Open"_s, this)),
-      m_cmdDeleteCompetition(new QPushButton(u"&Delete"_s, this))
+      m_cmdOpenCompetition(new QPushButton(u"&Open"_s, this))
 {
     setObjectName(u"frmCompetitions"_s);
     setWindowTitle(u"Series and Leagues"_s);
     resize(twipsSize(10500, 4500));
     m_cmdOpenCompetition->setObjectName(u"cmdOpenCompetition"_s);
     m_cmdOpenCompetition->setDefault(true);
-    m_cmdDeleteCompetition->setObjectName(u"cmdDeleteCompetition"_s);
-    m_cmdDeleteCompetition->setAutoDefault(false);
-    auto *cmdClose = new QPushButton(u"&Close"_s, this);
-    cmdClose->setObjectName(u"cmdCloseCompetitions"_s);
-    cmdClose->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdOpenCompetition);
-    buttons->addWidget(m_cmdDeleteCompetition);
+    m_cmdDeleteCompetition = addButton(buttons, this, u"cmdDeleteCompetition"_s, u"&Delete"_s);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdCloseCompetitions"_s, u"&Close"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tblCompetitions);
     layout->addLayout(buttons);

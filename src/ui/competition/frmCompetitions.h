@@ -30,6 +30,6 @@ private:
     QList<Competition> m_competitions;
     QTableWidget *m_tblCompetitions;
     QPushButton *m_cmdOpenCompetition;
-    QPushButton *m_cmdDeleteCompetition;
+    QPushButton *m_cmdDeleteCompetition = nullptr;
     qint64 m_open = 0;
 };

@@ -7,8 +7,7 @@
 #include "core/competition/FixturePlay.h"
 #include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
-#include "core/store/CareerStatistics.h"
-#include "ui/common/HtmlExport.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/competition/CompetitionTable.h"
 
@@ -106,10 +105,5 @@ void frmLeague::cmdSimulate_Click()
 
 void frmLeague::cmdExportLeague_Click()
 {
-    MatchStore *store = m_session.store();
-    const std::optional<Competition> league =
-        store ? CompetitionStore(*store).competition(m_id) : std::nullopt;
-    if (league)
-        exportHtml(this, u"Export League"_s, u"league.html"_s,
-                   leagueHtml(*league, CareerStatistics(*store).careers(m_id)));
+    exportPage(u"Export League"_s, u"league.html"_s, leagueHtml);
 }

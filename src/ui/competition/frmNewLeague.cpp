@@ -3,6 +3,7 @@
 #include "ui/competition/frmNewLeague.h"
 
 #include "core/competition/CompetitionStore.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/competition/CompetitionTable.h"
 #include "ui/competition/frmNewSeries.h"

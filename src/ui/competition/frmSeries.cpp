@@ -6,7 +6,7 @@
 #include "core/competition/CompetitionStore.h"
 #include "core/session/MatchSession.h"
 #include "core/store/CareerStatistics.h"
-#include "ui/common/HtmlExport.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/competition/CompetitionTable.h"
 
@@ -69,10 +69,5 @@ void frmSeries::showCompetition(const Competition &series)
 
 void frmSeries::cmdExportSeries_Click()
 {
-    MatchStore *store = m_session.store();
-    const std::optional<Competition> series =
-        store ? CompetitionStore(*store).competition(m_id) : std::nullopt;
-    if (series)
-        exportHtml(this, u"Export Series"_s, u"series.html"_s,
-                   seriesHtml(*series, CareerStatistics(*store).careers(m_id)));
+    exportPage(u"Export Series"_s, u"series.html"_s, seriesHtml);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmHistory.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/frmScorecard.h"
@@ -58,20 +59,13 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     m_table->setColumnWidth(5, twips(2700));
 
     auto *buttons = new QHBoxLayout;
-    const auto addButton = [&](const QString &name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-        return button;
-    };
-    m_cmdOpen = addButton(u"cmdOpen"_s, u"&Open"_s);
+    m_cmdOpen = addButton(buttons, this, u"cmdOpen"_s, u"&Open"_s);
     m_cmdOpen->setDefault(true);
-    m_cmdResume = addButton(u"cmdResume"_s, u"&Resume"_s);
-    m_cmdDelete = addButton(u"cmdDelete"_s, u"&Delete"_s);
-    QPushButton *cmdReplay = addButton(u"cmdReplay"_s, u"Re&play"_s);
+    m_cmdResume = addButton(buttons, this, u"cmdResume"_s, u"&Resume"_s);
+    m_cmdDelete = addButton(buttons, this, u"cmdDelete"_s, u"&Delete"_s);
+    QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplay"_s, u"Re&play"_s);
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(u"cmdClose"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
 
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmRecords.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/HtmlExport.h"
 #include "ui/common/Twips.h"
 #include "ui/history/frmScorecard.h"
@@ -132,20 +133,13 @@ frmRecords::frmRecords(MatchStore &store, QWidget *parent)
     tabs->addTab(page(m_cboBattingRecord, m_tblBattingRecords), u"&Batting"_s);
     tabs->addTab(page(nullptr, m_tblPartnerships), u"&Partnerships"_s);
 
-    auto *cmdExport = new QPushButton(u"&Export\u2026"_s, this);
-    cmdExport->setObjectName(u"cmdExportRecords"_s);
-    cmdExport->setAutoDefault(false);
-    auto *cmdClose = new QPushButton(u"&Close"_s, this);
-    cmdClose->setObjectName(u"cmdClose"_s);
-    cmdClose->setAutoDefault(false);
-
     auto *top = new QHBoxLayout;
     top->addWidget(lblTeam);
     top->addWidget(m_cboRecordsTeam, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdExport);
+    QPushButton *cmdExport = addButton(buttons, this, u"cmdExportRecords"_s, u"&Export\u2026"_s);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabs);

@@ -6,6 +6,7 @@
 #include "core/match/Match.h"
 #include "core/match/Scorecard.h"
 #include "core/store/MatchStore.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/history/ScorecardExport.h"
 
@@ -16,20 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
-                       const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
-} // namespace
 
 frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *parent,
                            bool replayable)

@@ -4,6 +4,7 @@
 #include "core/store/CareerStatistics.h"
 
 #include "core/store/MatchStore.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 
 #include <QAbstractTableModel>
@@ -114,20 +115,13 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     // One line per file player: a few hundred rows measure quickly.
     table->resizeColumnsToContents();
 
-    auto *cmdCsv = new QPushButton(u"&Export CSV\u2026"_s, this);
-    cmdCsv->setObjectName(u"cmdCsv"_s);
-    cmdCsv->setAutoDefault(false);
-    auto *cmdClose = new QPushButton(u"&Close"_s, this);
-    cmdClose->setObjectName(u"cmdClose"_s);
-    cmdClose->setAutoDefault(false);
-
     auto *top = new QHBoxLayout;
     top->addWidget(lblTeam);
     top->addWidget(m_cboTeam, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCsv);
+    QPushButton *cmdCsv = addButton(buttons, this, u"cmdCsv"_s, u"&Export CSV\u2026"_s);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(table);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/selection/frmSides.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/selection/frmNewSide.h"
 
@@ -23,31 +24,18 @@ frmSides::frmSides(MatchStore &store, QWidget *parent) : QDialog(parent), m_stor
     setWindowTitle(u"Sides"_s);
     resize(twipsSize(8400, 5400));
 
-    m_tblSides = new QTableWidget(0, 3, this);
-    m_tblSides->setObjectName(u"tblSides"_s);
+    m_tblSides = makeTable(this, u"tblSides"_s);
+    m_tblSides->setColumnCount(3);
     m_tblSides->setHorizontalHeaderLabels({u"Name"_s, u"Country"_s, u"Created"_s});
-    m_tblSides->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tblSides->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tblSides->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tblSides->verticalHeader()->hide();
-    m_tblSides->horizontalHeader()->setStretchLastSection(true);
-    m_tblSides->setWordWrap(false);
     m_tblSides->setColumnWidth(0, twips(3600));
     m_tblSides->setColumnWidth(1, twips(1800));
 
     auto *buttons = new QHBoxLayout;
-    const auto addButton = [&](const QString &name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-        return button;
-    };
-    QPushButton *cmdNewSide = addButton(u"cmdNewSide"_s, u"&New\u2026"_s);
-    m_cmdRenameSide = addButton(u"cmdRenameSide"_s, u"&Rename\u2026"_s);
-    m_cmdDeleteSide = addButton(u"cmdDeleteSide"_s, u"&Delete"_s);
+    QPushButton *cmdNewSide = addButton(buttons, this, u"cmdNewSide"_s, u"&New\u2026"_s);
+    m_cmdRenameSide = addButton(buttons, this, u"cmdRenameSide"_s, u"&Rename\u2026"_s);
+    m_cmdDeleteSide = addButton(buttons, this, u"cmdDeleteSide"_s, u"&Delete"_s);
     buttons->addStretch();
-    QPushButton *cmdCloseSides = addButton(u"cmdCloseSides"_s, u"&Close"_s);
+    QPushButton *cmdCloseSides = addButton(buttons, this, u"cmdCloseSides"_s, u"&Close"_s);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tblSides);
