@@ -65,18 +65,6 @@ private slots:
                      qPrintable(QString::number(counts[std::size_t(face)])));
     }
 
-    void recordedDrawsReplayInOrder()
-    {
-        TimeSeededRandom live;
-        std::vector<quint8> draws;
-        RecordingRandom recording(live, draws);
-        const QList<int> made{recording.draw(6), recording.draw(20), recording.draw(2)};
-        ReplayRandom replay(draws.data(), draws.data() + draws.size());
-        QCOMPARE((QList<int>{replay.draw(6), replay.draw(20), replay.draw(2)}), made);
-        QVERIFY(replay.exhausted());
-        QVERIFY(replay.error().isEmpty());
-    }
-
     void replayStopsAtTheEndOrAtADrawOutOfRange_data()
     {
         QTest::addColumn<QList<int>>("recorded");

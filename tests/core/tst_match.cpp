@@ -1,15 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/AppealDecision.h"
-#include "core/match/InBuiltTeams.h"
-#include "core/match/Match.h"
 
-#include "ScriptedRandom.h"
+#include "HandMadeMatch.h"
 
-#include <QTest>
 #include <numeric>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,13 +16,6 @@ QString row(const Match &match, int innings, int index)
     for (const std::optional<int> &figure : {line.runs, line.balls, line.mins})
         fields << (figure ? QString::number(*figure) : QString());
     return (fields << line.fow).join(u'|');
-}
-
-// A wicket for any average: out on 1, caught, after six balls.
-void takeWicket(Match &match, ScriptedRandom &die)
-{
-    die.push({1, 1, 6});
-    match.playOver(5);
 }
 
 } // namespace
@@ -164,8 +152,7 @@ private slots:
     {
         m_die.push({2});
         m_match.playOver(3); // the striker moves to line 2
-        for (int w = 0; w < 10; ++w)
-            takeWicket(m_match, m_die);
+        takeWickets(m_match, m_die, 10);
         QCOMPARE(m_match.currentInnings(), 2);
         QVERIFY(!m_match.innings(1).rollEnabled);
         QCOMPARE(m_match.innings(1).markerLine, 0); // the closed card marks number 1 again
@@ -176,8 +163,7 @@ private slots:
     {
         m_die.push(4);
         m_match.playOver(1); // a single for the first side
-        for (int w = 0; w < 40; ++w)
-            takeWicket(m_match, m_die);
+        takeWickets(m_match, m_die, 40);
         QCOMPARE(m_match.currentInnings(), 5);
         for (int innings = 1; innings <= 4; ++innings)
             QCOMPARE(m_match.summary().innings[std::size_t(innings)],
@@ -205,12 +191,11 @@ private slots:
     void lastOverOfDay5()
     {
         QFETCH(bool, tenthWicket);
-        for (int w = 0; w < 9; ++w)
-            takeWicket(m_match, m_die);
+        takeWickets(m_match, m_die, 9);
         for (int over = 0; over < 440; ++over)
             m_match.playOver(2);
         QVERIFY(!m_match.isOver());
-        tenthWicket ? takeWicket(m_match, m_die) : void(m_match.playOver(4));
+        tenthWicket ? takeWickets(m_match, m_die) : void(m_match.playOver(4));
         QVERIFY(m_match.isOver());
         QCOMPARE(m_match.currentInnings(), 1);
         QCOMPARE(m_match.state().WicketsDown, tenthWicket ? 10 : 9);
@@ -314,8 +299,7 @@ private slots:
     // Mended fault: a replay took an over logged after the result.
     void replayRefusesAnOverAfterTheResult()
     {
-        for (int w = 0; w < 40; ++w)
-            takeWicket(m_match, m_die);
+        takeWickets(m_match, m_die, 40);
         MatchLog log = m_match.log();
         log.faces.push_back(2);
         log.drawCounts.push_back(0);

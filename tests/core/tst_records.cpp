@@ -10,27 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A match saved and finished as the game does, of these overs: a face of 2, 4 or 6 scores it,
-// 0 is a wicket (bowled); after them, twos until time runs out.
-qint64 playMatch(MatchSession &session, TeamSource source, const QList<int> &overs)
-{
-    ScriptedRandom random;
-    session.setRandomSource(&random);
-    session.start(handMadeSetup(source), MatchMode::HumanVHuman);
-    const qint64 id = session.storedId();
-    Match &match = session.match();
-    for (const int over : overs) {
-        if (over == 0)
-            random.push({1, 5, 6});
-        match.playOver(over == 0 ? 5 : over);
-    }
-    while (!match.isOver())
-        match.playOver(2);
-    session.acceptResult();
-    session.setRandomSource(nullptr);
-    return id;
-}
-
 QList<int> overs(int count, int face)
 {
     return QList<int>(count, face);
@@ -71,9 +50,9 @@ private slots:
         m_store = m_session.store();
         for (int i = 0; i < 5; ++i)
             playHandMadeMatch(m_session, handMadeSetup(TeamSource::PlayerFile));
-        m_drawn =
-            playMatch(m_session, TeamSource::PlayerFile, overs(9, 0) + overs(10, 4) + overs(1, 0));
-        playMatch(m_session, TeamSource::InBuilt, overs(20, 6) + overs(40, 0));
+        m_drawn = playScripted(m_session, handMadeSetup(TeamSource::PlayerFile),
+                               overs(9, -5) + overs(10, 4) + overs(1, -5));
+        playScripted(m_session, sides(), overs(20, 6) + overs(40, -5));
         m_a = sides().sides[0].team.Name.trimmed();
         m_b = sides().sides[1].team.Name.trimmed();
     }

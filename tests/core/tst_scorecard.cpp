@@ -36,15 +36,15 @@ class tst_Scorecard : public QObject
         return {batting.name.trimmed(), batting.howOut.trimmed(), figure(batting.runs),
                 figure(batting.balls),  figure(batting.mins),     batting.fow.trimmed()};
     }
-    // Where each figure after the how-out column ends: runs, balls, minutes.
-    static QList<int> figureEnds(const QString &row)
+    // Where each word of a row ends, from column `from` on (37: after the how-out column).
+    static QList<int> wordEnds(const QString &row, int from = 37)
     {
         QList<int> ends;
-        for (int at = 37; at < row.size(); ++at) {
+        for (int at = from; at < row.size(); ++at) {
             if (row[at] != u' ' && (at + 1 == row.size() || row[at + 1] == u' '))
                 ends << at + 1;
         }
-        return ends.mid(0, 3);
+        return ends;
     }
 
 private slots:
@@ -61,7 +61,9 @@ private slots:
         const QString text = scorecardText(m_match, QString());
         const QRegularExpression row(u"^"_s + items.join(u" +"_s) + u"$"_s,
                                      QRegularExpression::MultilineOption);
-        QCOMPARE(figureEnds(row.match(text).captured()), figureEnds(text.section(u'\n', 4, 4)));
+        // Runs, balls and minutes.
+        QCOMPARE(wordEnds(row.match(text).captured()).mid(0, 3),
+                 wordEnds(text.section(u'\n', 4, 4)).mid(0, 3));
     }
 
     void htmlHoldsEveryBatsman_data() { everyBattingLine(); }
@@ -90,11 +92,7 @@ private slots:
         QList<int> headings;
         for (const QString &heading : {u"1st Inns"_s, u"2nd Inns"_s, u"Total"_s})
             headings << int(head.indexOf(heading) + heading.size());
-        QList<int> ends; // of the first team's three figures
-        const QString row = lines.value(lines.indexOf(head) + 1);
-        for (int at = 0; at < row.size(); ++at)
-            if (row[at] != u' ' && (at + 1 == row.size() || row[at + 1] == u' '))
-                ends << at + 1;
+        const QList<int> ends = wordEnds(lines.value(lines.indexOf(head) + 1), 0); // first team's
         QCOMPARE(ends.mid(ends.size() - 3), headings);
         QVERIFY(scorecardHtml(m_match, QString()).contains(u"Extras:</th><td class=\"n\">"_s));
     }

@@ -2,13 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/ComputerPlayer.h"
 #include "core/session/MatchSession.h"
-#include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"
 
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -25,25 +22,11 @@ class tst_Session : public QObject
 
     QString storePath() const { return m_dir->filePath(u"stumpwell.sqlite"_s); }
     // A session of the program on the test's store, drawing from m_die.
-    std::unique_ptr<MatchSession> program()
-    {
-        auto session = std::make_unique<MatchSession>();
-        session->setStorePath(storePath());
-        session->setRandomSource(&m_die);
-        session->openStore();
-        return session;
-    }
+    std::unique_ptr<MatchSession> program() { return sessionOn(storePath(), &m_die); }
     // The in-built teams after a toss England called wrong: Australia bats first.
     static MatchSetup inBuilt()
     {
         return {inBuiltSides(), {TossRules::Call::Heads, TossRules::Tails, {}}, {}};
-    }
-    void takeWickets(Match &match, int wickets)
-    {
-        for (int w = 0; w < wickets; ++w) {
-            m_die.push({1, 1, 6}); // out on 1 for any average, caught after six balls
-            match.playOver(5);
-        }
     }
     // No over for this long: the computer holds.
     static bool holds(MatchSession &session, int ms = 300)
@@ -59,19 +42,6 @@ private slots:
         m_die = ScriptedRandom();
     }
 
-    void everyOverIsSavedAsItIsPlayed()
-    {
-        auto session = program();
-        session->start(inBuilt(), MatchMode::HumanVHuman);
-        const qint64 id = session->storedId();
-        QVERIFY(id > 0);
-        for (const int face : {2, 4, 6})
-            session->match().playOver(face);
-        Match saved;
-        QCOMPARE(session->load(id, saved), QString());
-        QCOMPARE(saved.log(), session->match().log());
-    }
-
     // The program ended mid-match; the next run takes it up as it stood (killed: tst_killresume).
     void nextRunResumesTheMatchWhereItStood()
     {
@@ -83,7 +53,7 @@ private slots:
             id = first->storedId();
             m_die.push(2); // a single, the balls split 2 and 4
             first->match().playOver(1);
-            takeWickets(first->match(), 2);
+            takeWickets(first->match(), m_die, 2);
             shown = first->match().log();
         } // the program ends
         auto next = program();
@@ -116,20 +86,13 @@ private slots:
         QSignalSpy ended(session.get(), &MatchSession::matchEnded); // the views close
         session->start(inBuilt(), MatchMode::HumanVHuman);
         const qint64 id = session->storedId();
-        takeWickets(session->match(), wickets);
+        takeWickets(session->match(), m_die, wickets);
         then == u"accept"  ? session->acceptResult()
         : then == u"start" ? session->start(inBuilt(), MatchMode::HumanVHuman)
                            : session->abandon();
         QTEST(session->store()->entry(id)->status, "kept");
         QCOMPARE(session->inProgress(), then == u"start");
         QCOMPARE(ended.count(), 1);
-    }
-
-    void finishedMatchFromThePlayerFileAddsItsStatistics()
-    {
-        auto session = program();
-        playHandMadeMatch(*session, handMadeSetup(TeamSource::PlayerFile));
-        QCOMPARE(CareerStatistics(*session->store()).careers().size(), 22);
     }
 
     // Mended fault: a second copy of the game saved into the store the first was using.
@@ -159,13 +122,7 @@ private slots:
             for (int over = 0; over < 4; ++over)
                 first->match().playOver(2);
         }
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
-            db.setDatabaseName(storePath());
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec(u"UPDATE overs SET face = 9 WHERE number = 3"_s));
-        }
-        QSqlDatabase::removeDatabase(u"other"_s);
+        runSql(storePath(), {u"UPDATE overs SET face = 9 WHERE number = 3"_s});
         auto next = program();
         QCOMPARE(next->resume(id), u"over 4 has a die face of 9"_s);
         QCOMPARE(next->store()->entry(id)->status, MatchStore::Status::Damaged);
@@ -224,16 +181,6 @@ private slots:
         session->setPaused(false);
         QVERIFY(!holds(*session, 5000));
         QCOMPARE(paused.count(), 2);
-    }
-
-    void computerPlaysAWholeMatchToItsResult()
-    {
-        SeededRandom overs(testSeed(20261214u));
-        auto session = program();
-        session->setRandomSource(&overs);
-        session->setInterval(ComputerPlayer::Instant);
-        session->start(inBuilt(), MatchMode::CpuVCpu);
-        QVERIFY(QTest::qWaitFor([&] { return session->match().isOver(); }, 60000));
     }
 
     // Resumed, a match against the computer keeps whose side is whose and waits for Pause.

@@ -4,7 +4,7 @@
 #include "core/store/SideStore.h"
 
 #include "HandMadeMatch.h"
-#include "PlayerFileTest.h"
+#include "SavedSides.h"
 
 #include <QSqlQuery>
 
@@ -17,21 +17,7 @@ class tst_Sides : public QObject
     std::unique_ptr<MatchSession> m_session;
 
     SideStore sides() { return SideStore(*m_session->store()); }
-    // The file's records first..first+10 ("Player <record>") as a side under `name`.
-    static SavedSide eleven(const QString &name, int first = 2)
-    {
-        SavedSide side{0, name, u"Australia"_s, 0, {}};
-        for (int n = 0; n < 11; ++n)
-            side.players[std::size_t(n)] = {first + n, u"Player %1"_s.arg(first + n)};
-        return side;
-    }
-    SavedSide saved(const QString &name, int first = 2)
-    {
-        SavedSide side = eleven(name, first);
-        if (const QString problem = sides().add(side); !problem.isEmpty())
-            qFatal("%s", qPrintable(problem));
-        return side;
-    }
+    SavedSide saved(const QString &name, int first = 2) { return saveEleven(sides(), name, first); }
     QStringList savedNames()
     {
         QStringList names;
@@ -46,9 +32,7 @@ private slots:
         m_session.reset();
         m_dir.emplace();
         QVERIFY(writeNumberedPlayers(2, 24)); // record n holds "Player n"
-        m_session = std::make_unique<MatchSession>();
-        m_session->setStorePath(m_dir->dir.filePath(u"stumpwell.sqlite"_s));
-        QVERIFY(m_session->openStore());
+        m_session = sessionOn(m_dir->dir.filePath(u"stumpwell.sqlite"_s));
     }
 
     // Each change on a store holding Kent and Surrey; a refusal says why and changes nothing.
@@ -102,7 +86,7 @@ private slots:
                 word[2] == u"unplayed" ? u"NULL"_s : QString::number(match))));
         }
         QString problem;
-        if (SavedSide side = eleven(change.mid(4)); word[0] == u"add")
+        if (SavedSide side = elevenOf(change.mid(4)); word[0] == u"add")
             problem = sides().add(side);
         else if (word[0] == u"rename")
             problem = sides().rename(word[1].toLongLong(), change.section(u' ', 2));

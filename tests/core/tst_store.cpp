@@ -3,40 +3,15 @@
 #include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"
+#include "PlayerFileTest.h"
 #include "core/store/MatchRecords.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs SQL on a file as another program would.
-void runSql(const QString &path, const QStringList &statements)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        for (const QString &statement : statements)
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-    }
-    QSqlDatabase::removeDatabase(u"other"_s);
-}
-
-} // namespace
 
 class tst_Store : public QObject
 {
@@ -45,34 +20,15 @@ class tst_Store : public QObject
     QString m_path;
     SeededRandom m_random{testSeed(20261207u)};
 
-    // A match played `overs` overs (or to its end), saved over by over as the game does while
-    // `saving` lives.
-    qint64 saveMatch(MatchStore &store, Match &match, int overs, const QObject &saving = QObject())
-    {
-        const MatchSetup setup = handMadeSetup(TeamSource::InBuilt);
-        match.start(setup, m_random);
-        const qint64 id = store.beginMatch(setup, u"Human v Human"_s);
-        connect(&match, &Match::overLogged, &saving,
-                [&store, &match, id](int index) { store.appendOver(id, match.log(), index); });
-        for (int over = 0; over < overs && !match.isOver(); ++over)
-            match.playOver(match.rollDie());
-        [&] {
-            QVERIFY2(store.saving(), qPrintable(store.problem()));
-        }();
-        return id;
-    }
-
     // A store of `version` holding a finished match from the player file and one in progress:
     // made by today's game, then stripped of what each later schema step added.
     void makeStoreOfVersion(int version)
     {
         {
-            MatchSession session;
-            session.setStorePath(m_path);
-            QVERIFY(session.openStore());
-            playHandMadeMatch(session, handMadeSetup(TeamSource::PlayerFile));
-            Match match;
-            saveMatch(*session.store(), match, 2);
+            auto session = sessionOn(m_path);
+            playHandMadeMatch(*session, handMadeSetup(TeamSource::PlayerFile));
+            session->start(handMadeSetup(TeamSource::InBuilt), MatchMode::HumanVHuman);
+            session->match().playOver(2);
         }
         const QList<QStringList> added{
             {u"ALTER TABLE matches DROP COLUMN user_side"_s},
@@ -151,10 +107,8 @@ private slots:
     {
         QFETCH(int, version);
         makeStoreOfVersion(version);
-        MatchSession session;
-        session.setStorePath(m_path);
-        QVERIFY(session.openStore());
-        MatchStore &store = *session.store();
+        auto session = sessionOn(m_path);
+        MatchStore &store = *session->store();
         QVERIFY(store.notice().isEmpty());
         const auto earlier = store.lastInProgress();
         QVERIFY(earlier.has_value());
@@ -181,7 +135,7 @@ private slots:
         QFETCH(QString, fixture);
         QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/stores/"_s + fixture + u".sqlite"_s), m_path));
         QVERIFY(QFile(m_path).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-        const QByteArray before = bytesOf(m_path);
+        const QByteArray before = fileBytes(m_path);
         MatchStore store(m_path);
         QVERIFY(store.open());
         QFETCH(QString, why);
@@ -189,10 +143,9 @@ private slots:
         const QDir folder = QFileInfo(m_path).dir();
         const QStringList aside = folder.entryList({u"stumpwell.sqlite.damaged-*"_s}, QDir::Files);
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(bytesOf(folder.filePath(aside[0])), before);
+        QCOMPARE(fileBytes(folder.filePath(aside[0])), before);
         QVERIFY(store.notice().contains(aside[0]));
-        Match match;
-        QVERIFY(saveMatch(store, match, 2) > 0); // a fresh store in its place
+        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v Human"_s) > 0);
     }
 
     void storeThatCannotSaveSaysWhy()
@@ -208,13 +161,16 @@ private slots:
     void fullDiskStopsSavingAndKeepsWhatWasSaved()
     {
         std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
-        Match match;
         qint64 id = 0;
         {
-            MatchStore store(m_path);
-            QVERIFY(store.open());
-            QObject saving;
-            id = saveMatch(store, match, 5, saving);
+            auto session = sessionOn(m_path, &m_random);
+            session->start(handMadeSetup(TeamSource::InBuilt), MatchMode::HumanVHuman);
+            id = session->storedId();
+            Match &match = session->match();
+            for (int over = 0; over < 5; ++over)
+                match.playOver(match.rollDie());
+            const MatchStore &store = *session->store();
+            QVERIFY(store.saving());
             rlimit old{};
             QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
             const rlimit none{0, old.rlim_max};

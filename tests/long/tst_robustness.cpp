@@ -18,18 +18,14 @@ private slots:
     void initTestCase()
     {
         installFontSubstitutions();
-        QVERIFY(m_dir.isValid() && QDir::setCurrent(m_dir.path()) &&
-                PlayerFile().CreateEmpty().ok());
+        QVERIFY(m_dir.isValid() && QDir::setCurrent(m_dir.path()));
         // Two elevens in each of three countries, with averages in every appeal band.
-        for (int i = 0; i < 42; ++i) {
-            PlayerRecord player;
-            player.PlayerName = u"Player %1"_s.arg(i);
-            player.Country = QStringList{u"Australia"_s, u"England"_s, u"India"_s}[i % 3];
-            player.BattingAverage = player.BowlingAverage = quint8(i * 2);
-            player.CaptainExperience = i < 3;
-            player.KeeperExperience = i >= 3 && i < 6;
-            QVERIFY(PlayerFile().AppendRecord(player).ok());
-        }
+        QList<PlayerRecord> players;
+        for (int i = 0; i < 42; ++i)
+            players << player(u"Player %1"_s.arg(i),
+                              QList{u"Australia", u"England", u"India"}[i % 3], i * 2, i * 2, i < 3,
+                              i >= 3 && i < 6);
+        QVERIFY(writeFile(fileOf(players)));
         m_frame = std::make_unique<mdiMain>();
         m_frame->show();
         m_invariants.emplace(m_frame->matchWindows(), m_frame->session().match());

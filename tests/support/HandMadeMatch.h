@@ -9,7 +9,68 @@
 
 #include "ScriptedRandom.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// A run of the program on the store at `path`, drawing from `random` (the clock when null);
+// ends the test run when the store cannot be opened.
+inline std::unique_ptr<MatchSession> sessionOn(const QString &path, RandomSource *random = nullptr)
+{
+    auto session = std::make_unique<MatchSession>();
+    session->setStorePath(path);
+    session->setRandomSource(random);
+    if (!session->openStore())
+        qFatal("the store %s did not open", qPrintable(path));
+    return session;
+}
+
+// Runs SQL on a store as another program would.
+inline void runSql(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+}
+
+// Wickets for any average: each out on a five, caught, after six balls.
+inline void takeWickets(Match &match, ScriptedRandom &die, int wickets = 1)
+{
+    for (int w = 0; w < wickets; ++w) {
+        die.push({1, 1, 6});
+        match.playOver(5);
+    }
+}
+
+// Plays `setup` as the game does: started in `session`, saved over by over, its result
+// accepted. Each over is a face, or -k a wicket of kind k (out on a five after six balls);
+// twos follow until the match is over. Its id in the store.
+inline qint64 playScripted(MatchSession &session, const MatchSetup &setup, const QList<int> &overs)
+{
+    ScriptedRandom random;
+    session.setRandomSource(&random);
+    session.start(setup, MatchMode::HumanVHuman);
+    const qint64 id = session.storedId();
+    Match &match = session.match();
+    for (const int over : overs) {
+        if (over < 0)
+            random.push({1, -over, 6});
+        match.playOver(over < 0 ? 5 : over);
+    }
+    while (!match.isOver())
+        match.playOver(2);
+    session.acceptResult();
+    session.setRandomSource(nullptr);
+    return id;
+}
 
 // A match of 58 overs with figures known by hand. Innings 1: batsman 1 hits 17 sixes and is
 // caught for 102, 3 to 11 bowled for ducks; 2: 1 stumped for 0, the rest bowled; 3: 1 hits a
@@ -24,34 +85,19 @@ inline MatchSetup handMadeSetup(TeamSource source)
     for (std::size_t side = 0; source != TeamSource::InBuilt && side < 2; ++side) {
         for (std::size_t n = 1; n <= 11; ++n) {
             const int record = (side == 0 ? 1 : 39) + int(n);
-            const QString name = QStringLiteral("Player %1").arg(record);
-            setup.sides[side].origins[n] = {record, n == 1 ? QStringLiteral("John Smith") : name};
+            const QString name = u"Player %1"_s.arg(record);
+            setup.sides[side].origins[n] = {record, n == 1 ? u"John Smith"_s : name};
         }
     }
     return setup;
 }
 
-// Plays the hand-made match as the game does: started in `session`, saved over by over, its
-// result accepted. Its id in the store.
+// Plays the hand-made match with playScripted. Its id in the store.
 inline qint64 playHandMadeMatch(MatchSession &session, const MatchSetup &setup)
 {
-    ScriptedRandom random;
-    session.setRandomSource(&random);
-    session.start(setup, MatchMode::HumanVHuman);
-    const qint64 id = session.storedId();
-    const auto innings = [&](int sixes, int firstKind, int restKind) {
-        for (int six = 0; six < sixes; ++six)
-            session.match().playOver(6);
-        for (int wicket = 1; wicket <= 10; ++wicket) {
-            random.push({1, wicket == 1 ? firstKind : restKind, 6}); // out on a five
-            session.match().playOver(5);
-        }
-    };
-    innings(17, 1, 5);
-    innings(0, 9, 5);
-    innings(1, 5, 5);
-    innings(0, 10, 8);
-    session.acceptResult();
-    session.setRandomSource(nullptr);
-    return id;
+    QList<int> overs;
+    for (const auto &[sixes, first, rest] :
+         {std::tuple{17, 1, 5}, std::tuple{0, 9, 5}, std::tuple{1, 5, 5}, std::tuple{0, 10, 8}})
+        overs << QList<int>(sixes, 6) << -first << QList<int>(9, -rest);
+    return playScripted(session, setup, overs);
 }

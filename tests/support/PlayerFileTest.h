@@ -57,8 +57,8 @@ inline bool writeNumberedPlayers(int first, int last)
     return writeFile(fileOf(players));
 }
 
-inline QByteArray fileBytes()
+inline QByteArray fileBytes(const QString &path = FileName)
 {
-    QFile file(FileName);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
