@@ -4,31 +4,23 @@
 #include "ui/shell/frmToss.h"
 
 #include "MatchDriving.h"
+#include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QTemporaryDir>
 
 // What the windows show of the computer's play: its side's card locked, play held while a dialog is
 // open, the toss it calls (its flows: tst_session).
 class tst_Computer : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<CurrentTempDir> m_dir;
     ScriptedRandom m_die;
 
-    std::unique_ptr<mdiMain> frame(const QString &speed)
-    {
-        auto frame = shownFrame(m_dir->filePath(u"stumpwell.sqlite"_s), &m_die);
-        frame->openMatchStore();
-        trigger(frame.get(), speed);
-        return frame;
-    }
     // CPU v CPU at speed: the computer calls heads, wins and bats; the overs drawn from `overs`.
     std::unique_ptr<mdiMain> computerMatch(const QString &speed, SeededRandom &overs)
     {
-        auto game = frame(speed);
+        auto game = openedFrame(u"stumpwell.sqlite"_s, &m_die, speed);
         m_die.push({1, 1});
         {
             ModalDriver modals(answerMatchStart);
@@ -47,14 +39,14 @@ class tst_Computer : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir.emplace();
         m_die = ScriptedRandom{};
     }
 
     // The user picks England; Australia, the computer's, wins the toss and bats.
     void computersCardIsLockedWhileItBats()
     {
-        auto game = frame(u"mnuSpeedInstant"_s);
+        auto game = openedFrame(u"stumpwell.sqlite"_s, &m_die, u"mnuSpeedInstant"_s);
         QStringList chooser;
         ModalDriver modals([&](QWidget *modal) {
             if (modal->objectName() == u"frmSide") {
