@@ -31,6 +31,17 @@ inline void trigger(const QObject *frame, const QString &action)
     find<QAction>(frame, action)->trigger();
 }
 
+// A shown frame with its match store open, set to `speed` if one is given.
+inline std::unique_ptr<mdiMain> openedFrame(const QString &store, RandomSource *random = nullptr,
+                                            const QString &speed = {})
+{
+    auto frame = shownFrame(store, random);
+    frame->openMatchStore();
+    if (!speed.isEmpty())
+        trigger(frame.get(), speed);
+    return frame;
+}
+
 // Answers the dialogs of a match start: the in-built teams, the caller calling heads, the toss's
 // winner batting; any question is answered Yes.
 inline void answerMatchStart(QWidget *modal)

@@ -31,6 +31,15 @@ inline QString caption(const QObject *parent, const QString &label)
     return find<QLabel>(parent, label)->text();
 }
 
+// Every label's text, in creation order.
+inline QStringList labelTexts(const QWidget *window)
+{
+    QStringList texts;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        texts << label->text();
+    return texts;
+}
+
 inline void click(const QObject *parent, const QString &button)
 {
     QTest::mouseClick(find<QAbstractButton>(parent, button), Qt::LeftButton);

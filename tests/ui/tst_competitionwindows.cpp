@@ -21,10 +21,7 @@ class tst_CompetitionWindows : public QObject
 
     std::unique_ptr<mdiMain> frame()
     {
-        auto frame = shownFrame(u"stumpwell.sqlite"_s, &m_random);
-        frame->openMatchStore();
-        trigger(frame.get(), u"mnuSpeedInstant"_s);
-        return frame;
+        return openedFrame(u"stumpwell.sqlite"_s, &m_random, u"mnuSpeedInstant"_s);
     }
     // Plays the next fixture from its window: the toss, the person's overs, the result's Ok.
     // Who won, or an empty text for a draw or a tie.

@@ -2,33 +2,25 @@
 // SPDX-License-Identifier: MIT
 #include "HandMadeMatch.h"
 #include "MatchDriving.h"
+#include "PlayerFileTest.h"
 
 #include <QLineEdit>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
 
-// The history of a store holding a match of each status, newest last:
-// finished (Lancashire v Yorkshire, with Zebedee batting), in progress (Kent v Surrey),
-// abandoned (Essex v Sussex) and damaged (Durham v Somerset).
+// The history and the records of a store holding a finished match (Lancashire v Yorkshire,
+// with Zebedee batting) and an abandoned one (Essex v Sussex).
 class tst_History : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<CurrentTempDir> m_dir;
     std::unique_ptr<mdiMain> m_frame;
     ScriptedRandom m_die;
     QString m_finishedResult;
 
-    QString storePath() const { return m_dir->filePath(u"stumpwell.sqlite"_s); }
-
     static QTableView *table(QWidget *h) { return find<QTableView>(h, u"tblMatches"_s); }
-    static QString cell(QWidget *history, int row, int column)
-    {
-        const QAbstractItemModel *rows = table(history)->model();
-        return rows->data(rows->index(row, column)).toString();
-    }
     static void select(QWidget *history, const QString &team1)
     {
         const QAbstractItemModel *rows = table(history)->model();
@@ -66,32 +58,14 @@ class tst_History : public QObject
             });
         return page;
     }
-    // With a match on screen, Resume on the abandoned one, declining the question; what it was.
-    QString resumeOverMatchOnScreen()
-    {
-        m_die.push(1); // the coin
-        startInBuiltMatch(*m_frame);
-        QString asked;
-        seen(
-            [&](QWidget *history) {
-                select(history, u"Essex"_s);
-                click(history, u"cmdResume"_s);
-                return QVariant();
-            },
-            [&](QWidget *box) { // once the history has closed
-                asked = static_cast<QMessageBox *>(box)->text();
-                ModalDriver::answer(QMessageBox::No)(box);
-            });
-        return asked;
-    }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir.emplace();
         {
             MatchSession session;
-            session.setStorePath(storePath());
+            session.setStorePath(u"stumpwell.sqlite"_s);
             QVERIFY(session.openStore());
             MatchSetup setup = handMadeSetup(TeamSource::InBuilt);
             setup.sides[0].team.Name = u"Lancashire"_s;
@@ -99,26 +73,15 @@ private slots:
             setup.sides[1].team.Players[7] = u"Zebedee"_s;
             playHandMadeMatch(session, setup);
             m_finishedResult = session.match().resultText();
-            for (const QString &teams :
-                 {u"Kent Surrey"_s, u"Essex Sussex"_s, u"Durham Somerset"_s}) {
-                setup = handMadeSetup(TeamSource::InBuilt);
-                setup.sides[0].team.Name = teams.section(u' ', 0, 0);
-                setup.sides[1].team.Name = teams.section(u' ', 1, 1);
-                Match match;
-                ScriptedRandom random;
-                match.start(setup, random);
-                const qint64 id = session.store()->beginMatch(setup, u"Human v Human"_s);
-                match.playOver(6);
-                session.store()->appendOver(id, match.log(), 0);
-                session.store()->setStatus(
-                    id, teams.startsWith(u"Kent")    ? MatchStore::Status::InProgress
-                        : teams.startsWith(u"Essex") ? MatchStore::Status::Abandoned
-                                                     : MatchStore::Status::Damaged);
-            }
+            setup = handMadeSetup(TeamSource::InBuilt);
+            setup.sides[0].team.Name = u"Essex"_s;
+            setup.sides[1].team.Name = u"Sussex"_s;
+            session.setRandomSource(&m_die);
+            session.start(setup, MatchMode::HumanVHuman);
+            session.match().playOver(6);
+            session.abandon();
         }
-        m_frame = shownFrame(storePath(), &m_die);
-        ModalDriver modals(ModalDriver::answer(QMessageBox::No)); // the match in progress: not now
-        m_frame->openMatchStore();
+        m_frame = openedFrame(u"stumpwell.sqlite"_s, &m_die);
     }
     void cleanup() { m_frame.reset(); }
 
@@ -126,10 +89,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("rows");
-        QTest::newRow("team") << u"kent"_s << 1;
-        QTest::newRow("second team") << u"SUSSEX"_s << 1;
+        QTest::newRow("team") << u"essex"_s << 1;
+        QTest::newRow("second team") << u"YORKSHIRE"_s << 1;
         QTest::newRow("player") << u"zEbEdEe"_s << 1;
-        QTest::newRow("empty") << QString() << 4;
+        QTest::newRow("empty") << QString() << 2;
     }
     void filterKeepsTeamsAndPlayers()
     {
@@ -155,11 +118,24 @@ private slots:
                 }).contains(u"Match abandoned on day 1 at 10:04a."_s));
     }
 
-    // Taking up a match from the history asks first about the one on screen; No keeps it.
+    // Taking up a match from the history asks first about the one on screen; No, the default,
+    // keeps it.
     void resumeAsksFirstAboutTheMatchOnScreen()
     {
-        QCOMPARE(resumeOverMatchOnScreen(),
-                 u"A match is in progress. Abandon it and start a new match?"_s);
+        m_die.push(1); // the coin
+        startInBuiltMatch(*m_frame);
+        QString text;
+        seen(
+            [](QWidget *history) {
+                select(history, u"Essex"_s);
+                click(history, u"cmdResume"_s);
+                return QVariant();
+            },
+            [&text](QWidget *box) { // once the history has closed
+                text = static_cast<QMessageBox *>(box)->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+        QCOMPARE(text, u"A match is in progress. Abandon it and start a new match?"_s);
         QCOMPARE(m_frame->session().match().summary().team1, u"England"_s);
     }
 
@@ -167,8 +143,8 @@ private slots:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("rows");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << 3;
-        QTest::newRow("no") << int(QMessageBox::No) << 4;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << 1;
+        QTest::newRow("no") << int(QMessageBox::No) << 2;
     }
     void deleteAsksThenRemoves()
     {
@@ -182,6 +158,26 @@ private slots:
                   ModalDriver::answer(QMessageBox::StandardButton(answer)))
                   .toInt(),
               "rows");
+    }
+
+    // Enter on a row of the records opens that match's scorecard.
+    void enterOnARecordOpensItsScorecard()
+    {
+        QStringList titles;
+        QString row;
+        ModalDriver modals([&](QWidget *modal) {
+            titles << modal->windowTitle();
+            if (modal->objectName() == u"frmRecords") {
+                auto *table = find<QTableView>(modal, u"tblTeamRecords"_s);
+                row = table->model()->index(0, 2).data().toString();
+                table->setFocus();
+                QTest::keyClick(table, Qt::Key_Return);
+            }
+            modal->close();
+        });
+        trigger(m_frame.get(), u"mnuRecords"_s);
+        QCOMPARE(modals.seen, (QStringList{u"frmRecords"_s, u"frmScorecard"_s}));
+        QCOMPARE(titles.value(1), u"Scorecard - "_s + row);
     }
 };
 

@@ -46,8 +46,7 @@ class tst_Keyboard : public QObject
     // A shown frame playing a new in-built match, the keys in the scorecard's box.
     std::unique_ptr<mdiMain> frameInPlay()
     {
-        auto frame = shownFrame(store(), &m_die);
-        frame->openMatchStore();
+        auto frame = openedFrame(store(), &m_die);
         m_die.push(1); // the coin: the side calling heads wins
         startInBuiltMatch(*frame);
         return activate(frame.get()) ? std::move(frame) : nullptr;
@@ -65,13 +64,6 @@ class tst_Keyboard : public QObject
         for (int wicket = 0; wicket < 10 * (innings - 1); ++wicket)
             m_die.push({1, 1, 6}), session.match().playOver(5);
         session.match().playOver(2);
-    }
-    static QStringList captions(QWidget *window)
-    {
-        QStringList texts;
-        for (const QLabel *label : window->findChildren<QLabel *>())
-            texts << label->text();
-        return texts;
     }
 
 private slots:
@@ -185,8 +177,7 @@ private slots:
     // Fault: Cancel ended the program by std::exit, the store never closed and its lock left.
     void cancelInTeamSelectionEndsThroughTheNormalShutdown()
     {
-        auto frame = shownFrame(store(), &m_die);
-        frame->openMatchStore();
+        auto frame = openedFrame(store(), &m_die);
         QVERIFY(activate(frame.get()));
         ModalDriver modals([](QWidget *modal) {
             if (modal->objectName() == u"frmTeamMode")
@@ -225,7 +216,7 @@ private slots:
             std::make_unique<frmNewSide>(sides),
             std::make_unique<frmChooseSides>(SideStore::inBuiltSides())};
         for (const std::unique_ptr<QDialog> &window : windows) {
-            QStringList letters = captions(window.get());
+            QStringList letters = labelTexts(window.get());
             for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
                 letters << button->text();
             for (QString &text : letters)

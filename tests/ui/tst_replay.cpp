@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "MatchDriving.h"
+#include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 #include "core/store/MatchStore.h"
 #include "ui/history/frmReplay.h"
 
 #include <QRegularExpression>
 #include <QSlider>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -49,16 +49,7 @@ QSlider *slider(frmReplay *replay)
 class tst_Replay : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_dir;
-
-    std::unique_ptr<mdiMain> frame(RandomSource *random)
-    {
-        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
-                                              QString::fromLatin1(QTest::currentDataTag()));
-        auto shown = shownFrame(folder + u"/stumpwell.sqlite"_s, random);
-        shown->openMatchStore();
-        return shown;
-    }
+    std::optional<CurrentTempDir> m_dir;
 
     // The newest match replayed from the history (its scorecard's button when `fromCard`).
     static frmReplay *replayNewest(mdiMain &frame, bool fromCard = false)
@@ -78,6 +69,9 @@ class tst_Replay : public QObject
     }
 
 private slots:
+    void init() { m_dir.emplace(); }
+
+    // The "on time" match is replayed from its scorecard's button.
     void replayShowsWhatPlayShowed_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -91,7 +85,7 @@ private slots:
         QFETCH(quint32, seed);
         QFETCH(int, appealEvery);
         SlowWickets random(testSeed(seed), appealEvery);
-        auto live = frame(&random);
+        auto live = openedFrame(u"stumpwell.sqlite"_s, &random);
         startInBuiltMatch(*live);
         const Match &match = live->session().match();
         QList<QStringList> screens{withoutInput(screenOf(*live))};
@@ -101,8 +95,9 @@ private slots:
         }
         QFETCH(bool, onTime);
         QCOMPARE(match.state().TimeUp, onTime);
-        frmReplay *replay = replayNewest(*live);
+        frmReplay *replay = replayNewest(*live, onTime);
         QVERIFY(replay);
+        QVERIFY(!QApplication::activeModalWidget()); // the scorecard and the history closed
         for (int over = 0; over < screens.size(); ++over) {
             slider(replay)->setValue(over);
             QCOMPARE(screenOf(replay->mdiArea()), screens[over]);
@@ -112,13 +107,22 @@ private slots:
         QCOMPARE(screenOf(replay->mdiArea()), screens.first());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         QCOMPARE(screenOf(replay->mdiArea()), screens.last());
+        // The result's Ok in a replay closes nothing.
+        QPointer<QPushButton> ok; // the result window is made anew as the slider moves
+        QVERIFY(QTest::qWaitFor([&] {
+            ok = replay->mdiArea()->findChild<QPushButton *>(u"cmdOk"_s);
+            return ok && ok->isEnabled();
+        }));
+        const QStringList before = screenOf(replay->mdiArea());
+        ok->click();
+        QCOMPARE(screenOf(replay->mdiArea()), before);
     }
 
     // The match in play replays as far as it is saved, and plays on untouched.
     void matchInPlayReplaysAndPlaysOn()
     {
         SeededRandom random(testSeed(11));
-        auto live = frame(&random);
+        auto live = openedFrame(u"stumpwell.sqlite"_s, &random);
         startInBuiltMatch(*live);
         for (int over = 0; over < 25; ++over)
             pressRoll(*live);
@@ -135,23 +139,6 @@ private slots:
         live->session().store()->readLog(live->session().storedId(), saved);
         QCOMPARE(saved.overs(), 26);
         QCOMPARE(slider(replay)->maximum(), 25);
-    }
-
-    void resultOkInAReplayClosesNothing()
-    {
-        SeededRandom random(testSeed(17));
-        auto live = frame(&random);
-        startInBuiltMatch(*live);
-        while (!live->session().match().isOver())
-            pressRoll(*live);
-        frmReplay *replay = replayNewest(*live, true);
-        QVERIFY(replay);
-        QVERIFY(!QApplication::activeModalWidget()); // the scorecard and the history closed
-        auto *ok = replay->mdiArea()->findChild<QPushButton *>(u"cmdOk"_s);
-        QVERIFY(QTest::qWaitFor([ok] { return ok->isEnabled(); }));
-        const QStringList before = screenOf(replay->mdiArea());
-        ok->click();
-        QCOMPARE(screenOf(replay->mdiArea()), before);
     }
 };
 

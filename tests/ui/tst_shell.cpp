@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
 #include "ui/match/frmHighlights.h"
-#include "ui/selection/frmTeamSelection.h"
+#include "ui/match/frmMatchSummary.h"
+#include "ui/match/frmState.h"
 #include "ui/shell/frmSplash.h"
 #include "ui/shell/frmToss.h"
 #include "ui/shell/mdiMain.h"
 
 #include "MatchDriving.h"
-#include "MatchInvariants.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
 
@@ -38,52 +38,40 @@ QStringList menuTree(const QString &parent, const QList<QAction *> &actions)
     }
     return rows;
 }
-
-// Forty wickets, out on 1 for any average and caught after six balls.
-void playToTheResult(mdiMain &frame, ScriptedRandom &die)
-{
-    for (int w = 0; w < 40; ++w)
-        roll(frame, die, 5, {1, 1, 6});
-}
 } // namespace
 
 class tst_Shell : public QObject
 {
     Q_OBJECT
     CurrentTempDir m_dir; // the player file lives in the current folder
-    QMessageBox::StandardButton m_abandon = QMessageBox::No;
-    bool m_choose = false; // team mode: pick from the file rather than take the in-built teams
-    QStringList m_tossers;
+    ScriptedRandom m_die;
 
-    // Answers the dialogs of a new match: whether to abandon the one in progress, team mode,
-    // team selection (Australians against Indians) and the toss (heads, bat).
-    void answer(QWidget *modal)
+    static QString storeOfTheTest()
     {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
-            return box->button(m_abandon)->click();
+        return QString::fromLatin1(QTest::currentTestFunction()) + u".sqlite"_s;
+    }
+    // CPU v CPU at speed: the computer calls heads, wins and bats; the overs drawn from `overs`.
+    std::unique_ptr<mdiMain> computerMatch(const QString &speed, SeededRandom &overs)
+    {
+        auto game = openedFrame(storeOfTheTest(), &m_die, speed);
+        m_die.push({1, 1});
+        {
+            ModalDriver modals(answerMatchStart);
+            trigger(game.get(), u"mnuHuman0"_s);
         }
-        if (modal->objectName() == u"frmTeamMode")
-            return click(modal, m_choose ? u"cmdChoose"_s : u"cmdInBuilt"_s);
-        if (modal->objectName() == u"frmToss") {
-            m_tossers << caption(modal, u"lbltoss"_s).section(u' ', 0, 0);
-            click(modal, u"cmdHeads"_s);
-            return click(modal, u"cmdBat"_s);
-        }
-        for (int tab = 0; tab < 2; ++tab) {
-            for (int down = 0; down <= 2 * tab; ++down) // Australia, then India
-                QTest::keyClick(find<QComboBox>(modal, u"cboTeams_%1"_s.arg(tab)), Qt::Key_Down);
-            auto *list = find<QListWidget>(modal, u"lstPlayers_%1"_s.arg(tab));
-            for (int row = 0; row < 11; ++row) {
-                list->setCurrentRow(row);
-                static_cast<frmTeamSelection *>(modal)->lstPlayers_DblClick(tab);
-            }
-        }
-        click(modal, u"cmdOk"_s);
+        game->session().setRandomSource(&overs);
+        return game;
+    }
+    // No over for this long: the computer holds.
+    static bool holds(mdiMain &frame, int ms = 300)
+    {
+        const int overs = frame.session().match().log().overs();
+        return !QTest::qWaitFor([&] { return frame.session().match().log().overs() != overs; }, ms);
     }
 
 private slots:
     void initTestCase() { QVERIFY(PlayerFile().CreateEmpty().ok()); }
+    void init() { m_die = ScriptedRandom{}; }
 
     void menusShowEveryItemWithItsKeys()
     {
@@ -202,7 +190,8 @@ private slots:
         QVERIFY2(shownFor >= frmSplash::Timer1Interval, qPrintable(QString::number(shownFor)));
     }
 
-    // A fresh start after abandoning a match, which is never done unasked.
+    // Ctrl+F1 opens the match windows inside the frame restored from maximised, the first
+    // innings active; a new match over an abandoned one starts afresh, the toss's order kept.
     void matchesStartFreshFromTheMenu()
     {
         mdiMain frame;
@@ -211,33 +200,29 @@ private slots:
         MatchWindows &windows = frame.matchWindows();
         ScriptedRandom die{1}; // England calls right and bats
         frame.session().setRandomSource(&die);
-        MatchInvariants invariants(windows, frame.session().match());
-        ModalDriver modals;
-        modals.act = std::bind_front(&tst_Shell::answer, this);
+        QStringList tosses;
+        ModalDriver modals([&tosses](QWidget *modal) {
+            if (modal->objectName() == u"frmToss")
+                tosses << caption(modal, u"lbltoss"_s);
+            answerMatchStart(modal); // Yes: abandon the match in progress
+        });
         const auto checkFreshStart = [&] {
-            QCOMPARE(invariants.observe(), QString());
             QCOMPARE(frame.session().match().log().overs(), 0);
             QCOMPARE(caption(windows.state(), u"lblTime"_s), u"10:00a"_s);
-            QCOMPARE(frame.session().match().highlights(), u"Match Highlights"_s);
             QCOMPARE(frame.mdiArea()->activeSubWindow(), windows.innings(1));
         };
         QTest::keySequence(&frame, QKeySequence(Qt::CTRL | Qt::Key_F1));
         checkFreshStart();
-        // All inside the frame restored from maximised.
         QVERIFY(frame.mdiArea()->viewport()->rect().contains(windows.highlights()->geometry() |
                                                              windows.summary()->geometry()));
         roll(frame, die, 4);
-        trigger(&frame, u"mnu2Human"_s); // answered No
-        QCOMPARE(modals.texts, QStringList{u"A match is in progress. Abandon it and start a new "
-                                           "match?"_s});
-        QCOMPARE(frame.session().match().log().overs(), 1);
         const QPointer<QWidget> old = windows.innings(1);
-        m_abandon = QMessageBox::Yes;
         die.push({2});
         trigger(&frame, u"mnu2Human"_s);
         QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
         checkFreshStart();
-        QCOMPARE(m_tossers, (QStringList{u"Australia"_s, u"England"_s}));
+        QCOMPARE(tosses, (QStringList{u"Australia will toss the coin, England will call!"_s,
+                                      u"England will toss the coin, Australia will call!"_s}));
     }
 
     // The cards show the players picked, and the log keeps the record each came from.
@@ -253,12 +238,22 @@ private slots:
         frame.show();
         ScriptedRandom die{1}; // India calls right and bats
         frame.session().setRandomSource(&die);
-        ModalDriver modals;
-        m_choose = true;
-        modals.act = std::bind_front(&tst_Shell::answer, this);
+        ModalDriver modals([](QWidget *modal) {
+            if (modal->objectName() == u"frmTeamMode")
+                return click(modal, u"cmdChoose"_s);
+            if (modal->objectName() != u"frmTeamSelection")
+                return answerMatchStart(modal);
+            for (int tab = 0; tab < 2; ++tab) {
+                for (int down = 0; down <= 2 * tab; ++down) // Australia, then India
+                    QTest::keyClick(find(modal, u"cboTeams_%1"_s.arg(tab)), Qt::Key_Down);
+                pickByKey(modal, tab, 11, Qt::Key_Space);
+            }
+            click(modal, u"cmdOk"_s);
+        });
         trigger(&frame, u"mnu2Human"_s);
         QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s, u"frmToss"_s}));
-        playToTheResult(frame, die);
+        for (int w = 0; w < 40; ++w) // out on 1 for any average and caught after six balls
+            roll(frame, die, 5, {1, 1, 6});
         MatchWindows &windows = frame.matchWindows();
         QVERIFY(windows.isResultOpen());
         const MatchSetup &setup = frame.session().match().log().setup;
@@ -270,6 +265,107 @@ private slots:
             QCOMPARE(setup.sides[0].origins[std::size_t(i + 1)].recordNumber, 13 + i);
             QCOMPARE(setup.sides[1].origins[std::size_t(i + 1)].recordNumber, 2 + i);
         }
+    }
+
+    // The computer's play as the windows show it (its flows: tst_session).
+    // The user picks England; Australia, the computer's, wins the toss and bats.
+    void computersCardIsLockedWhileItBats()
+    {
+        auto game = openedFrame(storeOfTheTest(), &m_die, u"mnuSpeedInstant"_s);
+        QStringList chooser;
+        ModalDriver modals([&](QWidget *modal) {
+            if (modal->objectName() == u"frmSide") {
+                chooser << modal->windowTitle() << caption(modal, u"lblSide"_s)
+                        << find<QPushButton>(modal, u"cmdSide_0"_s)->text()
+                        << find<QPushButton>(modal, u"cmdSide_1"_s)->text();
+                return click(modal, u"cmdSide_1"_s);
+            }
+            if (modal->objectName() == u"frmToss")
+                return click(modal, u"cmdHeads"_s), click(modal, u"cmdBowl"_s);
+            answerMatchStart(modal);
+        });
+        m_die.push(1); // England, the user, calls heads and wins, and Australia bats
+        for (int w = 0; w < 10; ++w)
+            m_die.push({5, 1, 1, 6}); // the throw, then out for any average
+        trigger(game.get(), u"mnu1Human"_s);
+        QCOMPARE(chooser, (QStringList{u"Choose Your Side"_s, u"Which side will you play?"_s,
+                                       u"Australia"_s, u"England"_s}));
+        MatchWindows &windows = game->matchWindows();
+        QVERIFY(!find(windows.innings(1), u"cmdRoll"_s)->isEnabled());
+        QVERIFY(!find(windows.innings(1), u"txtRoll"_s)->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return game->session().match().currentInnings() == 2; }));
+        QVERIFY(find(windows.innings(2), u"cmdRoll"_s)->isEnabled());
+    }
+
+    void modalDialogHoldsPlayWhileOpen()
+    {
+        SeededRandom overs(testSeed(141414u));
+        auto game = computerMatch(u"mnuSpeedFast"_s, overs);
+        bool held = false;
+        ModalDriver modals([&](QWidget *about) {
+            held = holds(*game);
+            about->close();
+        });
+        trigger(game.get(), u"mnuAbout"_s);
+        QVERIFY(held);
+        QVERIFY(!holds(*game, 5000)); // and goes on once it has closed
+    }
+
+    // Australia tosses, England calls; a side the computer plays calls and chooses by itself.
+    // Only a choice ends the toss (not Esc or closing), after one flip.
+    void tossInEveryCombination_data()
+    {
+        // Sides the computer plays (Australia, England); the draws; the user's presses; Heads
+        // enabled at first, then what the computer did; the side batting first.
+        QTest::addColumn<QString>("computer");
+        QTest::addColumn<QList<int>>("draws");
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("user calls, user wins")
+            << u"10"_s << QList<int>{1} << QStringList{u"cmdHeads"_s, u"cmdBowl"_s}
+            << QStringList{u"1"_s, QString()} << u"Australia"_s;
+        QTest::newRow("user calls, computer wins")
+            << u"10"_s << QList<int>{2} << QStringList{u"cmdHeads"_s}
+            << QStringList{u"1"_s, u"Australia chooses to bat."_s} << u"Australia"_s;
+        QTest::newRow("computer calls, user wins")
+            << u"01"_s << QList<int>{2, 1} << QStringList{u"cmdBowl"_s}
+            << QStringList{u"0"_s, u"England calls tails."_s} << u"England"_s;
+        QTest::newRow("computer calls, computer wins")
+            << u"01"_s << QList<int>{1, 1} << QStringList{}
+            << QStringList{u"0"_s, u"England calls heads. England chooses to bat."_s}
+            << u"England"_s;
+        QTest::newRow("computer both sides")
+            << u"11"_s << QList<int>{2, 1} << QStringList{}
+            << QStringList{u"0"_s, u"England calls tails. Australia chooses to bat."_s}
+            << u"Australia"_s;
+    }
+    void tossInEveryCombination()
+    {
+        QFETCH(QString, computer);
+        QFETCH(QList<int>, draws);
+        QFETCH(QStringList, presses);
+        std::array<Side, 2> sides = inBuiltSides();
+        for (const int draw : draws)
+            m_die.push(draw);
+        QStringList shown;
+        ModalDriver modals([&](QWidget *toss) {
+            shown << QString::number(find(toss, u"cmdHeads"_s)->isEnabled());
+            QTest::keyClick(toss, Qt::Key_Escape);
+            toss->close();
+            for (const QString &name : presses)
+                click(toss, name);
+            static_cast<frmToss *>(toss)->cmdTails_Click(); // a second call flips nothing
+            shown << caption(toss, u"lblcpu"_s);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        frmToss::showModal(nullptr, sides, m_die, {computer[0] == u'1', computer[1] == u'1'});
+        QTEST(shown, "seen");
+        QTEST(sides[0].team.Name.trimmed(), "first");
+        QCOMPARE(m_die.remaining(), 0);
+        if (!presses.contains(u"cmdBowl"_s)) // the computer chose
+            QVERIFY(clock.elapsed() >= frmToss::ComputerChoiceMs);
     }
 };
 

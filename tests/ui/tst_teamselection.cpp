@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
+#include "core/store/MatchStore.h"
+#include "ui/selection/frmNewSide.h"
 #include "ui/selection/frmTeamSelection.h"
 
+#include "MatchDriving.h"
 #include "PlayerFileTest.h"
-#include "TestSupport.h"
+#include "ScriptedRandom.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,6 +28,31 @@ void writePlayers(const QString &players)
                             field[1].toInt(), field[2].toInt());
     }
     QVERIFY(writeFile(fileOf(records)));
+}
+
+// Picks the eleven of New Side by `key`, checking Save as the name changes; saves as `name`.
+void newSide(SideStore &sides, int key, const QString &name)
+{
+    frmNewSide window(sides);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *save = find<QPushButton>(&window, u"cmdSaveSide"_s);
+    auto *txtName = find<QLineEdit>(&window, u"txtSideName"_s);
+    QTest::keyClick(find(&window, u"cboTeams_0"_s), Qt::Key_Down); // Australia
+    QCOMPARE(txtName->text(), u"Australia"_s);
+    pickByKey(&window, 0, 10, key);
+    QVERIFY(!save->isEnabled());
+    pickByKey(&window, 0, 1, key);
+    QVERIFY(save->isEnabled());
+    for (const QString &refused : {u"australia (in-built)"_s, u" "_s, u"kent"_s}) {
+        txtName->clear();
+        QTest::keyClicks(txtName, refused);
+        QCOMPARE(save->isEnabled(), refused == u"kent" && name == u"Kent");
+    }
+    txtName->clear();
+    QTest::keyClicks(txtName, name);
+    QTest::keyClick(txtName, Qt::Key_Return);
+    QVERIFY(window.savedId() > 0);
 }
 } // namespace
 
@@ -101,22 +129,16 @@ private slots:
         writePlayers(Players);
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        const auto captions = [this] {
-            QStringList texts;
-            for (const QLabel *label : m_window->findChildren<QLabel *>())
-                texts << label->text();
-            return texts;
-        };
         chooseCountry(0, 1);
         chooseCountry(1, 1);
         pickByKey(m_window.get(), 0, 11, Qt::Key_Space);
         pickByKey(m_window.get(), 1, 10, Qt::Key_Return);
-        const QStringList before = captions();
+        const QStringList before = labelTexts(m_window.get());
         QTest::keyClick(control<QListWidget>("lstPlayers", 1), Qt::Key_Enter);
         auto *ok = m_window->findChild<QPushButton *>(u"cmdOk"_s);
         QVERIFY(ok->isEnabled() && m_window->isVisible());
         QTest::keyClick(m_window.get(), Qt::Key_Backspace);
-        QCOMPARE(captions(), before);
+        QCOMPARE(labelTexts(m_window.get()), before);
         QVERIFY(!ok->isEnabled() && control<QListWidget>("lstPlayers", 1)->isEnabled());
     }
 
@@ -144,6 +166,28 @@ private slots:
         QVERIFY(QTest::qWaitFor([&modals] { return !modals.texts.isEmpty(); }));
         QVERIFY2(modals.texts[0].contains(told), qPrintable(modals.texts[0]));
         QCOMPARE(m_sides, inBuiltSides());
+    }
+
+    // Sides picked once in New Side, then played against each other from team mode.
+    void savedSidesPickedByKeysPlayEachOther()
+    {
+        QVERIFY(writeNumberedPlayers(10, 21));
+        ScriptedRandom die{1}; // the coin: the side calling heads wins
+        auto frame = openedFrame(u"stumpwell.sqlite"_s, &die);
+        SideStore sides(*frame->session().store());
+        newSide(sides, Qt::Key_Space, u"Kent"_s);
+        newSide(sides, Qt::Key_Enter, u"Surrey"_s);
+        ModalDriver modals([](QWidget *modal) {
+            if (modal->objectName() == u"frmTeamMode")
+                return click(modal, u"cmdSaved"_s);
+            if (modal->objectName() == u"frmChooseSides")
+                return click(modal, u"cmdPlaySides"_s);
+            answerMatchStart(modal);
+        });
+        trigger(frame.get(), u"mnu2Human"_s);
+        const MatchStore::Entry stored = frame->session().store()->history().value(0);
+        QCOMPARE(QStringList({stored.team1, stored.team2}).join(u" v "_s), u"Surrey v Kent"_s);
+        QCOMPARE(frame->session().match().log().setup.source, TeamSource::PlayerFile);
     }
 };
 
