@@ -21,7 +21,11 @@ void fillTable(QTableWidget *table, const QStringList &headings, const QList<QSt
             table->setItem(row, column, item);
         }
     }
-    table->resizeColumnsToContents();
+    // A stretched last column keeps its stretch: sized to its contents it would stay that
+    // narrow until the window is next resized.
+    const int sized = int(headings.size()) - table->horizontalHeader()->stretchLastSection();
+    for (int column = 0; column < sized; ++column)
+        table->resizeColumnToContents(column);
 }
 
 void fitRows(QTableWidget *table, int nameColumn)
