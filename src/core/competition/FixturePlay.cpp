@@ -71,14 +71,15 @@ void computerToss(MatchSetup &setup, RandomSource &random)
     TossRules::applyChoice(setup.sides, TossRules::callerWon(toss.call, toss.coin), toss.choice);
 }
 
-void startFixture(MatchSession &session, CompetitionStore &competitions,
+bool startFixture(MatchSession &session, CompetitionStore &competitions,
                   const Competition &competition, const Fixture &fixture, const MatchSetup &setup)
 {
     const FixturePlayers players = fixturePlayers(competition, fixture);
     session.start(setup, players.mode, players.chosenSide);
-    if (session.storedId())
-        competitions.link(competition.id, fixture.number, session.storedId(),
-                          firstPlace(fixture, setup.toss));
+    // A match the store could not begin is the session's own fault to report.
+    return !session.storedId() ||
+           competitions.link(competition.id, fixture.number, session.storedId(),
+                             firstPlace(fixture, setup.toss));
 }
 
 QString simulateFixture(MatchStore &store, const Competition &competition, const Fixture &fixture,

@@ -35,8 +35,9 @@ int firstPlace(const Fixture &fixture, const TossRecord &toss);
 void computerToss(MatchSetup &setup, RandomSource &random);
 
 // Starts the fixture as the session's match from `setup` (the toss decided) and links the
-// stored match to it, so that resuming it later carries the competition on.
-void startFixture(MatchSession &session, CompetitionStore &competitions,
+// stored match to it, so that resuming it later carries the competition on. False when the
+// match was saved but its fixture could not be told of it.
+bool startFixture(MatchSession &session, CompetitionStore &competitions,
                   const Competition &competition, const Fixture &fixture, const MatchSetup &setup);
 
 // Plays a fixture the computer plays on both sides to its end without windows: its match taken
@@ -46,11 +47,11 @@ void startFixture(MatchSession &session, CompetitionStore &competitions,
 QString simulateFixture(MatchStore &store, const Competition &competition, const Fixture &fixture,
                         MatchSetup setup, RandomSource &random);
 
+// Whether simulateComputerFixtures() would play the fixture.
+bool simulationDue(const Competition &competition, const Fixture &fixture, qint64 onScreen);
 // Every fixture not yet finished between two computer sides, in order, played by
 // simulateFixture(), except the one whose match is `onScreen`. `goOn(done, total)` is asked
 // before each; false stops the run, keeping every fixture already played.
-// Whether the run below would play the fixture.
-bool simulationDue(const Competition &competition, const Fixture &fixture, qint64 onScreen);
 struct SimulationRun
 {
     int played = 0;

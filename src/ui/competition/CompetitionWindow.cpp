@@ -15,9 +15,11 @@ CompetitionWindow::CompetitionWindow(MatchSession &session, qint64 id, QWidget *
 
 bool CompetitionWindow::reload()
 {
-    std::optional<Competition> competition;
-    if (MatchStore *store = m_session.store())
-        competition = CompetitionStore(*store).competition(m_id);
+    MatchStore *store = m_session.store();
+    // A store that has stopped saving keeps what is shown; only a deleted competition closes.
+    if (!store || !store->saving())
+        return true;
+    const std::optional<Competition> competition = CompetitionStore(*store).competition(m_id);
     if (!competition) {
         close();
         return false;

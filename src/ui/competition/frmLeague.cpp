@@ -87,7 +87,9 @@ void frmLeague::cmdSimulate_Click()
                              this);
     progress.setObjectName(u"dlgSimulate"_s);
     progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::WindowModal);
+    // The frame's menus wait too: a fixture of this run resumed from the history meanwhile
+    // would be played twice.
+    progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     const SimulationRun run =
         simulateComputerFixtures(*store, m_id, PlayerFile(), m_session.random(),

@@ -485,6 +485,7 @@ void mdiMain::mnuHistory_Click()
         return;
     frmHistory history(*m_session->store(), m_session->storedId(), this);
     history.exec();
+    refreshCompetitions(); // a fixture's match may have been deleted
     // Once the history is gone: the question about the match on screen stands alone.
     if (history.resumeChosen())
         resumeFromHistory(history.resumeChosen());

@@ -43,6 +43,7 @@ void mdiMain::mnuCompetitions_Click()
         return;
     frmCompetitions competitions(*m_session->store(), this);
     competitions.exec();
+    refreshCompetitions(); // one may have been deleted
     if (competitions.openChosen())
         openCompetition(competitions.openChosen());
 }
@@ -136,7 +137,10 @@ void mdiMain::playNextFixture(qint64 id)
     setup.toss = frmToss::showModal(this, setup.sides, m_session->random(),
                                     fixturePlayers(competition, fixture).computer);
     CompetitionStore competitions(*m_session->store());
-    startFixture(*m_session, competitions, competition, fixture, setup);
+    if (!startFixture(*m_session, competitions, competition, fixture, setup))
+        QMessageBox::warning(this, windowTitle(),
+                             u"This match could not be entered in \"%1\": it is played as a "
+                             "single match."_s.arg(competition.name));
     // The match began before its fixture knew it.
     followCompetition();
 }
