@@ -41,7 +41,10 @@ private slots:
             };
             QCOMPARE(runs(now) - runs(card), face == 5 ? 0 : face);
             if (face != 5)
-                QVERIFY2(line.contains(u"%1 %2 run"_s.arg(striker).arg(face)), qPrintable(line));
+                QVERIFY2(line.section(u" \u00b7 "_s, 0, 0)
+                             .endsWith(u"%1 %2 %3"_s.arg(striker).arg(face).arg(
+                                 face == 1 ? u"run"_s : u"runs"_s)),
+                         qPrintable(line));
             const bool stumps = match.clock().day != clock.day && !match.state().TimeUp;
             for (const auto &[name, crossed] :
                  {std::pair{u"Lunch"_s, clock.hour == 11 && match.clock().hour == 12},
