@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include "Tables.h"
+
 using namespace Qt::StringLiterals;
 
 class tst_Charts : public QObject
@@ -20,21 +22,7 @@ class tst_Charts : public QObject
     }
 
 private slots:
-    void wedgesShareOutTheCompletedPartnerships_data()
-    {
-        QTest::addColumn<QList<int>>("fows");
-        QTest::addColumn<QString>("wedges"); // partnership:end angle of each slice
-        QTest::newRow("0 then 15") << QList<int>{0, 15} << u"2:6.2800"_s;
-        QTest::newRow("30 and 90") << QList<int>{30, 90} << u"1:2.0944 2:6.2800"_s;
-        QTest::newRow("stand going on takes nothing back") << QList<int>{40} << u"1:6.2800"_s;
-        QTest::newRow("totals going down stop at the cap")
-            << QList<int>{100, 10, 50} << u"1:6.2800 3:6.2800"_s;
-        QTest::newRow("ten wickets, ten equal stands")
-            << QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}
-            << u"1:0.6283 2:1.2566 3:1.8850 4:2.5133 5:3.1416 6:3.7699 7:4.3982 8:5.0265 "
-               "9:5.6549 10:6.2800"_s;
-        QTest::newRow("no wicket, no runs in all") << QList<int>{-10, 0} << QString();
-    }
+    void wedgesShareOutTheCompletedPartnerships_data() { addRows(u"wedges"_s); }
     void wedgesShareOutTheCompletedPartnerships()
     {
         QFETCH(QList<int>, fows);

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include "Tables.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,7 +40,10 @@ class tst_Competition : public QObject
 {
     Q_OBJECT
 
-    static void roundRobinData()
+private slots:
+    // Every pair meets once a cycle, the second time with places swapped; no side plays twice
+    // in a round; with an odd number one side rests each round, each side once a cycle.
+    void roundRobinPairsEverySideFairly_data()
     {
         QTest::addColumn<int>("sides");
         QTest::addColumn<int>("cycles");
@@ -47,73 +52,38 @@ class tst_Competition : public QObject
                 QTest::addRow("%d sides, %d cycles", sides, cycles) << sides << cycles;
         }
     }
-
-private slots:
-    void everyPairMeetsOncePerCycle_data() { roundRobinData(); }
-    void everyPairMeetsOncePerCycle()
+    void roundRobinPairsEverySideFairly()
     {
         QFETCH(int, sides);
         QFETCH(int, cycles);
+        const QList<Pairing> pairings = roundRobin(sides, cycles);
         QMap<std::pair<int, int>, int> met; // by the two places in the order they toss
-        for (const Pairing &pairing : roundRobin(sides, cycles))
-            ++met[{pairing.a, pairing.b}];
-        for (int a = 0; a < sides; ++a) {
-            for (int b = a + 1; b < sides; ++b) {
-                QCOMPARE(met.value({a, b}) + met.value({b, a}), cycles);
-                // The second time round each side has the other's place.
-                if (cycles == 2)
-                    QCOMPARE(met.value({a, b}), 1);
-            }
-        }
-    }
-
-    void noSidePlaysTwiceInARound_data() { roundRobinData(); }
-    void noSidePlaysTwiceInARound()
-    {
-        QFETCH(int, sides);
-        QFETCH(int, cycles);
-        QSet<std::pair<int, int>> busy; // round, place
+        QSet<std::pair<int, int>> busy;     // round, place
         int lastRound = 0;
-        for (const Pairing &pairing : roundRobin(sides, cycles)) {
+        QList<int> played(sides, 0);
+        for (const Pairing &pairing : pairings) {
+            ++met[{pairing.a, pairing.b}];
             QVERIFY(pairing.round >= lastRound); // in playing order
             lastRound = pairing.round;
             for (int place : {pairing.a, pairing.b}) {
                 QVERIFY(!busy.contains({pairing.round, place}));
                 busy.insert({pairing.round, place});
+                ++played[place];
+            }
+        }
+        for (int a = 0; a < sides; ++a) {
+            for (int b = a + 1; b < sides; ++b) {
+                QCOMPARE(met.value({a, b}) + met.value({b, a}), cycles);
+                if (cycles == 2)
+                    QCOMPARE(met.value({a, b}), 1);
             }
         }
         QCOMPARE(lastRound, (sides % 2 ? sides : sides - 1) * cycles);
+        for (int place = 0; place < sides; ++place) // the rounds it rested
+            QCOMPARE(lastRound - played[place], sides % 2 ? cycles : 0);
     }
 
-    // With an odd number one side rests each round, each side once a cycle; else none rests.
-    void oddNumberRestsOneSideEachRound_data() { roundRobinData(); }
-    void oddNumberRestsOneSideEachRound()
-    {
-        QFETCH(int, sides);
-        QFETCH(int, cycles);
-        const QList<Pairing> pairings = roundRobin(sides, cycles);
-        const int rounds = pairings.constLast().round;
-        QList<int> rests(sides, rounds);
-        for (const Pairing &pairing : pairings)
-            --rests[pairing.a], --rests[pairing.b];
-        QCOMPARE(rests, QList<int>(sides, sides % 2 ? cycles : 0));
-    }
-
-    void tableOrdersByPercentageThenRunsPerWicketThenName_data()
-    {
-        QTest::addColumn<QStringList>("played");
-        QTest::addColumn<QString>("order");
-        QTest::newRow("win, draw, loss")
-            << QStringList{u"A-B 300/20 250/20"_s, u"C-D 200/15 100/12 d"_s} << u"ACDB"_s;
-        QTest::newRow("tie; sides yet to play last")
-            << QStringList{u"C-D 300/20 300/20"_s} << u"CDAB"_s;
-        QTest::newRow("equal percentage, runs per wicket")
-            << QStringList{u"A-C 400/20 100/20"_s, u"B-D 250/20 240/20"_s} << u"ABDC"_s;
-        QTest::newRow("equal runs per wicket, name")
-            << QStringList{u"D-C 300/20 200/20"_s, u"B-A 300/20 200/20"_s} << u"BDAC"_s;
-        QTest::newRow("a side that lost no wicket has no figure")
-            << QStringList{u"A-B 300/20 100/0 d"_s, u"C-D 200/10 100/10 d"_s} << u"CDAB"_s;
-    }
+    void tableOrdersByPercentageThenRunsPerWicketThenName_data() { addRows(u"leagueorder"_s); }
     void tableOrdersByPercentageThenRunsPerWicketThenName()
     {
         QFETCH(QStringList, played);
@@ -123,21 +93,7 @@ private slots:
         QTEST(order, "order");
     }
 
-    // Win 12, tie 6, draw 4, loss 0, of 12 a match contested; runs per wicket for over
-    // against.
-    void pointsAndPercentage_data()
-    {
-        QTest::addColumn<QStringList>("played");
-        QTest::addColumn<QString>("line"); // A's P W L T D Pts PCT RpW
-        QTest::newRow("none") << QStringList{} << u"0 0 0 0 0 0 0.00 -"_s;
-        QTest::newRow("win, draw, loss")
-            << QStringList{u"A-B 300/20 250/20"_s, u"C-A 200/20 100/12 d"_s, u"D-A 300/20 250/20"_s}
-            << u"3 1 1 0 1 16 44.44 1.000"_s;
-        QTest::newRow("tie, draw") << QStringList{u"B-A 300/20 300/20"_s, u"A-C 200/20 100/12 d"_s}
-                                   << u"2 0 0 1 1 10 41.67 1.000"_s;
-        QTest::newRow("batting second and winning")
-            << QStringList{u"B-A 300/20 301/20"_s} << u"1 1 0 0 0 12 100.00 1.003"_s;
-    }
+    void pointsAndPercentage_data() { addRows(u"leaguepoints"_s); }
     void pointsAndPercentage()
     {
         QFETCH(QStringList, played);
@@ -147,31 +103,7 @@ private slots:
         }
     }
 
-    // England are place A, Australia place B; draws and ties count for neither.
-    void seriesScoreText_data()
-    {
-        QTest::addColumn<QStringList>("played");
-        QTest::addColumn<int>("tests");
-        QTest::addColumn<QString>("score");
-        const QString englandWin = u"A-B 300/20 200/20"_s, australiaWin = u"A-B 200/20 300/20"_s,
-                      draw = u"B-A 300/20 100/5 d"_s, tie = u"B-A 250/20 250/20"_s;
-        QTest::newRow("before the first")
-            << QStringList{} << 5 << u"Series level 0-0 with 5 to play"_s;
-        QTest::newRow("lead") << QStringList{englandWin, australiaWin, englandWin} << 5
-                              << u"England lead 2-1 with 2 to play"_s;
-        QTest::newRow("second side leads")
-            << QStringList{australiaWin, draw} << 3 << u"Australia lead 1-0 with 1 to play"_s;
-        QTest::newRow("level") << QStringList{englandWin, australiaWin} << 5
-                               << u"Series level 1-1 with 3 to play"_s;
-        QTest::newRow("won") << QStringList{englandWin, australiaWin, englandWin, englandWin, tie}
-                             << 5 << u"England win the series 3-1"_s;
-        QTest::newRow("won by the second")
-            << QStringList{draw, australiaWin} << 2 << u"Australia win the series 1-0"_s;
-        QTest::newRow("drawn") << QStringList{englandWin, australiaWin, englandWin, australiaWin}
-                               << 4 << u"Series drawn 2-2"_s;
-        QTest::newRow("drawn without a win")
-            << QStringList{draw, tie, draw} << 3 << u"Series drawn 0-0"_s;
-    }
+    void seriesScoreText_data() { addRows(u"seriesscore"_s); }
     void seriesScoreText()
     {
         QFETCH(QStringList, played);

@@ -3,6 +3,7 @@
 #include "core/match/AppealDecision.h"
 
 #include "HandMadeMatch.h"
+#include "Tables.h"
 
 #include <numeric>
 
@@ -33,19 +34,7 @@ private slots:
         m_match.start(MatchSetup{inBuiltSides(), {}, {}}, m_die);
     }
 
-    void clockFollowsTheDay_data()
-    {
-        QTest::addColumn<int>("overs");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<int>("session");
-        QTest::addColumn<int>("day");
-        const std::tuple<int, const char16_t *, int, int> rows[] = {
-            {30, u"12:40p", 1, 1}, {31, u"12:44p", 2, 1}, {60, u"3:00p", 2, 1},
-            {61, u"3:04p", 3, 1},  {90, u"10:00a", 1, 2}, {449, u"4:56p", 3, 5},
-            {450, u"10:00a", 1, 6}};
-        for (const auto &[overs, time, session, day] : rows)
-            QTest::addRow("%d overs", overs) << overs << QString::fromUtf16(time) << session << day;
-    }
+    void clockFollowsTheDay_data() { addRows(u"clock"_s); }
     void clockFollowsTheDay()
     {
         QFETCH(int, overs);
@@ -75,20 +64,7 @@ private slots:
     }
 
     // Odd runs change the strike; the balls of such an over are split by the ends (a draw).
-    void runsGoToTheStrikerAndBallsByTheEnds_data()
-    {
-        QTest::addColumn<QList<int>>("faces");
-        QTest::addColumn<QList<int>>("splits");
-        QTest::addColumn<QString>("batsmanA");
-        QTest::addColumn<QString>("batsmanB");
-        QTest::addColumn<int>("facing"); // marker line
-        QTest::newRow("one, split 2")
-            << QList{1} << QList{2} << u"Not Out|1|2|4|"_s << u"Not Out|0|4|4|"_s << 1;
-        QTest::newRow("B faces a four")
-            << QList{1, 4} << QList{3} << u"Not Out|1|3|8|"_s << u"Not Out|4|9|8|"_s << 1;
-        QTest::newRow("split by the ends when B faces")
-            << QList{1, 3} << QList{3, 1} << u"Not Out|1|4|8|"_s << u"Not Out|3|8|8|"_s << 0;
-    }
+    void runsGoToTheStrikerAndBallsByTheEnds_data() { addRows(u"strike"_s); }
     void runsGoToTheStrikerAndBallsByTheEnds()
     {
         QFETCH(QList<int>, faces);
@@ -118,18 +94,7 @@ private slots:
     }
 
     // The next man in takes the end of the man out, with the balls and minutes left.
-    void wicketFallsWithHowOutAndTheNextManIn_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("balls");
-        QTest::addColumn<QString>("out");
-        QTest::newRow("caught first ball") << 1 << 1 << u"Caught |0|1|1| 1/0"_s;
-        QTest::newRow("bowled") << 7 << 3 << u"Bowled|0|3|2| 1/0"_s;
-        QTest::newRow("caught and bowled") << 8 << 4 << u"Caught & Bowled|0|4|3| 1/0"_s;
-        QTest::newRow("stumped") << 9 << 5 << u"Stumped|0|5|3| 1/0"_s;
-        QTest::newRow("caught behind, last ball") << 11 << 6 << u"Caught Behind|0|6|4| 1/0"_s;
-        QTest::newRow("caught, draw 12") << 12 << 2 << u"Caught |0|2|2| 1/0"_s;
-    }
+    void wicketFallsWithHowOutAndTheNextManIn_data() { addRows(u"wickets"_s); }
     void wicketFallsWithHowOutAndTheNextManIn()
     {
         QFETCH(int, kind);
@@ -261,25 +226,7 @@ private slots:
         QCOMPARE(replayed.resultText(), played.resultText());
     }
 
-    // Three overs (1 split 2; 2; not out, extras 16) logged, then one number changed.
-    void damagedLogIsRefused_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("error");
-        const QString faces = u"faces"_s, draws = u"draws"_s;
-        QTest::newRow("face 0") << faces << 1 << 0 << u"over 2 has a die face of 0"_s;
-        QTest::newRow("draw missing")
-            << faces << 1 << 1
-            << u"over 2: a draw from 1 to 5 was asked for but none was recorded"_s;
-        QTest::newRow("draw 6 of 5")
-            << draws << 0 << 6 << u"over 1: a recorded draw of 6 is outside 1 to 5"_s;
-        QTest::newRow("draw too many")
-            << faces << 0 << 2 << u"over 1 has more draws recorded than it took"_s;
-        QTest::newRow("counts off")
-            << u"drawCounts"_s << 0 << 2 << u"the draws recorded do not add up to its overs"_s;
-    }
+    void damagedLogIsRefused_data() { addRows(u"damagedlog"_s); }
     void damagedLogIsRefused()
     {
         QFETCH(QString, field);

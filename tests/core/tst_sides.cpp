@@ -5,6 +5,7 @@
 
 #include "HandMadeMatch.h"
 #include "SavedSides.h"
+#include "Tables.h"
 
 #include <QSqlQuery>
 
@@ -36,35 +37,7 @@ private slots:
     }
 
     // Each change on a store holding Kent and Surrey; a refusal says why and changes nothing.
-    void changesAreCheckedFirst_data()
-    {
-        QTest::addColumn<QString>("change"); // "add <name>", "rename <id> <name>", "remove <id>"
-        QTest::addColumn<QString>("told");   // part of the refusal; empty when done
-        QTest::addColumn<QStringList>("after");
-        const QString forty(40, u'x');
-        const QStringList kept{u"Kent"_s, u"Surrey"_s}, surrey{u"Surrey"_s};
-        QTest::newRow("added, trimmed")
-            << u"add  Sussex "_s << u""_s << kept + QStringList{u"Sussex"_s};
-        QTest::newRow("40 characters") << u"add "_s + forty << u""_s << kept + QStringList{forty};
-        QTest::newRow("41 characters") << u"add x"_s + forty << u"at most 40"_s << kept;
-        QTest::newRow("blank") << u"add   "_s << u"needs a name"_s << kept;
-        QTest::newRow("tab") << u"add Ke\tnt"_s << u"control characters"_s << kept;
-        QTest::newRow("taken, other case") << u"add KENT"_s << u"already a side of that"_s << kept;
-        QTest::newRow("in-built label") << u"add england (IN-BUILT)"_s << u"already a"_s << kept;
-        QTest::newRow("renamed, own name in capitals")
-            << u"rename 1 KENT"_s << u""_s << QStringList{u"KENT"_s, u"Surrey"_s};
-        QTest::newRow("renamed to another's") << u"rename 1 surrey"_s << u"already a"_s << kept;
-        QTest::newRow("in-built renamed")
-            << u"rename -1 Aussies"_s << u"cannot be renamed"_s << kept;
-        QTest::newRow("deleted") << u"remove 1"_s << u""_s << surrey;
-        QTest::newRow("in-built deleted") << u"remove -2"_s << u"cannot be deleted"_s << kept;
-        QTest::newRow("deleting a side in use refused")
-            << u"remove 1 unplayed"_s << u"\"Kent\" plays in the series \"Ashes\", which is not"_s
-            << kept;
-        QTest::newRow("in use, a test abandoned")
-            << u"remove 1 abandoned"_s << u"which is not finished yet"_s << kept;
-        QTest::newRow("its series finished") << u"remove 1 finished"_s << u""_s << surrey;
-    }
+    void changesAreCheckedFirst_data() { addRows(u"sidechanges"_s); }
     void changesAreCheckedFirst()
     {
         QFETCH(QString, change);

@@ -3,6 +3,7 @@
 #include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"
+#include "Tables.h"
 
 #include <QTemporaryDir>
 
@@ -37,19 +38,7 @@ private slots:
     }
 
     // The figures of a record, each heading=shown, for batsmen of every kind.
-    void careerFigures_data()
-    {
-        QTest::addColumn<int>("record");
-        QTest::addColumn<QString>("figures");
-        QTest::newRow("hundred") << 2 << u"Player=John Smith;Matches=1;Innings=2;Runs=108"_s;
-        QTest::newRow("hundred, rates") << 2 << u"Highest=102;Average=54.00;Strike Rate=90.0"_s;
-        QTest::newRow("hundred, counts") << 2 << u"Balls=120;100s=1;50s=0;Caught=1;Bowled=1"_s;
-        QTest::newRow("never out") << 3 << u"Not Outs=2;Highest=0*;Average=-;Strike Rate=-"_s;
-        QTest::newRow("never out, no duck") << 3 << u"Ducks=0"_s;
-        QTest::newRow("ducks") << 4 << u"Player=Player 4;Ducks=2;Average=0.00;Balls=12"_s;
-        QTest::newRow("second side") << 40 << u"Stumped=1;Caught Behind=1"_s;
-        QTest::newRow("caught and bowled") << 43 << u"Caught & Bowled=1"_s;
-    }
+    void careerFigures_data() { addRows(u"careers"_s); }
     void careerFigures()
     {
         QFETCH(int, record);

@@ -4,6 +4,7 @@
 
 #include "HandMadeMatch.h"
 #include "PlayerFileTest.h"
+#include "Tables.h"
 #include "core/store/MatchRecords.h"
 
 #include <QDir>
@@ -65,23 +66,7 @@ private slots:
 
     // One byte of a good setup changed (at a negative index: from the end), or (value -1) the
     // bytes from `at` on cut off.
-    void setupRefusesDamagedBytes_data()
-    {
-        QTest::addColumn<int>("at");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("cut short") << -1 << -1 << u"the teams' record is cut short"_s;
-        QTest::newRow("cut after a team") // magic, version, the first team's size and record
-            << 4 + 1 + 2 + 668 << -1 << u"a team record has 0 bytes instead of 668"_s;
-        QTest::newRow("not ours") << 0 << int('X')
-                                  << u"the teams were not saved in a form this program knows"_s;
-        QTest::newRow("team record resized")
-            << 6 << 0 << u"a team record has 156 bytes instead of 668"_s; // its size's high byte
-        const QString toss = u"the toss is not one the game can make"_s;
-        QTest::newRow("coin 0") << -3 << 0 << toss;
-        QTest::newRow("coin 3") << -3 << 3 << toss;
-        QTest::newRow("choice 2") << -2 << 2 << toss;
-    }
+    void setupRefusesDamagedBytes_data() { addRows(u"damagedsetup"_s); }
     void setupRefusesDamagedBytes()
     {
         QFETCH(int, at);

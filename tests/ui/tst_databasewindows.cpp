@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "PlayerFileTest.h"
+#include "Tables.h"
 #include "TestSupport.h"
 #include "ui/common/Fonts.h"
 #include "ui/database/frmAddPlayers.h"
@@ -141,23 +142,7 @@ private slots:
     }
 
     // Find Player asks for part of a name and lists every player holding it, in file order.
-    void findPlayerListsThePlayersNamed_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("answer"); // the window or message after the question
-        QTest::addColumn<QStringList>("shown");
-        const QString found = u"frmFoundPlayers"_s;
-        QTest::newRow("two, any case")
-            << u" LEE "_s << found
-            << QStringList{u"2 players' names contain \u201cLEE\u201d:"_s,
-                           u"Ann Lee, India, batting 40, bowling 0"_s,
-                           u"Kim Fleece, England, batting 12, bowling 30"_s};
-        QTest::newRow("none") << u"Zed"_s << u"Find Player"_s
-                              << QStringList{u"No player's name contains \u201cZed\u201d."_s};
-        QTest::newRow("file gone")
-            << u"Lee"_s << u"Find Player"_s
-            << QStringList{u"The Basic Players file could not be read (error 53)."_s};
-    }
+    void findPlayerListsThePlayersNamed_data() { addRows(u"findplayer"_s); }
     void findPlayerListsThePlayersNamed()
     {
         QFETCH(QString, typed);

@@ -11,6 +11,7 @@
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
+#include "Tables.h"
 
 #include <QSvgRenderer>
 #include <QtTest>
@@ -25,14 +26,15 @@ void roll(mdiMain &frame, ScriptedRandom &die, int face, std::initializer_list<i
     pressRoll(frame);
 }
 
-// parent|item|caption|shortcut for every enabled, visible item, depth first.
+// parent, item, caption and shortcut, tab-separated, for every enabled, visible item, depth first.
 QStringList menuTree(const QString &parent, const QList<QAction *> &actions)
 {
     QStringList rows;
     for (const QAction *action : actions) {
         if (action->isEnabled() && action->isVisible())
-            rows << parent + u'|' + action->objectName() + u'|' + action->text() + u'|' +
-                        action->shortcut().toString();
+            rows << QStringList{parent, action->objectName(), action->text(),
+                                action->shortcut().toString()}
+                        .join(u'\t');
         if (action->menu())
             rows << menuTree(action->objectName(), action->menu()->actions());
     }
@@ -76,29 +78,11 @@ private slots:
     void menusShowEveryItemWithItsKeys()
     {
         mdiMain frame;
-        QCOMPARE(
-            menuTree(QString(), frame.menuBar()->actions()).join(u", "),
-            u"|mnuGame|&Game|, mnuGame|mnuDice|&Dice (Basic)|, mnuDice|mnu2Human|&Human v "
-            "Human|Ctrl+F1, mnuDice|mnu1Human|H&uman v CPU|Ctrl+F2, mnuDice|mnuHuman0|&CPU v "
-            "CPU|Ctrl+F3, mnuGame|mnuNewSeries|New Se&ries\u2026|, "
-            "mnuGame|mnuNewLeague|New &League\u2026|, mnuGame|mnuSpeed|&Speed|, "
-            "mnuSpeed|mnuSpeedSlow|&Slow|, "
-            "mnuSpeed|mnuSpeedNormal|&Normal|, mnuSpeed|mnuSpeedFast|&Fast|, "
-            "mnuSpeed|mnuSpeedInstant|&Instant|, mnuGame|mnuPause|&Pause|Ctrl+Space, "
-            "mnuGame|||, mnuGame|mnuExport|&Export Scorecard\u2026|, "
-            "mnuGame|mnuPrint|&Print\u2026|, mnuGame|||, mnuGame|mnuExit|E&xit|Ctrl+Q, "
-            "|mnuCharts|&Charts|, mnuCharts|mnuFOWChart|&FOW Chart|, |mnuData|&Data|, "
-            "mnuData|mnuPlayers|&Players Database|Ctrl+P, mnuData|mnuSides|Si&des|, "
-            "mnuData|mnuHistory|Match "
-            "&History|Ctrl+H, mnuData|mnuStats|Player &Statistics|, mnuData|mnuRecords|&Records|, "
-            "mnuData|mnuCompetitions|Series and &Leagues|, "
-            "|mnuWindow|&Window|, "
-            "mnuWindow|mnuCascade|&Cascade|, mnuWindow|mnuTile|&Tile|, mnuWindow|||, "
-            "mnuWindow|mnuInningsInPlay|Innings in &Play|F6, mnuWindow|mnuShowHighlights|"
-            "&Highlights Summary|, mnuWindow|mnuShowSummary|&Match Summary|, "
-            "mnuWindow|mnuShowState|&State of Play|, |mnuHelp|&Help|, "
-            "mnuHelp|mnuHowToPlay|&How to Play|F1, "
-            "mnuHelp|mnuAbout|&About|Shift+F1"_s);
+        QFile table(QFINDTESTDATA("../data/tables/menus.tsv"));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(table.readAll()).split(u'\n');
+        QCOMPARE(menuTree(QString(), frame.menuBar()->actions()),
+                 lines.filter(QRegularExpression(u"^[^#]"_s)));
     }
 
     // About opens any number of times.
@@ -313,33 +297,7 @@ private slots:
 
     // Australia tosses, England calls; a side the computer plays calls and chooses by itself.
     // Only a choice ends the toss (not Esc or closing), after one flip.
-    void tossInEveryCombination_data()
-    {
-        // Sides the computer plays (Australia, England); the draws; the user's presses; Heads
-        // enabled at first, then what the computer did; the side batting first.
-        QTest::addColumn<QString>("computer");
-        QTest::addColumn<QList<int>>("draws");
-        QTest::addColumn<QStringList>("presses");
-        QTest::addColumn<QStringList>("seen");
-        QTest::addColumn<QString>("first");
-        QTest::newRow("user calls, user wins")
-            << u"10"_s << QList<int>{1} << QStringList{u"cmdHeads"_s, u"cmdBowl"_s}
-            << QStringList{u"1"_s, QString()} << u"Australia"_s;
-        QTest::newRow("user calls, computer wins")
-            << u"10"_s << QList<int>{2} << QStringList{u"cmdHeads"_s}
-            << QStringList{u"1"_s, u"Australia chooses to bat."_s} << u"Australia"_s;
-        QTest::newRow("computer calls, user wins")
-            << u"01"_s << QList<int>{2, 1} << QStringList{u"cmdBowl"_s}
-            << QStringList{u"0"_s, u"England calls tails."_s} << u"England"_s;
-        QTest::newRow("computer calls, computer wins")
-            << u"01"_s << QList<int>{1, 1} << QStringList{}
-            << QStringList{u"0"_s, u"England calls heads. England chooses to bat."_s}
-            << u"England"_s;
-        QTest::newRow("computer both sides")
-            << u"11"_s << QList<int>{2, 1} << QStringList{}
-            << QStringList{u"0"_s, u"England calls tails. Australia chooses to bat."_s}
-            << u"Australia"_s;
-    }
+    void tossInEveryCombination_data() { addRows(u"toss"_s); }
     void tossInEveryCombination()
     {
         QFETCH(QString, computer);
