@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include "Tables.h"
+
 using namespace Qt::StringLiterals;
 
 class tst_Common : public QObject
@@ -23,18 +25,7 @@ private slots:
         QCOMPARE(slot.text(), u"Bartholomew Fitzwill"_s);
     }
 
-    void captionsReadAsTheNumberAtTheirStart_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        const std::pair<const char16_t *, double> rows[] = {
-            {u"", 0},       {u"187", 187},   {u" 58", 58},   {u"12:40p", 12}, {u"Not Out", 0},
-            {u"-3", -3},    {u"12.5", 12.5}, {u"1e3", 1000}, {u"7e", 7},      {u"7e+", 7},
-            {u" 3/125", 3}, {u"-", 0},       {u".5", 0.5},   {u"\u0661", 0}};
-        for (const auto &[text, value] : rows)
-            QTest::addRow("[%s]", qPrintable(QString::fromUtf16(text)))
-                << QString::fromUtf16(text) << value;
-    }
+    void captionsReadAsTheNumberAtTheirStart_data() { addRows(u"captionvalues"_s); }
     void captionsReadAsTheNumberAtTheirStart()
     {
         QFETCH(QString, text);
@@ -65,16 +56,7 @@ private slots:
                      qPrintable(QString::number(counts[std::size_t(face)])));
     }
 
-    void replayStopsAtTheEndOrAtADrawOutOfRange_data()
-    {
-        QTest::addColumn<QList<int>>("recorded");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("none left")
-            << QList<int>{3} << u"a draw from 1 to 6 was asked for but none was recorded"_s;
-        QTest::newRow("too high") << QList<int>{3, 7}
-                                  << u"a recorded draw of 7 is outside 1 to 6"_s;
-        QTest::newRow("zero") << QList<int>{3, 0} << u"a recorded draw of 0 is outside 1 to 6"_s;
-    }
+    void replayStopsAtTheEndOrAtADrawOutOfRange_data() { addRows(u"replaydraws"_s); }
     void replayStopsAtTheEndOrAtADrawOutOfRange()
     {
         QFETCH(QList<int>, recorded);

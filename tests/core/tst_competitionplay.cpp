@@ -8,6 +8,7 @@
 
 #include "HandMadeMatch.h"
 #include "SavedSides.h"
+#include "Tables.h"
 
 // Series and leagues played on the session and the store, without windows: fixtures started,
 // resumed, simulated, and their matches deleted.
@@ -79,14 +80,7 @@ private slots:
 
     // Every match replays from its log to its stored result; each side's line counts every
     // match it played once, and its points are those of its results as the replays show them.
-    void simulatedLeagueReplaysAndAddsUp_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("cycles");
-        QTest::newRow("3 sides once") << 3 << 1;
-        QTest::newRow("4 sides twice") << 4 << 2;
-        QTest::newRow("5 sides once") << 5 << 1;
-    }
+    void simulatedLeagueReplaysAndAddsUp_data() { addRows(u"leagues"_s); }
     void simulatedLeagueReplaysAndAddsUp()
     {
         QFETCH(int, count);

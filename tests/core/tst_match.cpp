@@ -169,17 +169,7 @@ private slots:
                  "and the match has been declared a draw"_s);
     }
 
-    void tossPutsTheSideBattingFirstInFront_data()
-    {
-        QTest::addColumn<int>("coin");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<QString>("first");
-        // England, second, calls heads.
-        QTest::newRow("caller wins, bats") << TossRules::Heads << 0 << u"England"_s;
-        QTest::newRow("caller wins, bowls") << TossRules::Heads << 1 << u"Australia"_s;
-        QTest::newRow("tosser wins, bats") << TossRules::Tails << 0 << u"Australia"_s;
-        QTest::newRow("tosser wins, bowls") << TossRules::Tails << 1 << u"England"_s;
-    }
+    void tossPutsTheSideBattingFirstInFront_data() { addRows(u"tossorder"_s); }
     void tossPutsTheSideBattingFirstInFront()
     {
         QFETCH(int, coin);
@@ -189,41 +179,6 @@ private slots:
         const bool won = TossRules::callerWon(TossRules::Call::Heads, TossRules::flipCoin(flip));
         TossRules::applyChoice(sides, won, TossRules::Choice(choice));
         QTEST(sides[0].team.Name.trimmed(), "first");
-    }
-
-    void replayGivesTheIdenticalMatch_data()
-    {
-        QTest::addColumn<double>("appeals");
-        QTest::addColumn<bool>("timeUp");
-        QTest::newRow("all out") << 0.6 << false;
-        QTest::newRow("time up") << 0.1 << true;
-    }
-    void replayGivesTheIdenticalMatch()
-    {
-        QFETCH(double, appeals);
-        const quint32 seed = testSeed(20261207u);
-        SeededRandom live(seed);
-        std::mt19937 faces(seed);
-        std::bernoulli_distribution appeal(appeals);
-        Match played;
-        played.start(MatchSetup{inBuiltSides(), {}, {}}, live);
-        while (played.playOver(appeal(faces) ? 5 : std::array{1, 2, 3, 4, 6}[faces() % 5]))
-            ;
-        QTEST(played.state().TimeUp, "timeUp");
-
-        Match replayed;
-        QCOMPARE(replayed.replay(played.log(), live), QString());
-        QCOMPARE(replayed.log(), played.log());
-        QCOMPARE(replayed.state(), played.state());
-        for (int n = 1; n <= 4; ++n) {
-            QCOMPARE(replayed.inningsOpen(n), played.inningsOpen(n));
-            if (played.inningsOpen(n))
-                QCOMPARE(replayed.innings(n), played.innings(n));
-        }
-        QCOMPARE(replayed.clock(), played.clock());
-        QCOMPARE(replayed.summary(), played.summary());
-        QCOMPARE(replayed.highlights(), played.highlights());
-        QCOMPARE(replayed.resultText(), played.resultText());
     }
 
     void damagedLogIsRefused_data() { addRows(u"damagedlog"_s); }

@@ -74,16 +74,7 @@ private slots:
         QCOMPARE(PlayerFile().CountByCountry().value, (std::array<int, 9>{0, 1, 2}));
     }
 
-    // players -1: not even a header. The tail would read as an Indian player.
-    void readsAndAppendsWholeRecordsOnly_data()
-    {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<int>("tail");
-        QTest::newRow("one player") << 1 << 0;
-        QTest::newRow("empty file") << -1 << 0;
-        QTest::newRow("short file") << -1 << 50;
-        QTest::newRow("header and a piece") << 0 << 50;
-    }
+    void readsAndAppendsWholeRecordsOnly_data() { addRows(u"wholerecords"_s); }
     void readsAndAppendsWholeRecordsOnly()
     {
         QFETCH(int, players);

@@ -72,17 +72,7 @@ private slots:
         QCOMPARE(shown(rows, top.count(u';') + 1), expected);
     }
 
-    // First wicket: unbroken when time ran out; the tenth: number 11 with number 2. The pair
-    // is the side and the two batting numbers.
-    void partnerships_data()
-    {
-        QTest::addColumn<int>("wicket");
-        QTest::addColumn<QString>("figure");
-        QTest::addColumn<QList<int>>("pair");
-        QTest::newRow("1st") << 1 << u"860*"_s << QList<int>{1, 1, 2};
-        QTest::newRow("2nd") << 2 << u"0"_s << QList<int>{0, 3, 2};
-        QTest::newRow("10th") << 10 << u"40"_s << QList<int>{0, 11, 2};
-    }
+    void partnerships_data() { addRows(u"partnerships"_s); }
     void partnerships()
     {
         QFETCH(int, wicket);

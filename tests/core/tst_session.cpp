@@ -4,13 +4,12 @@
 #include "core/session/MatchSession.h"
 
 #include "HandMadeMatch.h"
+#include "Tables.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-
-Q_DECLARE_METATYPE(MatchStore::Status)
 
 // The game without a window: matches started, saved over by over, taken up again after the
 // program has gone, abandoned, finished, played by the computer, and a store that fails.
@@ -67,17 +66,7 @@ private slots:
 
     // How a match ends is kept with it in the store: given up, replaced by a new one, or with
     // its result standing, seen or not.
-    void endOfAMatchIsKept_data()
-    {
-        QTest::addColumn<int>("wickets");
-        QTest::addColumn<QString>("then");
-        QTest::addColumn<MatchStore::Status>("kept");
-        using enum MatchStore::Status;
-        QTest::newRow("abandoned") << 2 << u"abandon"_s << Abandoned;
-        QTest::newRow("new match") << 2 << u"start"_s << Abandoned;
-        QTest::newRow("result seen") << 40 << u"accept"_s << Finished;
-        QTest::newRow("result not seen") << 40 << u"abandon"_s << Finished;
-    }
+    void endOfAMatchIsKept_data() { addRows(u"matchends"_s); }
     void endOfAMatchIsKept()
     {
         QFETCH(int, wickets);
@@ -90,7 +79,7 @@ private slots:
         then == u"accept"  ? session->acceptResult()
         : then == u"start" ? session->start(inBuilt(), MatchMode::HumanVHuman)
                            : session->abandon();
-        QTEST(session->store()->entry(id)->status, "kept");
+        QTEST(int(session->store()->entry(id)->status), "kept");
         QCOMPARE(session->inProgress(), then == u"start");
         QCOMPARE(ended.count(), 1);
     }

@@ -71,15 +71,7 @@ private slots:
 
     // A side whose records no longer hold its players cannot play: every one of them is named
     // and the next match's sides stay as they were.
-    void missingPlayersAreNamed_data()
-    {
-        QTest::addColumn<QString>("told");
-        QTest::newRow("intact") << u""_s;
-        QTest::newRow("cut") << u"Player 23 (record 23), Player 24 (record 24). The file may"_s;
-        QTest::newRow("replaced") << u"\"Surrey\" are no longer in the player database "
-                                     "\"Basic.kdt\": Player 20 (record 20)."_s;
-        QTest::newRow("gone") << u"\"Basic.kdt\" does not exist"_s;
-    }
+    void missingPlayersAreNamed_data() { addRows(u"missingplayers"_s); }
     void missingPlayersAreNamed()
     {
         QFETCH(QString, told);

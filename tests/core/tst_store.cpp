@@ -107,14 +107,7 @@ private slots:
     }
 
     // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
-    void unusableFilesAreMovedAsideNeverOverwritten_data()
-    {
-        QTest::addColumn<QString>("fixture"); // under tests/data/stores
-        QTest::addColumn<QString>("why");
-        QTest::newRow("damaged") << u"random-bytes"_s << u"is damaged"_s;
-        QTest::newRow("foreign") << u"foreign"_s << u"belongs to another program"_s;
-        QTest::newRow("newer") << u"newer"_s << u"was written by a newer Stumpwell"_s;
-    }
+    void unusableFilesAreMovedAsideNeverOverwritten_data() { addRows(u"stores"_s); }
     void unusableFilesAreMovedAsideNeverOverwritten()
     {
         QFETCH(QString, fixture);

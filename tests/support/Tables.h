@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 // The rows of a _data() table kept in tests/data/tables/<name>.tsv, tab-separated: a header of
 // column names, then a row a line, its tag first; "#" starts a comment line. A column named
-// "x:int" is an int, "x:ints" a QList<int> and "x:list" a QStringList (both split at ";"), "x:bool"
-// a bool given as 0 or 1; any other a QString, taken as it stands but for "\t", a tab.
+// "x:int" is an int, "x:real" a double, "x:ints" a QList<int> and "x:list" a QStringList (both
+// split at ";"); any other a QString, taken as it stands but for "\t", a tab.
 inline void addRows(const QString &name)
 {
     static std::list<QByteArray> columns; // the table keeps the names' pointers, not copies
@@ -30,7 +30,7 @@ inline void addRows(const QString &name)
                 columns.push_back(column.section(u':', 0, 0).toUtf8());
                 const QString &type = types.last();
                 const int id = type == u"int"    ? QMetaType::Int
-                               : type == u"bool" ? QMetaType::Bool
+                               : type == u"real" ? QMetaType::Double
                                : type == u"ints" ? qMetaTypeId<QList<int>>()
                                : type == u"list" ? QMetaType::QStringList
                                                  : QMetaType::QString;
@@ -47,8 +47,8 @@ inline void addRows(const QString &name)
                 numbers << part.toInt();
             if (types[i] == u"int")
                 row << field.toInt();
-            else if (types[i] == u"bool")
-                row << (field == u"1");
+            else if (types[i] == u"real")
+                row << field.toDouble();
             else if (types[i] == u"ints")
                 row << numbers;
             else if (types[i] == u"list")

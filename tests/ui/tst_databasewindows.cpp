@@ -91,17 +91,8 @@ private slots:
     }
 
     // A damaged file is counted by whole records, and the user is told what the next add does.
-    void playersWindowWarnsOfADamagedFile_data()
-    {
-        QTest::addColumn<QString>("fixture"); // under tests/data/players
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("total");
-        QTest::newRow("piece") << u"piece-after-a-record"_s << u"ends with part of a record"_s
-                               << u"1"_s;
-        // Mended fault: a file shorter than a record got no warning before its header was written.
-        QTest::newRow("short") << u"shorter-than-a-record"_s << u"shorter than one record"_s
-                               << u"0"_s;
-    }
+    // Mended fault: a file shorter than a record got no warning before its header was written.
+    void playersWindowWarnsOfADamagedFile_data() { addRows(u"damagedplayers"_s); }
     void playersWindowWarnsOfADamagedFile()
     {
         QFETCH(QString, fixture);

@@ -3,6 +3,7 @@
 #include "HandMadeMatch.h"
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
+#include "Tables.h"
 
 #include <QLineEdit>
 #include <QTableView>
@@ -85,15 +86,7 @@ private slots:
     }
     void cleanup() { m_frame.reset(); }
 
-    void filterKeepsTeamsAndPlayers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("team") << u"essex"_s << 1;
-        QTest::newRow("second team") << u"YORKSHIRE"_s << 1;
-        QTest::newRow("player") << u"zEbEdEe"_s << 1;
-        QTest::newRow("empty") << QString() << 2;
-    }
+    void filterKeepsTeamsAndPlayers_data() { addRows(u"historyfilter"_s); }
     void filterKeepsTeamsAndPlayers()
     {
         QFETCH(QString, text);

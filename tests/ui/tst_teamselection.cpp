@@ -8,6 +8,7 @@
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
+#include "Tables.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -142,13 +143,7 @@ private slots:
         QVERIFY(!ok->isEnabled() && control<QListWidget>("lstPlayers", 1)->isEnabled());
     }
 
-    void damagedFilesAreReportedAndNothingIsPicked_data()
-    {
-        QTest::addColumn<QString>("told");
-        QTest::newRow("missing") << u"does not exist yet"_s;
-        QTest::newRow("cut after listing") << u"could not be read"_s;
-        QTest::newRow("replaced after listing") << u"could not be read"_s;
-    }
+    void damagedFilesAreReportedAndNothingIsPicked_data() { addRows(u"damagedselection"_s); }
     void damagedFilesAreReportedAndNothingIsPicked()
     {
         QFETCH(QString, told);
