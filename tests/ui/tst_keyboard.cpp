@@ -1,8 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/match/InBuiltTeams.h"
-#include "core/session/MatchSession.h"
-#include "core/store/MatchStore.h"
 #include "ui/history/ScorecardExport.h"
 #include "ui/history/frmHistory.h"
 #include "ui/history/frmScorecard.h"
@@ -54,16 +51,12 @@ class tst_Keyboard : public QObject
     // A match saved in `mode` as the game saves it, one over into innings `innings`.
     void storeMatchIn(MatchMode mode, int innings)
     {
-        MatchSession session;
-        session.setStorePath(store());
-        session.setRandomSource(&m_die);
-        QVERIFY(session.openStore());
-        session.start(MatchSetup{inBuiltSides(), {}, {}}, mode,
-                      mode == MatchMode::HumanVCpu ? 0 : -1);
-        session.setPaused(true);
-        for (int wicket = 0; wicket < 10 * (innings - 1); ++wicket)
-            m_die.push({1, 1, 6}), session.match().playOver(5);
-        session.match().playOver(2);
+        auto session = sessionOn(store(), &m_die);
+        session->start(MatchSetup{inBuiltSides(), {}, {}}, mode,
+                       mode == MatchMode::HumanVCpu ? 0 : -1);
+        session->setPaused(true);
+        takeWickets(session->match(), m_die, 10 * (innings - 1));
+        session->match().playOver(2);
     }
 
 private slots:
@@ -199,15 +192,13 @@ private slots:
     // Fault: Alt+C was both Copy and Close, and both Export CSV and Close.
     void altLettersAreUniqueInEachWindowAdded()
     {
-        MatchSession session;
-        session.setStorePath(store());
-        QVERIFY(session.openStore());
-        playHandMadeMatch(session, handMadeSetup(TeamSource::InBuilt));
-        MatchStore &saved = *session.store();
+        auto session = sessionOn(store());
+        playHandMadeMatch(*session, handMadeSetup(TeamSource::InBuilt));
+        MatchStore &saved = *session->store();
         SideStore sides(saved);
         const std::unique_ptr<QDialog> windows[]{
             std::make_unique<frmHistory>(saved, 0),
-            std::make_unique<frmScorecard>(session.match(), u""_s),
+            std::make_unique<frmScorecard>(session->match(), u""_s),
             std::make_unique<frmStats>(saved),
             std::make_unique<frmSide>(inBuiltSides()),
             std::make_unique<frmHowToPlay>(),
