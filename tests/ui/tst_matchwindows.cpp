@@ -4,6 +4,7 @@
 #include "ui/charts/frmFOWGraph.h"
 #include "ui/common/ColourFromBgr.h"
 #include "ui/common/Fonts.h"
+#include "ui/match/CardLabel.h"
 #include "ui/match/frmHighlights.h"
 #include "ui/match/frmResult.h"
 #include "ui/match/frmState.h"
@@ -106,6 +107,23 @@ private slots:
         QCOMPARE(m_windows->highlights()->findChild<QPlainTextEdit *>()->toPlainText(),
                  u"An appeal is made against KR Dunmore and he is given out!\nAn appeal is made "
                  "against KR Dunmore and he is given NOT OUT!\nMatch Highlights"_s);
+    }
+
+    // A card's captions keep their text laid out between paints, and draw as plain labels do.
+    void cardCaptionsDrawAsPlainLabelsDo()
+    {
+        m_die.push({1, 1, 6}); // a four, a six, and number 1 caught
+        QTest::keyClicks(box(1), u"465"_s);
+        const QList<CardLabel *> captions = m_windows->innings(1)->findChildren<CardLabel *>();
+        QVERIFY(captions.size() > 70);
+        for (CardLabel *card : captions) {
+            QLabel plain(card->text(), card->parentWidget());
+            plain.setFont(card->font());
+            plain.setAlignment(card->alignment());
+            plain.setPalette(card->palette());
+            plain.setGeometry(card->geometry());
+            QCOMPARE(plain.grab().toImage(), card->grab().toImage());
+        }
     }
 
     // Mended fault: the highlights window, closed and reopened by an appeal, lost the earlier log.

@@ -9,6 +9,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/match/CaptionWriter.h"
+#include "ui/match/CardLabel.h"
 #include "ui/match/FilledEllipse.h"
 
 #include <QLabel>
@@ -40,7 +41,10 @@ constexpr int markerBelowName = 60;
 QLabel *tableLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                    int width, bool right, const QFont &font)
 {
-    QLabel *label = makeLabel(parent, name, caption, left, top, width, rowHeight);
+    auto *label = new CardLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, top, width, rowHeight));
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return label;
