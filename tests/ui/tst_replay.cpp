@@ -5,6 +5,7 @@
 #include "ScriptedRandom.h"
 #include "core/store/MatchStore.h"
 #include "ui/history/frmReplay.h"
+#include "ui/match/frmHighlights.h"
 
 #include <QRegularExpression>
 #include <QSlider>
@@ -102,7 +103,9 @@ private slots:
             slider(replay)->setValue(over);
             QCOMPARE(screenOf(replay->mdiArea()), screens[over]);
         }
-        // End to end and back by the keys, typed where the focus is.
+        // End to end and back by the keys, typed where the focus is; Highlights Summary,
+        // closed in the replay, comes back as play showed it.
+        QVERIFY(replay->mdiArea()->findChild<frmHighlights *>()->close());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QCOMPARE(screenOf(replay->mdiArea()), screens.first());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);

@@ -325,7 +325,13 @@ void MatchWindows::showAsPlayed()
     }
     if (!m_match.isOver())
         closeSlot(m_result);
-    highlights()->setLog(m_match.highlights());
+    // Play showed it all along: closed by the watcher, it comes back where match start put it.
+    const bool closed = !isHighlightsOpen();
+    reopenHighlights()->setLog(m_match.highlights());
+    if (closed) {
+        m_highlights->show();
+        raiseInPlayOrder();
+    }
     writeCaptions();
     for (int number = 2; number <= 4; ++number) {
         if (m_match.inningsOpen(number) &&
