@@ -15,6 +15,7 @@
 #include "ui/history/frmReplay.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
+#include "ui/shell/CompetitionDesk.h"
 #include "ui/shell/mdiMain.h"
 
 #include <QAction>
@@ -240,7 +241,7 @@ int main(int argc, char *argv[])
         app.processEvents();
         save(replay, "replay.png");
     }
-    frame.openCompetition(league);
+    frame.competitions().open(league);
     if (auto *window = frame.findChild<QWidget *>(QStringLiteral("frmLeague"))) {
         app.processEvents();
         save(window, "league.png");

@@ -23,6 +23,7 @@
 #include "ui/match/frmInnings1.h"
 #include "ui/selection/frmSides.h"
 #include "ui/selection/frmTeamMode.h"
+#include "ui/shell/CompetitionDesk.h"
 #include "ui/shell/MatchStatusBar.h"
 #include "ui/shell/WindowMenu.h"
 #include "ui/shell/frmAbout.h"
@@ -113,10 +114,17 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     connect(m_session, &MatchSession::storeNotice, this,
             [this](const QString &notice) { QMessageBox::warning(this, windowTitle(), notice); });
     connect(m_windows, &MatchWindows::resultAccepted, m_session, &MatchSession::acceptResult);
+    m_competitions = new CompetitionDesk(*m_session, *m_windows, this,
+                                         {[this] { return storeReadable(); },
+                                          [this] { return abandonMatchInProgress(); },
+                                          [this](qint64 id) {
+                                              resumeStoredMatch(id, false);
+                                          }});
     // After the session has finished the match: its series or league shows the new score.
-    connect(m_windows, &MatchWindows::resultAccepted, this, &mdiMain::returnToCompetition);
-    connect(m_session, &MatchSession::matchBegun, this, &mdiMain::followCompetition);
-    connect(m_session, &MatchSession::matchEnded, this, &mdiMain::refreshCompetitions);
+    connect(m_windows, &MatchWindows::resultAccepted, m_competitions,
+            &CompetitionDesk::returnToCompetition);
+    connect(m_session, &MatchSession::matchBegun, m_competitions, &CompetitionDesk::followMatch);
+    connect(m_session, &MatchSession::matchEnded, m_competitions, &CompetitionDesk::refresh);
 
     // A new player facing the empty workspace learns where a match starts.
     m_lblHint =
@@ -228,13 +236,14 @@ void mdiMain::createActions()
 
     m_mnuNewSeries =
         makeAction(this, QStringLiteral("mnuNewSeries"), QStringLiteral("New Se&ries\u2026"));
-    connect(m_mnuNewSeries, &QAction::triggered, this, &mdiMain::mnuNewSeries_Click);
+    connect(m_mnuNewSeries, &QAction::triggered, m_competitions, &CompetitionDesk::newSeries);
     m_mnuNewLeague =
         makeAction(this, QStringLiteral("mnuNewLeague"), QStringLiteral("New &League\u2026"));
-    connect(m_mnuNewLeague, &QAction::triggered, this, &mdiMain::mnuNewLeague_Click);
+    connect(m_mnuNewLeague, &QAction::triggered, m_competitions, &CompetitionDesk::newLeague);
     m_mnuCompetitions =
         makeAction(this, QStringLiteral("mnuCompetitions"), QStringLiteral("Series and &Leagues"));
-    connect(m_mnuCompetitions, &QAction::triggered, this, &mdiMain::mnuCompetitions_Click);
+    connect(m_mnuCompetitions, &QAction::triggered, m_competitions,
+            &CompetitionDesk::showCompetitions);
 
     m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
                                 QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
@@ -485,7 +494,7 @@ void mdiMain::mnuHistory_Click()
         return;
     frmHistory history(*m_session->store(), m_session->storedId(), this);
     history.exec();
-    refreshCompetitions(); // a fixture's match may have been deleted
+    m_competitions->refresh(); // a fixture's match may have been deleted
     // Once the history is gone: the question about the match on screen stands alone.
     if (history.resumeChosen())
         resumeFromHistory(history.resumeChosen());

@@ -16,7 +16,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class frmHowToPlay;
-class CompetitionWindow;
+class CompetitionDesk;
 
 // The one frame of the program: it owns the game's session and the windows that show its match
 // in the MDI area; it asks the player's questions and passes the answers to the session. Its
@@ -60,14 +60,7 @@ public slots:
     void mnuRecords_Click();
     void mnuExport_Click();
     void mnuPrint_Click();
-    void mnuNewSeries_Click();
-    void mnuNewLeague_Click();
-    void mnuCompetitions_Click();
-    // The series or league in its window, brought up (opened first if need be) and read again.
-    void openCompetition(qint64 id);
-    // Its next test or fixture as the match on screen: the match left unfinished taken up, or a
-    // new one after its toss, once any other match in progress has been given up.
-    void playNextFixture(qint64 id);
+    CompetitionDesk &competitions() { return *m_competitions; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,16 +80,13 @@ private:
     void showHintIfEmpty();
     // A stored match in a replay window of its own, or why it cannot be replayed.
     void openReplay(qint64 id);
-    // The competition windows read their competitions again as matches start and end.
-    void refreshCompetitions();
-    void followCompetition();
-    void returnToCompetition();
 
     QMdiArea *m_mdiArea = nullptr;
     QLabel *m_lblHint = nullptr;
     QPointer<frmHowToPlay> m_howToPlay;
     MatchSession *m_session = nullptr;
     MatchWindows *m_windows = nullptr;
+    CompetitionDesk *m_competitions = nullptr;
 
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;
@@ -117,6 +107,4 @@ private:
     QAction *m_mnuNewSeries = nullptr;
     QAction *m_mnuNewLeague = nullptr;
     QAction *m_mnuCompetitions = nullptr;
-    QHash<qint64, QPointer<CompetitionWindow>> m_competitionWindows;
-    qint64 m_matchCompetition = 0; // the competition of the match on screen, if any
 };

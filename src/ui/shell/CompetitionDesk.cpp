@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-// The frame's part in series and leagues: their windows, and the next fixture as the match on
-// screen.
+#include "ui/shell/CompetitionDesk.h"
+
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
 #include "core/players/PlayerFile.h"
@@ -13,55 +13,59 @@
 #include "ui/competition/frmSeries.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/shell/frmToss.h"
-#include "ui/shell/mdiMain.h"
 
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
-void mdiMain::mnuNewSeries_Click()
+CompetitionDesk::CompetitionDesk(MatchSession &session, MatchWindows &windows, QWidget *frame,
+                                 FrameCalls calls)
+    : QObject(frame), m_session(session), m_windows(windows), m_frame(frame),
+      m_calls(std::move(calls))
+{}
+
+void CompetitionDesk::newSeries()
 {
-    if (!storeReadable())
+    if (!m_calls.storeUsable())
         return;
-    frmNewSeries series(*m_session->store(), this);
+    frmNewSeries series(*m_session.store(), m_frame);
     if (series.exec() == QDialog::Accepted)
-        openCompetition(series.created());
+        open(series.created());
 }
 
-void mdiMain::mnuNewLeague_Click()
+void CompetitionDesk::newLeague()
 {
-    if (!storeReadable())
+    if (!m_calls.storeUsable())
         return;
-    frmNewLeague league(*m_session->store(), this);
+    frmNewLeague league(*m_session.store(), m_frame);
     if (league.exec() == QDialog::Accepted)
-        openCompetition(league.created());
+        open(league.created());
 }
 
-void mdiMain::mnuCompetitions_Click()
+void CompetitionDesk::showCompetitions()
 {
-    if (!storeReadable())
+    if (!m_calls.storeUsable())
         return;
-    frmCompetitions competitions(*m_session->store(), this);
+    frmCompetitions competitions(*m_session.store(), m_frame);
     competitions.exec();
-    refreshCompetitions(); // one may have been deleted
+    refresh(); // one may have been deleted
     if (competitions.openChosen())
-        openCompetition(competitions.openChosen());
+        open(competitions.openChosen());
 }
 
-void mdiMain::openCompetition(qint64 id)
+void CompetitionDesk::open(qint64 id)
 {
-    QPointer<CompetitionWindow> &window = m_competitionWindows[id];
+    QPointer<CompetitionWindow> &window = m_open[id];
     if (!window) {
         const std::optional<Competition> competition =
-            m_session->store() ? CompetitionStore(*m_session->store()).competition(id)
-                               : std::nullopt;
+            m_session.store() ? CompetitionStore(*m_session.store()).competition(id) : std::nullopt;
         if (!competition)
             return;
         if (competition->kind == CompetitionKind::Series)
-            window = new frmSeries(*m_session, id, this);
+            window = new frmSeries(m_session, id, m_frame);
         else
-            window = new frmLeague(*m_session, id, this);
-        connect(window, &CompetitionWindow::playNext, this, &mdiMain::playNextFixture);
+            window = new frmLeague(m_session, id, m_frame);
+        connect(window, &CompetitionWindow::playNext, this, &CompetitionDesk::playNext);
     } else if (!window->reload()) {
         return;
     }
@@ -70,39 +74,37 @@ void mdiMain::openCompetition(qint64 id)
     window->activateWindow();
 }
 
-void mdiMain::refreshCompetitions()
+void CompetitionDesk::refresh()
 {
-    for (const QPointer<CompetitionWindow> &window : std::as_const(m_competitionWindows)) {
+    for (const QPointer<CompetitionWindow> &window : std::as_const(m_open)) {
         if (window)
             window->reload();
     }
 }
 
-void mdiMain::followCompetition()
+void CompetitionDesk::followMatch()
 {
     const std::optional<qint64> competition =
-        m_session->store()
-            ? CompetitionStore(*m_session->store()).competitionOf(m_session->storedId())
-            : std::nullopt;
+        m_session.store() ? CompetitionStore(*m_session.store()).competitionOf(m_session.storedId())
+                          : std::nullopt;
     m_matchCompetition = competition.value_or(0);
-    refreshCompetitions();
+    refresh();
 }
 
-// Once the match windows have closed: the series or league comes back on top.
-void mdiMain::returnToCompetition()
+void CompetitionDesk::returnToCompetition()
 {
     if (const qint64 id = std::exchange(m_matchCompetition, 0))
         QMetaObject::invokeMethod(
-            this, [this, id] { openCompetition(id); }, Qt::QueuedConnection);
+            this, [this, id] { open(id); }, Qt::QueuedConnection);
 }
 
-void mdiMain::playNextFixture(qint64 id)
+void CompetitionDesk::playNext(qint64 id)
 {
-    if (!storeReadable())
+    if (!m_calls.storeUsable())
         return;
     const auto next = [this, id]() -> std::optional<std::pair<Competition, Fixture>> {
         const std::optional<Competition> read =
-            CompetitionStore(*m_session->store()).competition(id);
+            CompetitionStore(*m_session.store()).competition(id);
         if (!read || read->nextFixture() < 0)
             return std::nullopt;
         return std::pair(*read, read->fixtures[read->nextFixture()]);
@@ -110,12 +112,12 @@ void mdiMain::playNextFixture(qint64 id)
     std::optional<std::pair<Competition, Fixture>> due = next();
     if (!due)
         return;
-    if (m_session->inProgress() && due->second.match == m_session->storedId()) {
-        m_windows->activateInningsInPlay();
+    if (m_session.inProgress() && due->second.match == m_session.storedId()) {
+        m_windows.activateInningsInPlay();
         return;
     }
-    if (m_session->inProgress()) {
-        if (!abandonMatchInProgress())
+    if (m_session.inProgress()) {
+        if (!m_calls.giveUpMatchOnScreen())
             return;
         // Giving up a match whose result stood finishes it: the next fixture may have moved on.
         due = next();
@@ -124,23 +126,23 @@ void mdiMain::playNextFixture(qint64 id)
     }
     const auto &[competition, fixture] = *due;
     if (fixture.match && fixture.status != MatchStore::Status::Damaged) {
-        resumeStoredMatch(fixture.match, false);
+        m_calls.takeUpMatch(fixture.match);
         return;
     }
     MatchSetup setup;
     if (const QString problem =
-            fixtureSetup(*m_session->store(), competition, fixture, PlayerFile(), setup);
+            fixtureSetup(*m_session.store(), competition, fixture, PlayerFile(), setup);
         !problem.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), problem);
+        QMessageBox::warning(m_frame, m_frame->windowTitle(), problem);
         return;
     }
-    setup.toss = frmToss::showModal(this, setup.sides, m_session->random(),
+    setup.toss = frmToss::showModal(m_frame, setup.sides, m_session.random(),
                                     fixturePlayers(competition, fixture).computer);
-    CompetitionStore competitions(*m_session->store());
-    if (!startFixture(*m_session, competitions, competition, fixture, setup))
-        QMessageBox::warning(this, windowTitle(),
+    CompetitionStore competitions(*m_session.store());
+    if (!startFixture(m_session, competitions, competition, fixture, setup))
+        QMessageBox::warning(m_frame, m_frame->windowTitle(),
                              u"This match could not be entered in \"%1\": it is played as a "
                              "single match."_s.arg(competition.name));
     // The match began before its fixture knew it.
-    followCompetition();
+    followMatch();
 }
