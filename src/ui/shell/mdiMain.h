@@ -37,6 +37,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     MatchSession &session() const { return *m_session; }
     MatchWindows &matchWindows() const { return *m_windows; }
+    CompetitionDesk &competitions() const { return *m_competitions; }
     // Opens the match store and offers to resume the match left in progress.
     void openMatchStore();
     // Room for the scorecard with the state of play and summary to its right and the
@@ -60,7 +61,6 @@ public slots:
     void mnuRecords_Click();
     void mnuExport_Click();
     void mnuPrint_Click();
-    CompetitionDesk &competitions() { return *m_competitions; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
