@@ -7,7 +7,7 @@
 
 // A caption of a scorecard's table: one line of plain text at the top, left or right. It keeps
 // its text laid out between paints, where a QLabel lays it out again each time; a card coming on
-// top paints a hundred of them.
+// top paints some eighty of them.
 class CardLabel final : public QLabel
 {
 public:
