@@ -24,22 +24,25 @@ CompetitionDesk::CompetitionDesk(MatchSession &session, MatchWindows &windows, Q
       m_calls(std::move(calls))
 {}
 
-void CompetitionDesk::newSeries()
+// A new series or league, named and set up in its dialog, then shown in its window.
+template <typename NewCompetition>
+void CompetitionDesk::create()
 {
     if (!m_calls.storeUsable())
         return;
-    frmNewSeries series(*m_session.store(), m_frame);
-    if (series.exec() == QDialog::Accepted)
-        open(series.created());
+    NewCompetition dialog(*m_session.store(), m_frame);
+    if (dialog.exec() == QDialog::Accepted)
+        open(dialog.created());
+}
+
+void CompetitionDesk::newSeries()
+{
+    create<frmNewSeries>();
 }
 
 void CompetitionDesk::newLeague()
 {
-    if (!m_calls.storeUsable())
-        return;
-    frmNewLeague league(*m_session.store(), m_frame);
-    if (league.exec() == QDialog::Accepted)
-        open(league.created());
+    create<frmNewLeague>();
 }
 
 void CompetitionDesk::showCompetitions()

@@ -41,6 +41,9 @@ public:
     void returnToCompetition();
 
 private:
+    template <typename NewCompetition>
+    void create();
+
     MatchSession &m_session;
     MatchWindows &m_windows;
     QWidget *m_frame;
