@@ -36,6 +36,7 @@ void frmHighlights::addEntry(const QString &line)
     // The document keeps lines, not the CR LF pairs of the log; only the new line is laid out.
     QTextCursor top(m_text->document());
     top.insertText(line + QLatin1Char('\n'));
+    m_shown.prepend(line + QLatin1Char('\n'));
 }
 
 // Newer logs only add entries on top: a replay moving back and forth adds or takes away the top
@@ -43,7 +44,8 @@ void frmHighlights::addEntry(const QString &line)
 void frmHighlights::setLog(const QString &log)
 {
     const QString text = QString(log).replace(u"\r\n"_s, u"\n"_s);
-    const QString shown = m_text->toPlainText();
+    const QString shown = m_shown;
+    m_shown = text;
     if (shown == text)
         return;
     QTextCursor top(m_text->document());

@@ -21,4 +21,5 @@ public:
 
 private:
     QPlainTextEdit *m_text;
+    QString m_shown; // the box's text, kept here: reading it back copies the whole log
 };
