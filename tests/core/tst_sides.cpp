@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/match/InBuiltTeams.h"
 #include "core/store/CareerStatistics.h"
 #include "core/store/SideStore.h"
 
@@ -67,6 +68,18 @@ private slots:
             problem = sides().remove(word[1].toLongLong());
         QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
         QCOMPARE(savedNames(), after);
+    }
+
+    // The in-built sides head the list, each with its eleven in batting order.
+    void inBuiltSidesHeadTheList()
+    {
+        const QList<SavedSide> listed = sides().sides();
+        for (std::size_t place = 0; place < 2; ++place) {
+            const TeamRecord team = inBuiltSides()[place].team;
+            for (std::size_t n = 0; n < 11; ++n)
+                QCOMPARE(listed.at(qsizetype(place)).players[n].fullName,
+                         team.Players[n + 1].trimmed());
+        }
     }
 
     // A side whose records no longer hold its players cannot play: every one of them is named
