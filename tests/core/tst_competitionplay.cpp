@@ -95,6 +95,14 @@ private slots:
             const int first = match.summary().total1, second = match.summary().total2;
             const QString &team1 = match.summary().team1, &team2 = match.summary().team2;
             const bool drawn = match.state().TimeUp;
+            // The table counts the replay's runs and wickets, the side batting first first.
+            std::array<int, 2> lost{};
+            for (int innings = 1; innings <= 4; ++innings)
+                lost[std::size_t(1 - innings % 2)] +=
+                    match.inningsOpen(innings) ? match.innings(innings).wicketsShown : 0;
+            QVERIFY(fixture.played);
+            QCOMPARE(fixture.played->runs, (std::array<int, 2>{first, second}));
+            QCOMPARE(fixture.played->wickets, lost);
             points[team1] += drawn ? 4 : first == second ? 6 : first > second ? 12 : 0;
             points[team2] += drawn ? 4 : first == second ? 6 : second > first ? 12 : 0;
         }
