@@ -87,7 +87,11 @@ private slots:
         QFETCH(int, cycles);
         const Competition league = competition(simulatedLeague(count, cycles));
         QMap<QString, int> points;
+        QMap<qint64, QDateTime> started; // as the history lists them
+        for (const MatchStore::Entry &entry : store().history())
+            started[entry.id] = entry.started;
         for (const Fixture &fixture : league.fixtures) {
+            QCOMPARE(fixture.started, started.value(fixture.match));
             Match match;
             QCOMPARE(store().replayMatch(fixture.match, match, m_random), QString());
             QVERIFY(match.isOver());
