@@ -13,7 +13,11 @@
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height)
 {
-    auto *label = new QLabel(caption, parent);
+    return placeLabel(new QLabel(caption, parent), name, left, top, width, height);
+}
+
+QLabel *placeLabel(QLabel *label, const QString &name, int left, int top, int width, int height)
+{
     label->setObjectName(name);
     label->setGeometry(twipsRect(left, top, width, height));
     label->setTextFormat(Qt::PlainText);

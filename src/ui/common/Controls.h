@@ -15,6 +15,8 @@ class QWidget;
 // geometry in one place.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height);
+// The same for a label made elsewhere (a kind of QLabel of the window's own).
+QLabel *placeLabel(QLabel *label, const QString &name, int left, int top, int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
                         int top, int width, int height);
 // A button added to a row of them; Enter still presses the window's default button.

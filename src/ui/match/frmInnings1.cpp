@@ -41,10 +41,7 @@ constexpr int markerBelowName = 60;
 QLabel *tableLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                    int width, bool right, const QFont &font)
 {
-    auto *label = new CardLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(twipsRect(left, top, width, rowHeight));
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = placeLabel(new CardLabel(caption, parent), name, left, top, width, rowHeight);
     label->setFont(font);
     label->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return label;
