@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
-#include "ui/common/FirstPaintProbe.h"
 #include "ui/common/Fonts.h"
 #include "ui/shell/mdiMain.h"
 
@@ -50,8 +49,5 @@ int main(int argc, char *argv[])
     nameApplication();
     installFontSubstitutions();
 
-    mdiMain frame;
-    reportFirstPaintIfAsked(&frame);
-    frame.MDIForm_Load();
-    return app.exec();
+    return mdiMain::run();
 }

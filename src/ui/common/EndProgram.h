@@ -12,3 +12,9 @@ void endProgram();
 
 // Replaces the exit with a handler (tests); an empty handler restores the real exit.
 void setEndProgramHandler(std::function<void()> handler);
+
+// From here on a quit from anywhere (endProgram, a desktop's logout) ends every event loop, even
+// past a window that refuses to close, such as the splash. A new run starts with none asked.
+void watchForQuit();
+// True once a quit was asked: code that goes on after a modal window stops there.
+bool programEnding();

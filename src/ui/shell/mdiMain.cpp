@@ -9,6 +9,7 @@
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
+#include "ui/common/EndProgram.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
 #include "ui/common/LongNames.h"
@@ -303,7 +304,17 @@ void mdiMain::MDIForm_Load()
     // The splash's large fonts are the slowest part of start-up: the frame is on screen first.
     waitForFirstPaint(m_mdiArea->viewport(), FirstPaintWaitMs);
     frmSplash::showModal(this);
-    openMatchStore();
+    if (!programEnding())
+        openMatchStore();
+}
+
+int mdiMain::run()
+{
+    watchForQuit();
+    mdiMain frame;
+    reportFirstPaintIfAsked(&frame);
+    QMetaObject::invokeMethod(&frame, &mdiMain::MDIForm_Load, Qt::QueuedConnection);
+    return QApplication::exec();
 }
 
 void mdiMain::chooseSpeed(QAction *speed)
@@ -388,6 +399,9 @@ void mdiMain::startMatch(MatchMode mode)
         return;
     setup.toss =
         frmToss::showModal(this, sides, m_session->random(), computerSides(mode, chosenSide));
+    // A quit while the questions were open leaves their answers unmade.
+    if (programEnding())
+        return;
     setup.sides = sides;
     m_session->start(setup, mode, chosenSide);
 }

@@ -46,6 +46,9 @@ public:
 
     // Shows the frame, then the splash modally.
     void MDIForm_Load();
+    // The game from its frame's first paint to the end of the event loop, as main() runs it.
+    // Start-up runs inside the loop, so a quit at any moment ends it.
+    static int run();
 
 public slots:
     void mnu2Human_Click();
