@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/competition/Competition.h"
 #include "core/competition/CompetitionPage.h"
 #include "core/competition/LeagueTable.h"
 #include "core/competition/RoundRobin.h"
@@ -114,6 +115,22 @@ private slots:
     }
 
     // A side's or competition's name is text on the page, never markup.
+    // Mended fault: only the dialogs knew the rules; the store took any competition.
+    void rulesOfANewCompetitionSayWhy_data() { addRows(u"competitionrules"_s); }
+    void rulesOfANewCompetitionSayWhy()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, sides);
+        QFETCH(int, tests);
+        QList<CompetitionSide> playing;
+        for (const int side : sides)
+            playing.append({side, u"Side"_s, false});
+        QTEST(kind == u"series" ? CompetitionRules::seriesProblem(name, playing, tests)
+                                : CompetitionRules::leagueProblem(name, playing),
+              "problem");
+    }
+
     void pagesEscapeEveryName_data()
     {
         QTest::addColumn<int>("kind");

@@ -79,7 +79,9 @@ private slots:
         then == u"accept"  ? session->acceptResult()
         : then == u"start" ? session->start(inBuilt(), MatchMode::HumanVHuman)
                            : session->abandon();
-        QTEST(int(session->store()->entry(id)->status), "kept");
+        const std::optional<MatchStore::Entry> kept = session->store()->entry(id);
+        QTEST(int(kept->status), "kept");
+        QCOMPARE(kept->started, session->store()->history().constLast().started);
         QCOMPARE(session->inProgress(), then == u"start");
         QCOMPARE(ended.count(), 1);
     }
@@ -99,6 +101,25 @@ private slots:
         QCOMPARE(second.match().log().overs(), 1);
         QCOMPARE(problems.count(), 1);
         QVERIFY(problems[0][0].toString().startsWith(u"Another copy of Stumpwell is using"_s));
+    }
+
+    // Mended fault: a resume whose match could not be marked in progress went on regardless.
+    void resumeThatCannotBeSavedLeavesTheMatchOnScreen()
+    {
+        auto session = program();
+        session->start(inBuilt(), MatchMode::HumanVHuman);
+        const qint64 first = session->storedId();
+        session->start(inBuilt(), MatchMode::HumanVHuman);
+        QSignalSpy problems(session.get(), &MatchSession::storeProblem);
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(storePath());
+        QVERIFY(other.open() && QSqlQuery(other).exec(u"BEGIN IMMEDIATE"_s));
+        QVERIFY(
+            session->resume(first).endsWith(u"the store is in use by another copy of Stumpwell."));
+        QCOMPARE(problems.count(), 1);
+        other.close();
+        other = {};
+        QSqlDatabase::removeDatabase(u"other"_s);
     }
 
     void logThatDoesNotReplayIsMarkedDamaged()

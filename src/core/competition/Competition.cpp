@@ -7,6 +7,53 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString nameProblem(const QString &name, const QString &kind)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return u"The %1 needs a name."_s.arg(kind);
+    if (trimmed.size() > CompetitionRules::LongestName)
+        return u"The %1's name has at most %2 characters."_s.arg(kind).arg(
+            CompetitionRules::LongestName);
+    return {};
+}
+
+bool twiceIn(const QList<CompetitionSide> &sides)
+{
+    for (qsizetype a = 0; a < sides.size(); ++a) {
+        for (qsizetype b = a + 1; b < sides.size(); ++b) {
+            if (sides[a].side == sides[b].side)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString CompetitionRules::seriesProblem(const QString &name, const QList<CompetitionSide> &sides,
+                                        int tests)
+{
+    if (sides.size() != 2 || twiceIn(sides))
+        return u"Choose two different sides."_s;
+    if (tests < FewestTests || tests > MostTests)
+        return u"A series has from %1 to %2 tests."_s.arg(FewestTests).arg(MostTests);
+    return nameProblem(name, u"series"_s);
+}
+
+QString CompetitionRules::leagueProblem(const QString &name, const QList<CompetitionSide> &sides)
+{
+    if (sides.size() < FewestSides || sides.size() > MostSides)
+        return u"From %1 to %2 sides must play; %3 are ticked."_s.arg(FewestSides)
+            .arg(MostSides)
+            .arg(sides.size());
+    if (twiceIn(sides))
+        return u"A side can play only once in a league."_s;
+    return nameProblem(name, u"league"_s);
+}
+
 QString Fixture::shortResult() const
 {
     return match ? ::shortResult(status, result, overs) : u"Not played"_s;

@@ -74,6 +74,19 @@ struct Competition
     QList<TableLine> table() const { return leagueTable(names(), played()); }
 };
 
+// What a new series or league must be, and why one cannot start, in the player's words.
+namespace CompetitionRules {
+constexpr int LongestName = 60;
+constexpr int FewestTests = 1;
+constexpr int MostTests = 7;
+constexpr int FewestSides = 3; // of a league
+constexpr int MostSides = 8;
+
+// Empty when the competition can start.
+QString seriesProblem(const QString &name, const QList<CompetitionSide> &sides, int tests);
+QString leagueProblem(const QString &name, const QList<CompetitionSide> &sides);
+} // namespace CompetitionRules
+
 // As the store keeps the kind: "series" or "league".
 QString kindName(CompetitionKind kind);
 CompetitionKind kindOf(const QString &name);

@@ -6,6 +6,7 @@
 #include "core/store/MatchStore.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -36,13 +37,16 @@ Fixture unplayed(int number, int round, int a, int b)
 
 } // namespace
 
-qint64 CompetitionStore::createSeries(const QString &name,
-                                      const std::array<CompetitionSide, 2> &sides, int tests,
-                                      MatchMode mode, int userPlace)
+CompetitionStore::Created
+CompetitionStore::createSeries(const QString &name, const std::array<CompetitionSide, 2> &sides,
+                               int tests, MatchMode mode, int userPlace)
 {
+    if (QString problem = CompetitionRules::seriesProblem(name, {sides[0], sides[1]}, tests);
+        !problem.isEmpty())
+        return {0, problem};
     Competition series;
     series.kind = CompetitionKind::Series;
-    series.name = name;
+    series.name = name.trimmed();
     series.mode = mode;
     series.userPlace = mode == MatchMode::HumanVCpu ? userPlace : -1;
     const std::array<bool, 2> computer = computerSides(mode, series.userPlace);
@@ -55,12 +59,14 @@ qint64 CompetitionStore::createSeries(const QString &name,
     return create(series);
 }
 
-qint64 CompetitionStore::createLeague(const QString &name, const QList<CompetitionSide> &sides,
-                                      int cycles)
+CompetitionStore::Created
+CompetitionStore::createLeague(const QString &name, const QList<CompetitionSide> &sides, int cycles)
 {
+    if (QString problem = CompetitionRules::leagueProblem(name, sides); !problem.isEmpty())
+        return {0, problem};
     Competition league;
     league.kind = CompetitionKind::League;
-    league.name = name;
+    league.name = name.trimmed();
     league.cycles = cycles;
     league.sides = sides;
     int number = 0;
@@ -69,46 +75,51 @@ qint64 CompetitionStore::createLeague(const QString &name, const QList<Competiti
     return create(league);
 }
 
-qint64 CompetitionStore::create(const Competition &competition)
+CompetitionStore::Created CompetitionStore::create(const Competition &competition)
 {
-    if (!m_store.saving() || competition.fixtures.isEmpty())
-        return 0;
+    const QString kind = competition.kind == CompetitionKind::Series ? u"series"_s : u"league"_s;
+    if (!m_store.saving())
+        return {0, u"The %1 could not be saved. %2"_s.arg(kind, m_store.problem())};
     QSqlDatabase db = m_store.database();
     db.transaction();
     QSqlQuery query(db);
+    QSqlError error; // the first failure; nothing runs after it
+    const auto insert = [&](const QVariantList &values) {
+        if (!error.isValid() && !run(query, values))
+            error = query.lastError();
+    };
     query.prepare(u"INSERT INTO competitions (kind, name, created, mode, user_side, rounds) "
                   "VALUES (?, ?, ?, ?, ?, ?)"_s);
-    bool done = run(
-        query,
-        {kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch(),
-         competition.kind == CompetitionKind::Series ? modeText(competition.mode) : QString(u""_s),
-         placeOrNull(competition.userPlace), competition.cycles});
+    insert({kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch(),
+            competition.kind == CompetitionKind::Series ? modeText(competition.mode) : u""_s,
+            placeOrNull(competition.userPlace), competition.cycles});
     const qint64 id = query.lastInsertId().toLongLong();
     query.prepare(u"INSERT INTO competition_sides (competition, place, side, name, computer) "
                   "VALUES (?, ?, ?, ?, ?)"_s);
-    for (int place = 0; done && place < competition.sides.size(); ++place) {
+    for (int place = 0; place < competition.sides.size(); ++place) {
         const CompetitionSide &side = competition.sides[place];
-        done = run(query, {id, place, side.side, side.name, side.computer});
+        insert({id, place, side.side, side.name, side.computer});
     }
     query.prepare(u"INSERT INTO fixtures (competition, number, round, place_a, place_b) VALUES "
                   "(?, ?, ?, ?, ?)"_s);
-    for (const Fixture &fixture : competition.fixtures) {
-        if (done)
-            done = run(query,
-                       {id, fixture.number, fixture.round, fixture.places[0], fixture.places[1]});
-    }
-    if (done && db.commit())
-        return id;
+    for (const Fixture &fixture : competition.fixtures)
+        insert({id, fixture.number, fixture.round, fixture.places[0], fixture.places[1]});
+    if (!error.isValid() && db.commit())
+        return {id, {}};
+    if (!error.isValid())
+        error = db.lastError();
     db.rollback();
-    return 0;
+    return {0, u"The %1 could not be saved: %2."_s.arg(kind, storeFailure(error))};
 }
 
-QList<Competition> CompetitionStore::competitions()
+QList<Competition> CompetitionStore::competitions(QString *why)
 {
     QList<qint64> ids;
     if (m_store.saving()) {
         QSqlQuery query(m_store.database());
-        query.exec(u"SELECT id FROM competitions ORDER BY created DESC, id DESC"_s);
+        if (!query.exec(u"SELECT id FROM competitions ORDER BY created DESC, id DESC"_s) && why)
+            *why = u"The series and leagues could not be read: %1."_s.arg(
+                storeFailure(query.lastError()));
         while (query.next())
             ids << query.value(0).toLongLong();
     }
@@ -215,12 +226,14 @@ bool CompetitionStore::link(qint64 competition, int number, qint64 match, int fi
            query.numRowsAffected() == 1;
 }
 
-bool CompetitionStore::remove(qint64 id)
+QString CompetitionStore::remove(qint64 id)
 {
     if (!m_store.saving())
-        return false;
+        return m_store.problem();
     // Its sides and fixtures go with it (ON DELETE CASCADE); the matches stay.
     QSqlQuery query(m_store.database());
     query.prepare(u"DELETE FROM competitions WHERE id = ?"_s);
-    return run(query, {id}) && query.numRowsAffected() == 1;
+    if (!run(query, {id}))
+        return u"It could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
+    return query.numRowsAffected() == 1 ? QString() : u"It is no longer in the store."_s;
 }

@@ -16,26 +16,34 @@ class CompetitionStore
 public:
     explicit CompetitionStore(MatchStore &store) : m_store(store) {}
 
+    // A new competition's id, or 0 and why it cannot start or could not be saved.
+    struct Created
+    {
+        qint64 id = 0;
+        QString problem;
+    };
     // A series of `tests` between two places (the first tosses every test); `userPlace` is the
-    // person's side in Human v CPU. Its id, or 0 when it could not be saved.
-    qint64 createSeries(const QString &name, const std::array<CompetitionSide, 2> &sides, int tests,
-                        MatchMode mode, int userPlace = -1);
-    // A league where every pair meets once or, `cycles` 2, twice. Its id, or 0.
-    qint64 createLeague(const QString &name, const QList<CompetitionSide> &sides, int cycles);
+    // person's side in Human v CPU.
+    Created createSeries(const QString &name, const std::array<CompetitionSide, 2> &sides,
+                         int tests, MatchMode mode, int userPlace = -1);
+    // A league where every pair meets once or, `cycles` 2, twice.
+    Created createLeague(const QString &name, const QList<CompetitionSide> &sides, int cycles);
 
-    // Every competition with its fixtures, the newest first.
-    QList<Competition> competitions();
+    // Every competition with its fixtures, the newest first; with why in *why when the store
+    // cannot be read.
+    QList<Competition> competitions(QString *why = nullptr);
     std::optional<Competition> competition(qint64 id);
     // The competition a stored match was started for, if any.
     std::optional<qint64> competitionOf(qint64 match);
 
     // The fixture's match is `match`, with `firstPlace` batting first.
     bool link(qint64 competition, int number, qint64 match, int firstPlace);
-    // Removes the competition and its fixtures; its matches stay in the history.
-    bool remove(qint64 id);
+    // Removes the competition and its fixtures; its matches stay in the history. Empty, or why
+    // it could not be removed.
+    QString remove(qint64 id);
 
 private:
-    qint64 create(const Competition &competition);
+    Created create(const Competition &competition);
     bool readFixtures(Competition &competition);
 
     MatchStore &m_store;

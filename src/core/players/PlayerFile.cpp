@@ -145,6 +145,27 @@ FileResult<T> result(T value, int error, bool partialTail)
 }
 } // namespace
 
+QString FileError::reason(int code)
+{
+    switch (code) {
+    case FileError::FileNotFound:
+        return QStringLiteral("the file no longer exists");
+    case FileError::BadFileName:
+        return QStringLiteral("the file name is not valid");
+    case FileError::DeviceIo:
+        return QStringLiteral("the device reported an input/output error");
+    case FileError::DiskFull:
+        return QStringLiteral("the disk is full");
+    case FileError::PermissionDenied:
+        return QStringLiteral("permission to use the file was denied");
+    case FileError::PathFileAccess:
+        return QStringLiteral("the file cannot be opened (a folder may stand in its place)");
+    case FileError::InvalidCall:
+        return QStringLiteral("the name cannot be stored in the file");
+    default:
+        return QStringLiteral("an unexpected error occurred");
+    }
+}
 PlayerFile::PlayerFile(QString path) : m_path(std::move(path)) {}
 
 FileResult<int> PlayerFile::RecordCount() const

@@ -19,6 +19,8 @@ constexpr int DiskFull = 61;
 constexpr int BadRecordNumber = 63; // no such record, or the file already holds MaxRecords
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
+// What went wrong, in a player's words ("the disk is full").
+QString reason(int code);
 } // namespace FileError
 
 template <typename T>

@@ -107,8 +107,8 @@ void MatchSession::acceptResult()
 
 void MatchSession::end(bool abandoned)
 {
-    if (m_storedId && abandoned)
-        m_store->setStatus(m_storedId, MatchStore::Status::Abandoned);
+    if (m_storedId && abandoned && !m_store->setStatus(m_storedId, MatchStore::Status::Abandoned))
+        reportStoreProblem();
     m_storedId = 0;
     m_inProgress = false;
     // The computer plays no more overs of a match that is gone from the screen.
@@ -128,8 +128,8 @@ QString MatchSession::load(qint64 id, Match &into)
     if (!m_store || !m_store->saving())
         return u"the match store is not open"_s;
     const QString error = m_store->replayMatch(id, into, *m_random);
-    if (!error.isEmpty())
-        m_store->setStatus(id, MatchStore::Status::Damaged);
+    if (!error.isEmpty() && !m_store->setStatus(id, MatchStore::Status::Damaged))
+        reportStoreProblem();
     return error;
 }
 
@@ -141,12 +141,17 @@ QString MatchSession::resume(qint64 id)
     Match check;
     if (QString error = load(id, check); !error.isEmpty())
         return error;
+    // An abandoned match taken up again is in progress once more; the match on screen stays
+    // when that cannot be saved.
+    if (!m_store->setStatus(id, MatchStore::Status::InProgress)) {
+        reportStoreProblem();
+        return m_store->problem();
+    }
     if (m_inProgress && id != m_storedId)
         abandon();
-    m_store->replayMatch(id, *m_match, *m_random);
+    if (QString error = m_store->replayMatch(id, *m_match, *m_random); !error.isEmpty())
+        return error;
     m_sides = m_match->log().setup.sides;
-    // An abandoned match taken up again is in progress once more.
-    m_store->setStatus(id, MatchStore::Status::InProgress);
     m_storedId = id;
     const std::optional<MatchStore::Entry> entry = m_store->entry(id);
     m_mode = entry ? modeFromText(entry->mode) : MatchMode::HumanVHuman;

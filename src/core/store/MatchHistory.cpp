@@ -24,11 +24,14 @@ QString playerNames(const MatchSetup &setup)
     return names.join(u'\n');
 }
 
-QList<MatchStore::Entry> MatchStore::history()
+QList<MatchStore::Entry> MatchStore::history(QString *why)
 {
     QList<Entry> entries;
-    if (!saving())
+    if (!saving()) {
+        if (why)
+            *why = m_problem;
         return entries;
+    }
     QSqlQuery query(QSqlDatabase::database(*m_connection));
     query.setForwardOnly(true);
     // Where an unfinished match stands comes from the number of its overs.
@@ -37,8 +40,12 @@ QList<MatchStore::Entry> MatchStore::history()
                     "coalesce(max(number) + 1, 0) FROM overs WHERE match = m.id) END, c.kind, "
                     "c.name, f.number, f.round FROM matches m LEFT JOIN fixtures f ON f.match = "
                     "m.id LEFT JOIN competitions c ON c.id = f.competition ORDER BY m.started "
-                    "DESC, m.id DESC"_s))
+                    "DESC, m.id DESC"_s)) {
+        if (why)
+            *why =
+                u"The match history could not be read: %1."_s.arg(storeFailure(query.lastError()));
         return entries;
+    }
     while (query.next()) {
         const bool series = query.value(9).toString() == u"series"_s;
         entries.append(Entry{
@@ -55,15 +62,17 @@ QList<MatchStore::Entry> MatchStore::history()
     return entries;
 }
 
-bool MatchStore::deleteMatch(qint64 id)
+QString MatchStore::deleteMatch(qint64 id)
 {
     if (!saving())
-        return false;
+        return m_problem;
     // The overs and the derived rows go with it (ON DELETE CASCADE).
     QSqlQuery query(QSqlDatabase::database(*m_connection));
     query.prepare(u"DELETE FROM matches WHERE id = ?"_s);
     query.addBindValue(id);
-    return query.exec() && query.numRowsAffected() == 1;
+    if (!query.exec())
+        return u"The match could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
+    return query.numRowsAffected() == 1 ? QString() : u"The match is no longer in the store."_s;
 }
 
 QString MatchStore::replayMatch(qint64 id, Match &into, RandomSource &random)

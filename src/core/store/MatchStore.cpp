@@ -119,6 +119,27 @@ MatchStore::Status statusOf(const QString &text)
     return MatchStore::Status::InProgress;
 }
 
+QString storeFailure(const QSqlError &error)
+{
+    // SQLite's primary result codes, the low byte of the extended ones the driver gives.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return QStringLiteral("the store is in use by another copy of Stumpwell");
+    case 8: // SQLITE_READONLY
+        return QStringLiteral("the store or its folder is read-only");
+    case 10: // SQLITE_IOERR
+        return QStringLiteral("the disk could not be read or written");
+    case 11: // SQLITE_CORRUPT
+        return QStringLiteral("the store is damaged");
+    case 13: // SQLITE_FULL
+        return QStringLiteral("the disk is full");
+    case 14: // SQLITE_CANTOPEN
+        return QStringLiteral("the store could not be opened");
+    }
+    return error.text();
+}
+
 namespace {
 
 // SQLite reads a file cut short as if the pages were merely unused, so check the size its
@@ -412,10 +433,10 @@ bool MatchStore::setStatus(qint64 id, Status status, const QString &result)
         query.addBindValue(text(result));
         query.addBindValue(QDateTime::currentMSecsSinceEpoch());
         query.addBindValue(id);
-        return query.exec() ? QString() : query.lastError().text();
+        return query.exec() ? QString() : storeFailure(query.lastError());
     }();
     return error.isEmpty() ||
-           fail(QStringLiteral("The match store %1 could not save the match's end: %2.")
+           fail(QStringLiteral("The match store %1 could not save the match's status: %2.")
                     .arg(QDir::toNativeSeparators(m_path), error));
 }
 

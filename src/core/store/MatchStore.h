@@ -8,6 +8,7 @@
 #include <QList>
 #include <QLockFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -78,9 +79,11 @@ public:
     QString readLog(qint64 id, MatchLog &log);
 
     // Every match, newest first, without its log.
-    QList<Entry> history();
+    // Every match, the newest first; empty, with why in *why, when the store cannot be read.
+    QList<Entry> history(QString *why = nullptr);
     // Removes the match, its overs and every row derived from it.
-    bool deleteMatch(qint64 id);
+    // Empty, or why the match could not be deleted.
+    QString deleteMatch(qint64 id);
     // Reads the log of a match and replays it into `into`, later draws from `random`; why it
     // cannot, or an empty text.
     QString replayMatch(qint64 id, Match &into, RandomSource &random);
@@ -121,5 +124,7 @@ private:
 // The status as the store writes it ("in progress", "finished", "abandoned", "damaged").
 QString statusText(MatchStore::Status status);
 MatchStore::Status statusOf(const QString &text);
+// Why the store refused, in a player's words ("the disk is full"); SQLite's own text otherwise.
+QString storeFailure(const QSqlError &error);
 // Every scorecard name and full name of both elevens, one a line.
 QString playerNames(const MatchSetup &setup);

@@ -211,10 +211,9 @@ QString matchSide(const SavedSide &side, const PlayerFile &file, int place, Side
             return u"The player database file \"%1\" does not exist, so the side \"%2\" cannot "
                    "play."_s.arg(file.path(), side.name);
         if (!read.ok() && read.error != FileError::BadRecordNumber)
-            return u"The player database file \"%1\" could not be read (error %2), so the side "
-                   "\"%3\" cannot play."_s.arg(file.path())
-                       .arg(read.error)
-                       .arg(side.name);
+            return u"The player database file \"%1\" could not be read (%2), so the side "
+                   "\"%3\" cannot play."_s.arg(file.path(), FileError::reason(read.error),
+                                               side.name);
         if (player.recordNumber < 2 || !read.ok() ||
             read.value.PlayerName.trimmed() != player.fullName)
             missing << u"%1 (record %2)"_s.arg(player.fullName).arg(player.recordNumber);

@@ -46,6 +46,8 @@ void endProgram()
         handlerSlot()();
         return;
     }
+    // Quitting returns from app.exec(); outside it, closing the windows is all there is to do.
+    QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
 

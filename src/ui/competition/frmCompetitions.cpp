@@ -48,7 +48,10 @@ frmCompetitions::frmCompetitions(MatchStore &store, QWidget *parent)
 
 void frmCompetitions::reload()
 {
-    m_competitions = CompetitionStore(m_store).competitions();
+    QString problem;
+    m_competitions = CompetitionStore(m_store).competitions(&problem);
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
     QList<QStringList> rows;
     for (const Competition &competition : std::as_const(m_competitions))
         rows << competitionCells(competition);
@@ -85,7 +88,8 @@ void frmCompetitions::cmdDeleteCompetition_Click()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (!CompetitionStore(m_store).remove(competition->id))
-        QMessageBox::warning(this, windowTitle(), u"It could not be deleted."_s);
+    if (const QString problem = CompetitionStore(m_store).remove(competition->id);
+        !problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
     reload();
 }

@@ -55,7 +55,7 @@ frmNewLeague::frmNewLeague(MatchStore &store, QWidget *parent)
     m_cboRounds->addItem(u"Each pair twice"_s, 2);
     m_txtLeagueName = new QLineEdit(u"League %1"_s.arg(QDate::currentDate().year()), this);
     m_txtLeagueName->setObjectName(u"txtLeagueName"_s);
-    m_txtLeagueName->setMaxLength(frmNewSeries::LongestName);
+    m_txtLeagueName->setMaxLength(CompetitionRules::LongestName);
     m_lblLeagueProblem = new QLabel(this);
     m_lblLeagueProblem->setObjectName(u"lblLeagueProblem"_s);
     m_lblLeagueProblem->setWordWrap(true);
@@ -89,18 +89,19 @@ bool frmNewLeague::ticked(int row, int column) const
     return m_tblLeagueSides->item(row, column)->checkState() == Qt::Checked;
 }
 
+QList<CompetitionSide> frmNewLeague::chosenSides() const
+{
+    QList<CompetitionSide> sides;
+    for (int row = 0; row < m_sides.size(); ++row) {
+        if (ticked(row, PlaysColumn))
+            sides.append({m_sides[row].id, playingName(m_sides[row]), ticked(row, ComputerColumn)});
+    }
+    return sides;
+}
+
 void frmNewLeague::updateStart()
 {
-    int playing = 0;
-    for (int row = 0; row < m_sides.size(); ++row)
-        playing += ticked(row, PlaysColumn);
-    QString problem;
-    if (playing < FewestSides || playing > MostSides)
-        problem = u"From %1 to %2 sides must play; %3 are ticked."_s.arg(FewestSides)
-                      .arg(MostSides)
-                      .arg(playing);
-    else if (m_txtLeagueName->text().trimmed().isEmpty())
-        problem = u"The league needs a name."_s;
+    const QString problem = CompetitionRules::leagueProblem(m_txtLeagueName->text(), chosenSides());
     m_lblLeagueProblem->setText(problem);
     m_cmdStartLeague->setEnabled(problem.isEmpty());
 }
@@ -109,15 +110,11 @@ void frmNewLeague::cmdStartLeague_Click()
 {
     if (!m_cmdStartLeague->isEnabled())
         return;
-    QList<CompetitionSide> sides;
-    for (int row = 0; row < m_sides.size(); ++row) {
-        if (ticked(row, PlaysColumn))
-            sides.append({m_sides[row].id, playingName(m_sides[row]), ticked(row, ComputerColumn)});
-    }
-    m_created = CompetitionStore(m_store).createLeague(m_txtLeagueName->text().trimmed(), sides,
-                                                       m_cboRounds->currentData().toInt());
+    const CompetitionStore::Created league = CompetitionStore(m_store).createLeague(
+        m_txtLeagueName->text(), chosenSides(), m_cboRounds->currentData().toInt());
+    m_created = league.id;
     if (!m_created) {
-        QMessageBox::warning(this, windowTitle(), u"The league could not be saved."_s);
+        QMessageBox::warning(this, windowTitle(), league.problem);
         return;
     }
     accept();

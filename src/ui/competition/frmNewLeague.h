@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/competition/Competition.h"
 #include "core/store/SideStore.h"
 
 #include <QDialog>
@@ -19,8 +20,6 @@ class frmNewLeague : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int FewestSides = 3;
-    static constexpr int MostSides = 8;
     // Columns of tblLeagueSides.
     enum Column
     {
@@ -35,6 +34,7 @@ public:
 
 private:
     bool ticked(int row, int column) const;
+    QList<CompetitionSide> chosenSides() const;
     void updateStart();
     void cmdStartLeague_Click();
 

@@ -48,7 +48,7 @@ frmNewSeries::frmNewSeries(MatchStore &store, QWidget *parent)
     m_cboSeriesSide2->setCurrentIndex(m_sides.size() > 1 ? 1 : 0);
     m_spnTests = new QSpinBox(this);
     m_spnTests->setObjectName(u"spnTests"_s);
-    m_spnTests->setRange(1, 7);
+    m_spnTests->setRange(CompetitionRules::FewestTests, CompetitionRules::MostTests);
     m_spnTests->setValue(5);
     m_cboSeriesMode = makeCombo(this, u"cboSeriesMode"_s);
     for (MatchMode mode : {MatchMode::HumanVHuman, MatchMode::HumanVCpu, MatchMode::CpuVCpu})
@@ -56,7 +56,7 @@ frmNewSeries::frmNewSeries(MatchStore &store, QWidget *parent)
     m_cboUserSide = makeCombo(this, u"cboUserSide"_s);
     m_txtSeriesName = new QLineEdit(this);
     m_txtSeriesName->setObjectName(u"txtSeriesName"_s);
-    m_txtSeriesName->setMaxLength(LongestName);
+    m_txtSeriesName->setMaxLength(CompetitionRules::LongestName);
     m_lblSeriesProblem = new QLabel(this);
     m_lblSeriesProblem->setObjectName(u"lblSeriesProblem"_s);
 
@@ -100,8 +100,8 @@ void frmNewSeries::sidesChanged()
     const QString name =
         u"%1 v %2 %3"_s.arg(one, two, QString::number(QDate::currentDate().year()));
     if (m_txtSeriesName->text() == m_defaultName)
-        m_txtSeriesName->setText(name.left(LongestName));
-    m_defaultName = name.left(LongestName);
+        m_txtSeriesName->setText(name.left(CompetitionRules::LongestName));
+    m_defaultName = name.left(CompetitionRules::LongestName);
     updateStart();
 }
 
@@ -109,30 +109,34 @@ void frmNewSeries::updateStart()
 {
     m_cboUserSide->setEnabled(MatchMode(m_cboSeriesMode->currentData().toInt()) ==
                               MatchMode::HumanVCpu);
-    QString problem;
-    if (m_cboSeriesSide1->currentIndex() == m_cboSeriesSide2->currentIndex())
-        problem = u"Choose two different sides."_s;
-    else if (m_txtSeriesName->text().trimmed().isEmpty())
-        problem = u"The series needs a name."_s;
+    const std::array<CompetitionSide, 2> sides = chosenSides();
+    const QString problem = CompetitionRules::seriesProblem(
+        m_txtSeriesName->text(), {sides[0], sides[1]}, m_spnTests->value());
     m_lblSeriesProblem->setText(problem);
     m_cmdStartSeries->setEnabled(problem.isEmpty());
+}
+
+std::array<CompetitionSide, 2> frmNewSeries::chosenSides() const
+{
+    std::array<CompetitionSide, 2> sides;
+    for (std::size_t n = 0; n < 2; ++n) {
+        const SavedSide side =
+            m_sides.value((n == 0 ? m_cboSeriesSide1 : m_cboSeriesSide2)->currentIndex());
+        sides[n] = {side.id, playingName(side), false};
+    }
+    return sides;
 }
 
 void frmNewSeries::cmdStartSeries_Click()
 {
     if (!m_cmdStartSeries->isEnabled())
         return;
-    std::array<CompetitionSide, 2> sides;
-    for (std::size_t n = 0; n < 2; ++n) {
-        const SavedSide &side =
-            m_sides[(n == 0 ? m_cboSeriesSide1 : m_cboSeriesSide2)->currentIndex()];
-        sides[n] = {side.id, playingName(side), false};
-    }
-    m_created = CompetitionStore(m_store).createSeries(
-        m_txtSeriesName->text().trimmed(), sides, m_spnTests->value(),
+    const CompetitionStore::Created series = CompetitionStore(m_store).createSeries(
+        m_txtSeriesName->text(), chosenSides(), m_spnTests->value(),
         MatchMode(m_cboSeriesMode->currentData().toInt()), m_cboUserSide->currentIndex());
+    m_created = series.id;
     if (!m_created) {
-        QMessageBox::warning(this, windowTitle(), u"The series could not be saved."_s);
+        QMessageBox::warning(this, windowTitle(), series.problem);
         return;
     }
     accept();

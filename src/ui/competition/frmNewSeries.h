@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/competition/Competition.h"
 #include "core/store/SideStore.h"
 
 #include <QDialog>
@@ -18,8 +19,6 @@ class frmNewSeries : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int LongestName = 60;
-
     explicit frmNewSeries(MatchStore &store, QWidget *parent = nullptr);
     // The series saved, or 0 when the window was cancelled.
     qint64 created() const { return m_created; }
@@ -28,6 +27,7 @@ private:
     void sidesChanged();
     void updateStart();
     void cmdStartSeries_Click();
+    std::array<CompetitionSide, 2> chosenSides() const;
 
     MatchStore &m_store;
     QList<SavedSide> m_sides;

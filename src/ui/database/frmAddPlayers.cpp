@@ -38,27 +38,6 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &cap
     return box;
 }
 
-QString reasonFor(int code)
-{
-    switch (code) {
-    case FileError::FileNotFound:
-        return QStringLiteral("the file no longer exists");
-    case FileError::BadFileName:
-        return QStringLiteral("the file name is not valid");
-    case FileError::DeviceIo:
-        return QStringLiteral("the device reported an input/output error");
-    case FileError::DiskFull:
-        return QStringLiteral("the disk is full");
-    case FileError::PermissionDenied:
-        return QStringLiteral("permission to write the file was denied");
-    case FileError::PathFileAccess:
-        return QStringLiteral("the file cannot be opened (a folder may stand in its place)");
-    case FileError::InvalidCall:
-        return QStringLiteral("the name cannot be stored in the file");
-    default:
-        return QStringLiteral("an unexpected error occurred");
-    }
-}
 } // namespace
 
 frmAddPlayers::frmAddPlayers(QWidget *parent) : QDialog(parent)
@@ -199,7 +178,7 @@ void frmAddPlayers::appendFailed(int code)
                     QStringLiteral("The player could not be written to the Basic Players file: %1 "
                                    "(error %2).  The file has not been changed, and the entry is "
                                    "still in the boxes.")
-                        .arg(reasonFor(code))
+                        .arg(FileError::reason(code))
                         .arg(code),
                     QMessageBox::Ok, this);
     box.exec();

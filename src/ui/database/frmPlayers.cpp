@@ -185,8 +185,8 @@ void frmPlayers::cmdFind_Click()
     const FileResult<QList<NumberedPlayer>> found = m_file.PlayersNamed(part);
     if (!found.ok()) {
         tell(this, QMessageBox::Critical, QStringLiteral("Find Player"),
-             QStringLiteral("The Basic Players file could not be read (error %1).")
-                 .arg(found.error));
+             QStringLiteral("The Basic Players file could not be read: %1.")
+                 .arg(FileError::reason(found.error)));
     } else if (found.value.isEmpty()) {
         tell(this, QMessageBox::Information, QStringLiteral("Find Player"),
              QStringLiteral("No player's name contains \u201c%1\u201d.").arg(part));

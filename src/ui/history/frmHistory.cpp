@@ -95,7 +95,10 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
 
 void frmHistory::reload()
 {
-    m_model->setEntries(m_store.history());
+    QString problem;
+    m_model->setEntries(m_store.history(&problem));
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
     if (m_rows->rowCount() > 0)
         m_table->selectRow(0);
     updateButtons();
@@ -161,7 +164,7 @@ void frmHistory::cmdDelete_Click()
             u"It is %1, which becomes unplayed again."_s.arg(entry->fixture));
     if (question.exec() != QMessageBox::Yes)
         return;
-    if (!m_store.deleteMatch(entry->id))
-        QMessageBox::warning(this, windowTitle(), u"The match could not be deleted."_s);
+    if (const QString problem = m_store.deleteMatch(entry->id); !problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
     reload();
 }

@@ -129,9 +129,8 @@ void TeamPicker::cboTeams_Click()
             players.error == FileError::FileNotFound
                 ? u"The player database file \"%1\" does not exist yet, so there are no players "
                   "to choose from."_s.arg(file.path())
-                : u"The player database file \"%1\" could not be read (error %2), so no players "
-                  "can be listed."_s.arg(file.path())
-                      .arg(players.error);
+                : u"The player database file \"%1\" could not be read (%2), so no players can "
+                  "be listed."_s.arg(file.path(), FileError::reason(players.error));
         QMessageBox::warning(window(), window()->windowTitle(),
                              problem + u"\n\nThe Players Database window (Data menu) creates the "
                                        "file when it is missing."_s);
