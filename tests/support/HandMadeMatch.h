@@ -41,6 +41,19 @@ inline void runSql(const QString &path, const QStringList &statements)
     QSqlDatabase::removeDatabase(u"other"_s);
 }
 
+// Another connection holds the store's write lock while this lives, as a second program would.
+struct WriteLock
+{
+    explicit WriteLock(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"lock"_s);
+        db.setDatabaseName(path);
+        if (!db.open() || !QSqlQuery(db).exec(u"BEGIN IMMEDIATE"_s))
+            qFatal("the store %s could not be locked", qPrintable(path));
+    }
+    ~WriteLock() { QSqlDatabase::removeDatabase(u"lock"_s); }
+};
+
 // Wickets for any average: each out on a five, caught, after six balls.
 inline void takeWickets(Match &match, ScriptedRandom &die, int wickets = 1)
 {

@@ -4,6 +4,7 @@
 #include "ui/shell/mdiMain.h"
 
 #include "PlayerFileTest.h"
+#include "Tables.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -28,15 +29,16 @@ T *shown(const QString &name)
     return nullptr;
 }
 
-// Takes one step if it can: "?name" waits for it to show, "." for no modal window, ">action"
-// triggers one of the frame's actions, "*button" clicks, "esc" presses Esc in the modal window.
-// What a step sets off runs after the driver's tick, so a modal window cannot hold the driver.
+// Takes one step of the table's if it can. What a step sets off runs after the driver's tick,
+// so a modal window cannot hold the driver.
 bool take(const QString &step)
 {
     const QString name = step.mid(1);
     std::function<void()> act;
     if (step == u".")
         return !QApplication::activeModalWidget();
+    if (step == u"noclose")
+        return !(QApplication::activeModalWidget()->windowFlags() & Qt::WindowCloseButtonHint);
     if (step == u"esc")
         act = [] {
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
@@ -65,36 +67,13 @@ class tst_ending : public QObject
     Q_OBJECT
 
 private slots:
-    void everyEndingEndsTheRun_data()
-    {
-        QTest::addColumn<QString>("steps");
-        const QString rest = u"?frmSplash ."_s;
-        const QString toss = rest + u" >mnu2Human *cmdInBuilt ?frmToss"_s;
-        const QString match = toss + u" *cmdHeads *cmdBat ?frmInnings1"_s;
-        // Mended fault: a quit before the run's loop, or while the splash showed, was lost.
-        QTest::newRow("before the splash") << u"?mdiMain quit"_s;
-        QTest::newRow("during the splash") << u"?frmSplash quit"_s;
-        QTest::newRow("at rest") << rest + u" quit"_s;
-        QTest::newRow("after the database") << rest + u" >mnuPlayers *cmdClose . quit"_s;
-        // Mended fault: a quit during the toss started the match with the toss never made.
-        QTest::newRow("during the toss") << toss + u" quit"_s;
-        QTest::newRow("during a match") << match + u" quit"_s;
-        QTest::newRow("history") << rest + u" >mnuHistory ?frmHistory quit"_s;
-        QTest::newRow("replay") << match + u" >mnuHistory *cmdReplay ?frmReplay quit"_s;
-        QTest::newRow("series") << rest + u" >mnuNewSeries *cmdStartSeries ?frmSeries quit"_s;
-        QTest::newRow("sides") << rest + u" >mnuSides ?frmSides quit"_s;
-        QTest::newRow("Esc in team selection")
-            << rest + u" >mnu2Human *cmdChoose ?frmTeamSelection esc"_s;
-        QTest::newRow("Fatal Error") << u"damaged "_s + rest + u" >mnuPlayers *OK"_s;
-    }
-
+    void everyEndingEndsTheRun_data() { addRows(u"endings"_s); }
     void everyEndingEndsTheRun()
     {
         QFETCH(QString, steps);
         QStringList todo = steps.split(u' ');
         CurrentTempDir folder;
         qputenv("XDG_DATA_HOME", folder.dir.path().toLocal8Bit());
-        // A folder where the file should be cannot be read: the database's "Fatal Error".
         QVERIFY(todo.first() == u"damaged" ? QDir().mkdir(FileName)
                                            : PlayerFile().CreateEmpty().ok());
         todo.removeAll(u"damaged"_s);

@@ -167,28 +167,6 @@ private slots:
         QCOMPARE(stored[0].status, MatchStore::Status::Abandoned);
     }
 
-    // Fault: Cancel ended the program by std::exit, the store never closed and its lock left.
-    void cancelInTeamSelectionEndsThroughTheNormalShutdown()
-    {
-        auto frame = openedFrame(store(), &m_die);
-        QVERIFY(activate(frame.get()));
-        ModalDriver modals([](QWidget *modal) {
-            if (modal->objectName() == u"frmTeamMode")
-                return click(modal, u"cmdChoose"_s);
-            if (modal->objectName() == u"frmTeamSelection") { // and no close button to end it
-                QVERIFY(!(modal->windowFlags() & Qt::WindowCloseButtonHint));
-                return QTest::keyClick(modal, Qt::Key_Escape);
-            }
-            static_cast<QDialog *>(modal)->done(0);
-        });
-        QTest::keyClick(frame.get(), Qt::Key_F1, Qt::ControlModifier);
-        QCOMPARE(modals.seen, (QStringList{u"frmTeamMode"_s, u"frmTeamSelection"_s}));
-        QVERIFY(!frame->isVisible());
-        QCOMPARE(frame->session().store()->history().size(), 0);
-        frame.reset();
-        QVERIFY(!QFile::exists(store() + u".lock"_s));
-    }
-
     // Fault: Alt+C was both Copy and Close, and both Export CSV and Close.
     void altLettersAreUniqueInEachWindowAdded()
     {
