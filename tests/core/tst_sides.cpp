@@ -52,8 +52,8 @@ private slots:
             const qint64 match = playHandMadeMatch(*m_session, handMadeSetup(TeamSource::InBuilt));
             QSqlQuery query(m_session->store()->database());
             QVERIFY(query.exec(u"UPDATE matches SET status = '%1'"_s.arg(word[2])));
-            QVERIFY(query.exec(u"INSERT INTO competitions (id, kind, name, created, mode) "
-                               "VALUES (7, 'series', 'Ashes', 0, 'Human v Human')"_s));
+            QVERIFY(query.exec(
+                u"INSERT INTO competitions (id, kind, name, created) VALUES (7, 'series', 'Ashes', 0)"_s));
             QVERIFY(query.exec(u"INSERT INTO competition_sides VALUES (7, 0, 1, 'Kent', 0), "
                                "(7, 1, -1, 'Australia', 0)"_s));
             QVERIFY(query.exec(u"INSERT INTO fixtures VALUES (7, 1, 1, 0, 1, %1, 0)"_s.arg(

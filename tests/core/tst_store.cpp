@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/competition/CompetitionStore.h"
 #include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"
@@ -30,6 +31,10 @@ class tst_Store : public QObject
             playHandMadeMatch(*session, handMadeSetup(TeamSource::PlayerFile));
             session->start(handMadeSetup(TeamSource::InBuilt), MatchMode::HumanVHuman);
             session->match().playOver(2);
+            CompetitionStore(*session->store())
+                .createSeries(u"Ashes"_s,
+                              {CompetitionSide{-1, u"A"_s}, CompetitionSide{-2, u"E"_s}}, 3,
+                              MatchMode::HumanVCpu, 1);
         }
         const QList<QStringList> added{
             {u"ALTER TABLE matches DROP COLUMN user_side"_s},
@@ -38,7 +43,10 @@ class tst_Store : public QObject
             {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
              u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s},
             {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
-             u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s}};
+             u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s},
+            {u"ALTER TABLE competitions ADD COLUMN mode TEXT NOT NULL DEFAULT 'Human v CPU'"_s,
+             u"ALTER TABLE competitions ADD COLUMN user_side INTEGER"_s,
+             u"ALTER TABLE competitions ADD COLUMN rounds INTEGER NOT NULL DEFAULT 1"_s}};
         for (qsizetype step = added.size(); step >= version; --step)
             runSql(m_path, added[step - 1]);
         runSql(m_path, {u"PRAGMA user_version=%1"_s.arg(version)});
@@ -83,7 +91,7 @@ private slots:
     void earlierVersionsAreUpgraded_data()
     {
         QTest::addColumn<int>("version");
-        for (int version = 1; version <= 4; ++version)
+        for (int version = 1; version <= 5; ++version)
             QTest::addRow("version %d", version) << version;
     }
     // A store of every earlier version opens and keeps its matches; the rows derived from them
@@ -101,6 +109,11 @@ private slots:
         QCOMPARE(earlier->userSide, -1);
         QCOMPARE(CareerStatistics(store).careers().size(), 22);
         QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
+        // A series kept through the step that leaves who plays to its sides alone.
+        const QList<Competition> kept = CompetitionStore(store).competitions();
+        QCOMPARE(kept.size(), version == 5 ? 1 : 0);
+        if (version == 5)
+            QCOMPARE(kept[0].sides[0].computer, true);
         store.setStatus(earlier->id, MatchStore::Status::Finished);
         QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);

@@ -51,11 +51,8 @@ struct Competition
     CompetitionKind kind = CompetitionKind::Series;
     QString name;
     QDateTime created;
-    MatchMode mode = MatchMode::HumanVHuman; // of a series; a league's come from its sides
-    int userPlace = -1;                      // the person's side in a series against the computer
-    int cycles = 1;                          // a league meets each pair once or twice
-    QList<CompetitionSide> sides;            // by place
-    QList<Fixture> fixtures;                 // in playing order
+    QList<CompetitionSide> sides; // by place; who plays each is kept with it
+    QList<Fixture> fixtures;      // in playing order
 
     QStringList names() const;
     QList<PlayedMatch> played() const;

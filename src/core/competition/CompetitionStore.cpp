@@ -47,9 +47,8 @@ CompetitionStore::createSeries(const QString &name, const std::array<Competition
     Competition series;
     series.kind = CompetitionKind::Series;
     series.name = name.trimmed();
-    series.mode = mode;
-    series.userPlace = mode == MatchMode::HumanVCpu ? userPlace : -1;
-    const std::array<bool, 2> computer = computerSides(mode, series.userPlace);
+    const std::array<bool, 2> computer =
+        computerSides(mode, mode == MatchMode::HumanVCpu ? userPlace : -1);
     for (std::size_t place = 0; place < 2; ++place) {
         series.sides << sides[place];
         series.sides.last().computer = computer[place];
@@ -67,7 +66,6 @@ CompetitionStore::createLeague(const QString &name, const QList<CompetitionSide>
     Competition league;
     league.kind = CompetitionKind::League;
     league.name = name.trimmed();
-    league.cycles = cycles;
     league.sides = sides;
     int number = 0;
     for (const Pairing &pairing : roundRobin(int(sides.size()), cycles))
@@ -88,11 +86,8 @@ CompetitionStore::Created CompetitionStore::create(const Competition &competitio
         if (!error.isValid() && !run(query, values))
             error = query.lastError();
     };
-    query.prepare(u"INSERT INTO competitions (kind, name, created, mode, user_side, rounds) "
-                  "VALUES (?, ?, ?, ?, ?, ?)"_s);
-    insert({kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch(),
-            competition.kind == CompetitionKind::Series ? modeText(competition.mode) : u""_s,
-            placeOrNull(competition.userPlace), competition.cycles});
+    query.prepare(u"INSERT INTO competitions (kind, name, created) VALUES (?, ?, ?)"_s);
+    insert({kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch()});
     const qint64 id = query.lastInsertId().toLongLong();
     query.prepare(u"INSERT INTO competition_sides (competition, place, side, name, computer) "
                   "VALUES (?, ?, ?, ?, ?)"_s);
@@ -137,8 +132,7 @@ std::optional<Competition> CompetitionStore::competition(qint64 id)
         return std::nullopt;
     QSqlQuery query(m_store.database());
     query.setForwardOnly(true);
-    query.prepare(u"SELECT kind, name, created, mode, user_side, rounds FROM competitions WHERE "
-                  "id = ?"_s);
+    query.prepare(u"SELECT kind, name, created FROM competitions WHERE id = ?"_s);
     if (!run(query, {id}) || !query.next())
         return std::nullopt;
     Competition competition;
@@ -146,9 +140,6 @@ std::optional<Competition> CompetitionStore::competition(qint64 id)
     competition.kind = kindOf(query.value(0).toString());
     competition.name = query.value(1).toString();
     competition.created = QDateTime::fromSecsSinceEpoch(query.value(2).toLongLong());
-    competition.mode = modeFromText(query.value(3).toString());
-    competition.userPlace = query.value(4).isNull() ? -1 : query.value(4).toInt();
-    competition.cycles = query.value(5).toInt();
     query.prepare(u"SELECT side, name, computer FROM competition_sides WHERE competition = ? "
                   "ORDER BY place"_s);
     if (!run(query, {id}))

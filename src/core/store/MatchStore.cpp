@@ -88,6 +88,11 @@ const QList<QStringList> &migrations()
                         "match INTEGER REFERENCES matches(id) ON DELETE SET NULL, team1 INTEGER, "
                         "PRIMARY KEY (competition, number)) WITHOUT ROWID"),
          QStringLiteral("CREATE INDEX fixtures_by_match ON fixtures(match)")},
+        // Who plays a competition's matches is kept with each of its sides alone; its fixtures
+        // are its rounds.
+        {QStringLiteral("ALTER TABLE competitions DROP COLUMN mode"),
+         QStringLiteral("ALTER TABLE competitions DROP COLUMN user_side"),
+         QStringLiteral("ALTER TABLE competitions DROP COLUMN rounds")},
     };
     return steps;
 }
