@@ -197,16 +197,19 @@ private slots:
         }
     }
 
-    // Fault: a failed PDF export reported success when something of that name was there.
-    void pdfNotWrittenSaysSoAndLeavesWhatWasThere()
+    // Faults: a failed PDF export reported success when something of that name was there, and
+    // a failed export never said why.
+    void pdfNotWrittenSaysWhyAndLeavesWhatWasThere()
     {
         QVERIFY(writeFile("kept") && QDir().mkdir(u"folder.pdf"_s));
         Match match;
-        QVERIFY(writeScorecard(u"card.pdf"_s, match, {}));
+        QCOMPARE(writeScorecard(u"card.pdf"_s, match, {}), QString());
         QFile written(u"card.pdf"_s);
         QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith("%PDF-"));
-        for (const QString &path : {FileName + u"/card.pdf"_s, u"folder.pdf"_s})
-            QVERIFY2(!writeScorecard(path, match, {}), qPrintable(path));
+        QCOMPARE(writeScorecard(FileName + u"/card.pdf"_s, match, {}),
+                 u"the folder %1 does not exist"_s.arg(QDir::current().filePath(FileName)));
+        QCOMPARE(writeScorecard(u"folder.pdf"_s, match, {}),
+                 u"a folder of that name stands there"_s);
         QFile kept(FileName);
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
     }

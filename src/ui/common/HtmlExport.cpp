@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/HtmlExport.h"
 
+#include "core/common/SaveWhole.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -14,11 +15,11 @@ bool exportHtml(QWidget *parent, const QString &title, const QString &fileName, 
     const QString path = QFileDialog::getSaveFileName(parent, title, fileName, u"HTML (*.html)"_s);
     if (path.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(html.toUtf8()) >= 0 && file.commit())
+    const QString why = saveWhole(path, html.toUtf8());
+    if (why.isEmpty())
         return true;
     QMessageBox::warning(
         parent, title,
-        u"The page could not be written to %1."_s.arg(QDir::toNativeSeparators(path)));
+        u"The page could not be written to %1: %2."_s.arg(QDir::toNativeSeparators(path), why));
     return false;
 }

@@ -2,28 +2,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/ScorecardExport.h"
 
+#include "core/common/SaveWhole.h"
 #include "core/match/Scorecard.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool writeText(const QString &path, const QString &text)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
-}
 
 void printHtml(QPagedPaintDevice *device, const QString &html)
 {
@@ -34,25 +29,21 @@ void printHtml(QPagedPaintDevice *device, const QString &html)
 
 } // namespace
 
-bool writeScorecard(const QString &path, const Match &match, const QString &state)
+QString writeScorecard(const QString &path, const Match &match, const QString &state)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"pdf"_s) {
-        // Committed only when whole, so a failure leaves an older file of that name as it was.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        {
+        return saveWhole(path, [&](QIODevice &file) {
             QPdfWriter writer(&file);
             writer.setTitle(scorecardTitle(match));
             writer.setPageSize(QPageSize(QPageSize::A4));
             printHtml(&writer, scorecardHtml(match, state));
-        }
-        return file.commit();
+            return true;
+        });
     }
-    if (suffix == u"txt"_s)
-        return writeText(path, scorecardText(match, state));
-    return writeText(path, scorecardHtml(match, state));
+    return saveWhole(
+        path,
+        (suffix == u"txt"_s ? scorecardText(match, state) : scorecardHtml(match, state)).toUtf8());
 }
 
 void exportScorecard(QWidget *parent, const Match &match, const QString &state)
@@ -69,9 +60,10 @@ void exportScorecard(QWidget *parent, const Match &match, const QString &state)
     const QString wanted = filter == pdf ? u".pdf"_s : filter == text ? u".txt"_s : u".html"_s;
     if (QFileInfo(path).suffix().isEmpty())
         path += wanted;
-    if (!writeScorecard(path, match, state))
+    if (const QString why = writeScorecard(path, match, state); !why.isEmpty())
         QMessageBox::warning(parent, u"Export Scorecard"_s,
-                             u"The scorecard could not be written to %1."_s.arg(path));
+                             u"The scorecard could not be written to %1: %2."_s.arg(
+                                 QDir::toNativeSeparators(path), why));
 }
 
 void printScorecard(QWidget *parent, const Match &match, const QString &state)

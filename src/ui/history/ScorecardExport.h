@@ -13,6 +13,6 @@ class QWidget;
 // Asks where, and saves as HTML, plain text or PDF by the type picked.
 void exportScorecard(QWidget *parent, const Match &match, const QString &state);
 // Writes the form the file's suffix names (.html, .txt, .pdf); false when it cannot.
-bool writeScorecard(const QString &path, const Match &match, const QString &state);
+QString writeScorecard(const QString &path, const Match &match, const QString &state);
 void printScorecard(QWidget *parent, const Match &match, const QString &state);
 void copyScorecard(const Match &match, const QString &state);

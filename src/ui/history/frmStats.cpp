@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmStats.h"
+#include "core/common/SaveWhole.h"
 #include "core/store/CareerStatistics.h"
 
 #include "core/store/MatchStore.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,7 +18,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -146,9 +147,8 @@ void frmStats::cmdCsv_Click()
     QList<CareerLine> shown;
     for (int row = 0; row < m_rows->rowCount(); ++row)
         shown << m_model->lines()[m_rows->mapToSource(m_rows->index(row, 0)).row()];
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(careersCsv(shown).toUtf8()) < 0 ||
-        !file.commit())
+    if (const QString why = saveWhole(path, careersCsv(shown).toUtf8()); !why.isEmpty())
         QMessageBox::warning(this, windowTitle(),
-                             u"The statistics could not be written to %1."_s.arg(path));
+                             u"The statistics could not be written to %1: %2."_s.arg(
+                                 QDir::toNativeSeparators(path), why));
 }
