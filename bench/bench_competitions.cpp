@@ -81,7 +81,8 @@ void LeagueOf56Simulated(benchmark::State &state)
     for (auto _ : state) {
         LeagueStore store;
         const qint64 id = CompetitionStore(*store.session.store())
-                              .createLeague(QStringLiteral("League"), store.sides, 2);
+                              .createLeague(QStringLiteral("League"), store.sides, 2)
+                              .id;
         times.push_back(store.simulate(id));
     }
     setFigure(state, median(times), "ms");
@@ -96,10 +97,13 @@ void competitionOpens(benchmark::State &state, bool league)
 {
     LeagueStore store;
     CompetitionStore competitions(*store.session.store());
-    const qint64 id = league ? competitions.createLeague(QStringLiteral("League"), store.sides, 2)
-                             : competitions.createSeries(QStringLiteral("Series"),
-                                                         {store.sides[0], store.sides[1]},
-                                                         Sides * (Sides - 1), MatchMode::CpuVCpu);
+    // A series has at most CompetitionRules::MostTests tests.
+    const qint64 id =
+        league ? competitions.createLeague(QStringLiteral("League"), store.sides, 2).id
+               : competitions
+                     .createSeries(QStringLiteral("Series"), {store.sides[0], store.sides[1]},
+                                   CompetitionRules::MostTests, MatchMode::CpuVCpu)
+                     .id;
     store.simulate(id);
     std::vector<double> times;
     for (auto _ : state) {

@@ -155,7 +155,8 @@ qint64 writeLeague(const QString &storePath)
         sides.append({side.id, side.name, true});
     }
     const qint64 id = CompetitionStore(*session.store())
-                          .createLeague(QStringLiteral("County League 2026"), sides, 1);
+                          .createLeague(QStringLiteral("County League 2026"), sides, 1)
+                          .id;
     simulateComputerFixtures(*session.store(), id, file, session.random(), 0,
                              [](int done, int) { return done < 10; });
     return id;
