@@ -63,16 +63,17 @@ private slots:
         frmToss toss(sides, die);
         toss.Form_Load();
         toss.cmdHeads_Click();
-        frmPlayers players;
+        PlayerDatabase file;
+        frmPlayers players(file);
         QVERIFY(players.Form_Load());
-        frmAddPlayers add;
+        frmAddPlayers add(file);
         add.Form_Load();
         frmTeamMode mode;
-        frmTeamSelection selection(sides);
+        frmTeamSelection selection(sides, file);
         MatchStore store(dir.dir.filePath(u"stumpwell.sqlite"_s));
         QVERIFY(store.open());
         SideStore saved(store);
-        frmNewSide newSide(saved);
+        frmNewSide newSide(saved, file);
         newSide.findChild<QLineEdit *>(u"txtSideName"_s)->setText(u"Ke\tnt"_s); // the longest
         frmFoundPlayers found(nullptr, u"Lockwood-Norcross"_s, QList<NumberedPlayer>(2));
         frmFOWGraph graph(chart);

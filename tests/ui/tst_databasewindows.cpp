@@ -51,7 +51,8 @@ private slots:
     // the entry stays, as checked, for the user to mend.
     void addWindowRefusesWithAMessageAndKeepsTheEntry()
     {
-        frmAddPlayers window; // no player file yet
+        PlayerDatabase players; // no player file yet
+        frmAddPlayers window(players);
         window.Form_Load();
         ModalDriver modals;
         for (const QString &typed : {u" Al ||x|x"_s, u"Ann\tLee||x|x"_s, u"Ann Lee||x|x"_s,
@@ -84,7 +85,8 @@ private slots:
             QVERIFY(writeFile(restored));
             ModalDriver::close(box);
         };
-        frmPlayers window;
+        PlayerDatabase players;
+        frmPlayers window(players);
         QVERIFY(window.Form_Load());
         QCOMPARE(fileBytes(), restored);
         QCOMPARE(caption(&window, u"lblIndia"_s), u"1"_s);
@@ -99,7 +101,8 @@ private slots:
         QFETCH(QString, warning);
         QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/players/"_s + fixture + u".kdt"_s), FileName));
         ModalDriver modals;
-        frmPlayers window;
+        PlayerDatabase players;
+        frmPlayers window(players);
         QVERIFY(window.Form_Load());
         QCOMPARE(modals.seen, QStringList{u"Basic Players Database is damaged"_s});
         QVERIFY2(modals.texts.value(0).contains(warning), qPrintable(modals.texts.value(0)));
@@ -112,7 +115,8 @@ private slots:
     void playersWindowAddsThroughTheAddWindow()
     {
         QVERIFY(writeFile(fileOf({player(u"Ann Lee", u"England")})));
-        frmPlayers window;
+        PlayerDatabase players;
+        frmPlayers window(players);
         QVERIFY(window.Form_Load());
         ModalDriver modals;
         QString cleared;
@@ -140,7 +144,8 @@ private slots:
         QVERIFY(
             writeFile(fileOf({player(u"Ann Lee", u"India"), player(u"Bob Kane", u"England", 33, 25),
                               player(u"Kim Fleece", u"England", 12, 30)})));
-        frmPlayers window;
+        PlayerDatabase players;
+        frmPlayers window(players);
         QVERIFY(window.Form_Load());
         if (QByteArray(QTest::currentDataTag()) == "file gone")
             QVERIFY(QFile::remove(FileName));

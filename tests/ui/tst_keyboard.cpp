@@ -181,8 +181,8 @@ private slots:
             std::make_unique<frmSide>(inBuiltSides()),
             std::make_unique<frmHowToPlay>(),
             std::make_unique<frmTeamMode>(),
-            std::make_unique<frmSides>(saved),
-            std::make_unique<frmNewSide>(sides),
+            std::make_unique<frmSides>(saved, session->players()),
+            std::make_unique<frmNewSide>(sides, session->players()),
             std::make_unique<frmChooseSides>(SideStore::inBuiltSides())};
         for (const std::unique_ptr<QDialog> &window : windows) {
             QStringList letters = labelTexts(window.get());

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/InBuiltTeams.h"
+#include "core/players/PlayerListEntry.h"
 #include "core/store/MatchStore.h"
 #include "ui/selection/frmNewSide.h"
 #include "ui/selection/frmTeamSelection.h"
@@ -34,7 +35,8 @@ void writePlayers(const QString &players)
 // Picks the eleven of New Side by `key`, checking Save as the name changes; saves as `name`.
 void newSide(SideStore &sides, int key, const QString &name)
 {
-    frmNewSide window(sides);
+    PlayerDatabase players;
+    frmNewSide window(sides, players);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *save = find<QPushButton>(&window, u"cmdSaveSide"_s);
@@ -62,6 +64,7 @@ class tst_TeamSelection : public QObject
     Q_OBJECT
     std::optional<CurrentTempDir> m_dir;
     std::array<Side, 2> m_sides;
+    PlayerDatabase m_players;
     std::unique_ptr<frmTeamSelection> m_window;
 
     template <typename T = QLabel>
@@ -88,7 +91,7 @@ private slots:
     {
         m_dir.emplace();
         m_sides = inBuiltSides();
-        m_window = std::make_unique<frmTeamSelection>(m_sides);
+        m_window = std::make_unique<frmTeamSelection>(m_sides, m_players);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -141,6 +144,19 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_Backspace);
         QCOMPARE(labelTexts(m_window.get()), before);
         QVERIFY(!ok->isEnabled() && control<QListWidget>("lstPlayers", 1)->isEnabled());
+    }
+
+    // A player added elsewhere joins his country's list in its place, and no other list.
+    void aPlayerAddedElsewhereJoinsHisCountrysList()
+    {
+        writePlayers(Players);
+        chooseCountry(0, 1); // Australia
+        chooseCountry(1, 2); // England
+        QVERIFY(m_players.add(player(u"Al Abbott"_s, u"Australia"_s, 10, 0)).ok());
+        const auto *list = control<QListWidget>("lstPlayers", 0);
+        QCOMPARE(list->count(), 12);
+        QCOMPARE(list->item(0)->text(), PlayerListEntry(u"Al Abbott", 14));
+        QCOMPARE(control<QListWidget>("lstPlayers", 1)->count(), 1);
     }
 
     void damagedFilesAreReportedAndNothingIsPicked_data() { addRows(u"damagedselection"_s); }

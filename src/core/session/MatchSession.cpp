@@ -45,10 +45,9 @@ QList<SavedSide> MatchSession::sides() const
     return m_store ? SideStore(*m_store).sides() : SideStore::inBuiltSides();
 }
 
-QString MatchSession::chooseSides(const SavedSide &first, const SavedSide &second,
-                                  const PlayerFile &file)
+QString MatchSession::chooseSides(const SavedSide &first, const SavedSide &second)
 {
-    return matchSides(first, second, file, m_sides);
+    return matchSides(first, second, m_players.file(), m_sides);
 }
 
 void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide)

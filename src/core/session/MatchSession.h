@@ -5,7 +5,7 @@
 #include "core/common/RandomSource.h"
 #include "core/match/MatchLog.h"
 #include "core/match/MatchMode.h"
-#include "core/players/PlayerFile.h"
+#include "core/players/PlayerDatabase.h"
 #include "core/store/SideStore.h"
 
 #include <QObject>
@@ -43,6 +43,9 @@ public:
     // Null until openStore(); may no longer be saving (MatchStore::saving()).
     MatchStore *store() const { return m_store.get(); }
 
+    // The player file every window and every match reads.
+    PlayerDatabase &players() { return m_players; }
+
     // The elevens the next match starts from: the in-built ones until others are picked, and
     // as the last toss left them.
     std::array<Side, 2> &nextSides() { return m_sides; }
@@ -52,8 +55,7 @@ public:
     // Two sides as the next match's elevens, each saved player read again from the player
     // file. Why not, naming the players no longer there, with nothing changed; or an empty
     // text. The match's source is then teamSource(first, second).
-    QString chooseSides(const SavedSide &first, const SavedSide &second,
-                        const PlayerFile &file = PlayerFile());
+    QString chooseSides(const SavedSide &first, const SavedSide &second);
 
     // A new match from a finished setup (sides after the toss). `chosenSide` is the side the
     // person picked against the computer before the toss (index into nextSides() as it was
@@ -113,6 +115,7 @@ private:
     TimeSeededRandom m_timeSeeded;
     RandomSource *m_random = &m_timeSeeded;
     std::array<Side, 2> m_sides;
+    PlayerDatabase m_players;
     QString m_storePath;
     std::unique_ptr<MatchStore> m_store;
     qint64 m_storedId = 0;

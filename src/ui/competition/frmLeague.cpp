@@ -5,7 +5,6 @@
 #include "core/competition/CompetitionPage.h"
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
-#include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
@@ -92,7 +91,7 @@ void frmLeague::cmdSimulate_Click()
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     const SimulationRun run =
-        simulateComputerFixtures(*store, m_id, PlayerFile(), m_session.random(),
+        simulateComputerFixtures(*store, m_id, m_session.players().file(), m_session.random(),
                                  m_session.storedId(), [&progress](int done, int total) {
                                      progress.setMaximum(total);
                                      progress.setValue(done);

@@ -3,6 +3,7 @@
 #include "ui/database/frmAddPlayers.h"
 
 #include "core/players/NewPlayerEntry.h"
+#include "core/players/PlayerDatabase.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
@@ -40,7 +41,8 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &cap
 
 } // namespace
 
-frmAddPlayers::frmAddPlayers(QWidget *parent) : QDialog(parent)
+frmAddPlayers::frmAddPlayers(PlayerDatabase &players, QWidget *parent)
+    : QDialog(parent), m_players(players)
 {
     setObjectName(QStringLiteral("frmAddPlayers"));
     setWindowTitle(QStringLiteral("Adding A New Player"));
@@ -89,9 +91,9 @@ frmAddPlayers::frmAddPlayers(QWidget *parent) : QDialog(parent)
     connect(m_cmdClose, &QPushButton::clicked, this, &frmAddPlayers::cmdClose_Click);
 }
 
-void frmAddPlayers::showModal(QWidget *parent)
+void frmAddPlayers::showModal(QWidget *parent, PlayerDatabase &players)
 {
-    frmAddPlayers window(parent);
+    frmAddPlayers window(players, parent);
     window.Form_Load();
     window.exec();
 }
@@ -141,7 +143,7 @@ void frmAddPlayers::cmdAdd_Click()
         break;
     }
 
-    const FileResult<int> added = m_file.AppendRecord(check.record);
+    const FileResult<int> added = m_players.add(check.record);
     if (!added.ok()) {
         appendFailed(added.error);
         return;

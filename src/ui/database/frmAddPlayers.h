@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/players/PlayerFile.h"
-
 #include <QDialog>
 
+class PlayerDatabase;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -17,8 +16,8 @@ class frmAddPlayers : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAddPlayers(QWidget *parent = nullptr);
-    static void showModal(QWidget *parent);
+    explicit frmAddPlayers(PlayerDatabase &players, QWidget *parent = nullptr);
+    static void showModal(QWidget *parent, PlayerDatabase &players);
 
     void Form_Load();
 
@@ -30,7 +29,7 @@ private:
     void warn(const QString &title, const QString &text);
     void appendFailed(int code);
 
-    PlayerFile m_file;
+    PlayerDatabase &m_players;
     QLineEdit *m_txtName = nullptr;
     QComboBox *m_cboCountry = nullptr;
     QLineEdit *m_txtBatting = nullptr;

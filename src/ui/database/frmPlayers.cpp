@@ -49,7 +49,8 @@ void tell(QWidget *parent, QMessageBox::Icon icon, const QString &title, const Q
 }
 } // namespace
 
-frmPlayers::frmPlayers(QWidget *parent) : QDialog(parent)
+frmPlayers::frmPlayers(PlayerDatabase &players, QWidget *parent)
+    : QDialog(parent), m_database(players), m_file(players.file())
 {
     setObjectName(QStringLiteral("frmPlayers"));
     setWindowTitle(QStringLiteral("Players Database"));
@@ -83,11 +84,12 @@ frmPlayers::frmPlayers(QWidget *parent) : QDialog(parent)
     connect(m_cmdAdd, &QPushButton::clicked, this, &frmPlayers::cmdAdd_Click);
     connect(m_cmdFind, &QPushButton::clicked, this, &frmPlayers::cmdFind_Click);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmPlayers::cmdClose_Click);
+    connect(&m_database, &PlayerDatabase::playerAdded, this, &frmPlayers::recount);
 }
 
-void frmPlayers::showModal(QWidget *parent)
+void frmPlayers::showModal(QWidget *parent, PlayerDatabase &players)
 {
-    frmPlayers window(parent);
+    frmPlayers window(players, parent);
     if (!window.Form_Load())
         return;
     window.exec();
@@ -162,9 +164,12 @@ void frmPlayers::fatalError(int code)
 
 void frmPlayers::cmdAdd_Click()
 {
-    frmAddPlayers::showModal(this);
-    // The players just added show at once. A file that cannot be read now keeps the figures
-    // shown; the next opening reports it.
+    frmAddPlayers::showModal(this, m_database);
+}
+
+void frmPlayers::recount()
+{
+    // A file that cannot be read now keeps the figures shown; the next opening reports it.
     if (const FileResult<int> records = m_file.RecordCount(); records.ok())
         countPlayers(records.value);
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/players/PlayerFile.h"
+#include "core/players/PlayerDatabase.h"
 
 #include <QDialog>
 #include <array>
@@ -11,14 +11,15 @@ class QLabel;
 class QPushButton;
 
 // "Players Database": players per country, created when missing, and the way to add players.
+// The counts follow every player added while it is open.
 class frmPlayers : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmPlayers(QWidget *parent = nullptr);
+    explicit frmPlayers(PlayerDatabase &players, QWidget *parent = nullptr);
     // Creates, loads and shows the window modally; returns when it has closed, or at once when
     // the load failed and the program was told to end.
-    static void showModal(QWidget *parent);
+    static void showModal(QWidget *parent, PlayerDatabase &players);
 
     // False when the load failed fatally; the window must then not be shown.
     bool Form_Load();
@@ -33,8 +34,10 @@ private:
     int countPlayers(int records);
     void showCounts();
     void fatalError(int code);
+    void recount();
 
-    PlayerFile m_file;
+    PlayerDatabase &m_database;
+    const PlayerFile &m_file;
     // Taken while loading and again when the add window closes.
     std::array<int, 9> m_counts{};
     int m_players = 0;

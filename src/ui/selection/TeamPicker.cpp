@@ -3,7 +3,7 @@
 #include "ui/selection/TeamPicker.h"
 
 #include "core/common/CaptionNumbers.h"
-#include "core/players/PlayerFile.h"
+#include "core/players/PlayerDatabase.h"
 #include "core/players/PlayerListEntry.h"
 #include "core/players/PlayerRecord.h"
 #include "ui/common/ColourFromBgr.h"
@@ -41,7 +41,8 @@ QLabel *makeRowLabel(QWidget *parent, const QString &name, const QString &captio
 } // namespace
 
 // The layout is measured from the corner of Team Selection's tab control, tab strip included.
-TeamPicker::TeamPicker(int tab, QWidget *parent) : QWidget(parent), m_tab(tab)
+TeamPicker::TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent)
+    : QWidget(parent), m_tab(tab), m_players(players)
 {
     setObjectName(indexed("SSTab1Canvas", tab));
     resize(twipsSize(7455, 4815));
@@ -65,6 +66,7 @@ TeamPicker::TeamPicker(int tab, QWidget *parent) : QWidget(parent), m_tab(tab)
     m_lstPlayers->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstPlayers->setUniformItemSizes(true);
     connect(m_lstPlayers, &QListWidget::itemDoubleClicked, this, &TeamPicker::lstPlayers_DblClick);
+    connect(&m_players, &PlayerDatabase::playerAdded, this, &TeamPicker::playerAdded);
     // Enter and Space pick as a double-click does (and Enter never reaches a default button).
     m_lstPlayers->installEventFilter(this);
 
@@ -122,7 +124,7 @@ void TeamPicker::cboTeams_Click()
     m_lstPlayers->clear();
     emit countryChosen(country());
 
-    const PlayerFile file;
+    const PlayerFile &file = m_players.file();
     const auto players = file.PlayersOfCountry(m_cboTeams->currentText());
     if (!players.ok()) {
         const QString problem =
@@ -140,6 +142,19 @@ void TeamPicker::cboTeams_Click()
     m_lstPlayers->addItems(SortedPlayerListEntries(players.value));
 }
 
+void TeamPicker::playerAdded(const NumberedPlayer &player)
+{
+    if (country().isEmpty() ||
+        trimBlanks(player.record.Country.text()).compare(country(), Qt::CaseInsensitive) != 0)
+        return;
+    const QString entry = PlayerListEntry(player.record.PlayerName.text(), player.recordNumber);
+    int row = 0;
+    while (row < m_lstPlayers->count() &&
+           PlayerListEntryLess(m_lstPlayers->item(row)->text(), entry))
+        ++row;
+    m_lstPlayers->insertItem(row, entry);
+}
+
 void TeamPicker::lstPlayers_DblClick()
 {
     if (m_sheet.complete())
@@ -153,7 +168,7 @@ void TeamPicker::lstPlayers_DblClick()
     if (recordNumber < 2)
         return;
 
-    const auto read = PlayerFile().ReadRecord(recordNumber);
+    const auto read = m_players.file().ReadRecord(recordNumber);
     // The file may have been replaced since the list was filled; a record that no longer
     // matches its entry is as good as unreadable.
     if (!read.ok() || PlayerListEntry(read.value.PlayerName.text(), recordNumber) != entry) {

@@ -7,19 +7,22 @@
 #include <QWidget>
 #include <array>
 
+class PlayerDatabase;
+struct NumberedPlayer;
 class QComboBox;
 class QLabel;
 class QListWidget;
 
 // One tab of Team Selection: an eleven picked from the player file by country, player by
 // player in batting order (double-click, Enter or Space), with each pick's figures and the two
-// totals. Its controls are numbered for tab 0 or 1 as Team Selection names them; the window
-// holding it keeps the Undo Pick button and says what a complete eleven does.
+// totals; a player added to its country meanwhile joins the list. Its controls are numbered for tab
+// 0 or 1 as Team Selection names them; the window holding it keeps the Undo Pick button and says
+// what a complete eleven does.
 class TeamPicker : public QWidget
 {
     Q_OBJECT
 public:
-    TeamPicker(int tab, QWidget *parent = nullptr);
+    TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent = nullptr);
 
     const TeamSheet &sheet() const { return m_sheet; }
     // The country chosen, blanks trimmed; empty before any.
@@ -40,10 +43,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void playerAdded(const NumberedPlayer &player);
     void showRow(int row);
     void showTotals();
 
     int m_tab;
+    const PlayerDatabase &m_players;
     QComboBox *m_cboTeams = nullptr;
     QListWidget *m_lstPlayers = nullptr;
     std::array<QLabel *, TeamSheet::Size> m_lblPlayer{};

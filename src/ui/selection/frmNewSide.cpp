@@ -16,7 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
-frmNewSide::frmNewSide(SideStore &sides, QWidget *parent) : QDialog(parent), m_sides(sides)
+frmNewSide::frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget *parent)
+    : QDialog(parent), m_sides(sides)
 {
     setObjectName(u"frmNewSide"_s);
     setWindowTitle(u"New Side"_s);
@@ -24,7 +25,7 @@ frmNewSide::frmNewSide(SideStore &sides, QWidget *parent) : QDialog(parent), m_s
     setFixedClientTwips(this, 7455, 5655);
 
     // Team Selection's first tab without its tab strip.
-    m_picker = new TeamPicker(0, this);
+    m_picker = new TeamPicker(0, players, this);
     m_picker->move(twipsPoint(0, -240));
 
     QLabel *label = makeLabel(this, u"lblSideName"_s, u"Side &name:"_s, 120, 4470, 1000, 240);

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class SideStore;
+class PlayerDatabase;
 class TeamPicker;
 
 // "New Side": one eleven picked as in Team Selection, saved under a name of its own. Cancel
@@ -16,7 +17,7 @@ class frmNewSide : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmNewSide(SideStore &sides, QWidget *parent = nullptr);
+    frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget *parent = nullptr);
 
     // The id the side was saved under; 0 until saved.
     qint64 savedId() const { return m_savedId; }

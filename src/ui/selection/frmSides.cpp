@@ -18,7 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
-frmSides::frmSides(MatchStore &store, QWidget *parent) : QDialog(parent), m_store(store)
+frmSides::frmSides(MatchStore &store, const PlayerDatabase &players, QWidget *parent)
+    : QDialog(parent), m_store(store), m_players(players)
 {
     setObjectName(u"frmSides"_s);
     setWindowTitle(u"Sides"_s);
@@ -94,7 +95,7 @@ void frmSides::updateButtons()
 
 void frmSides::cmdNewSide_Click()
 {
-    frmNewSide window(m_store, this);
+    frmNewSide window(m_store, m_players, this);
     if (window.exec() == QDialog::Accepted)
         reload(window.savedId());
 }

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class PlayerDatabase;
 class QPushButton;
 class QTableWidget;
 
@@ -15,7 +16,7 @@ class frmSides : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSides(MatchStore &store, QWidget *parent = nullptr);
+    frmSides(MatchStore &store, const PlayerDatabase &players, QWidget *parent = nullptr);
 
 public slots:
     void cmdNewSide_Click();
@@ -28,6 +29,7 @@ private:
     void updateButtons();
 
     SideStore m_store;
+    const PlayerDatabase &m_players;
     QList<SavedSide> m_sides;
     QTableWidget *m_tblSides = nullptr;
     QPushButton *m_cmdRenameSide = nullptr;

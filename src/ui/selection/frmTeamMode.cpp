@@ -77,7 +77,7 @@ std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, MatchSession &
     case Choice::InBuilt:
         break;
     case Choice::Manually:
-        if (!frmTeamSelection::showModal(parent, session.nextSides()))
+        if (!frmTeamSelection::showModal(parent, session.nextSides(), session.players()))
             return std::nullopt;
         return TeamSource::PlayerFile;
     case Choice::Saved: {

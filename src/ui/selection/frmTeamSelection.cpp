@@ -15,7 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
-frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent)
+frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, const PlayerDatabase &players,
+                                   QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_sides(sides)
 {
     setObjectName(QStringLiteral("frmTeamSelection"));
@@ -34,7 +35,7 @@ frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent)
         // included; it is kept there whatever height the style gives the strip.
         page->installEventFilter(this);
         m_pages[std::size_t(tab)] = page;
-        m_pickers[std::size_t(tab)] = new TeamPicker(tab, page);
+        m_pickers[std::size_t(tab)] = new TeamPicker(tab, players, page);
         connect(m_pickers[std::size_t(tab)], &TeamPicker::picksChanged, this,
                 &frmTeamSelection::picksChanged);
     }
@@ -132,9 +133,10 @@ void frmTeamSelection::closeEvent(QCloseEvent *event)
     cmdCancel_Click();
 }
 
-bool frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides)
+bool frmTeamSelection::showModal(QWidget *parent, std::array<Side, 2> &sides,
+                                 const PlayerDatabase &players)
 {
-    frmTeamSelection window(sides, parent);
+    frmTeamSelection window(sides, players, parent);
     window.exec();
     return window.m_done && !window.m_ending;
 }

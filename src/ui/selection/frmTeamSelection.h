@@ -9,6 +9,7 @@
 
 class QPushButton;
 class QTabWidget;
+class PlayerDatabase;
 class TeamPicker;
 
 // "Team Selection": both elevens picked from the player database, player by player in batting
@@ -17,10 +18,12 @@ class frmTeamSelection : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmTeamSelection(std::array<Side, 2> &sides, QWidget *parent = nullptr);
+    frmTeamSelection(std::array<Side, 2> &sides, const PlayerDatabase &players,
+                     QWidget *parent = nullptr);
     // Creates, loads and shows the window modally; returns when it has closed: true with both
     // elevens written into sides, false when Cancel ended the program.
-    static bool showModal(QWidget *parent, std::array<Side, 2> &sides);
+    static bool showModal(QWidget *parent, std::array<Side, 2> &sides,
+                          const PlayerDatabase &players);
 
 public slots:
     void cboTeams_Click(int index);

@@ -4,7 +4,6 @@
 
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
-#include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
 #include "ui/competition/frmCompetitions.h"
 #include "ui/competition/frmLeague.h"
@@ -133,8 +132,8 @@ void CompetitionDesk::playNext(qint64 id)
         return;
     }
     MatchSetup setup;
-    if (const QString problem =
-            fixtureSetup(*m_session.store(), competition, fixture, PlayerFile(), setup);
+    if (const QString problem = fixtureSetup(*m_session.store(), competition, fixture,
+                                             m_session.players().file(), setup);
         !problem.isEmpty()) {
         QMessageBox::warning(m_frame, m_frame->windowTitle(), problem);
         return;

@@ -338,7 +338,7 @@ void mdiMain::mnuFOWChart_Click()
 
 void mdiMain::mnuPlayers_Click()
 {
-    frmPlayers::showModal(this);
+    frmPlayers::showModal(this, m_session->players());
 }
 
 // Not modal: the rules can stay open beside the match they explain.
@@ -520,7 +520,7 @@ void mdiMain::mnuSides_Click()
 {
     if (!storeReadable())
         return;
-    frmSides sides(*m_session->store(), this);
+    frmSides sides(*m_session->store(), m_session->players(), this);
     sides.exec();
 }
 
