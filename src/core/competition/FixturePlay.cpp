@@ -10,10 +10,6 @@
 #include "core/store/MatchStore.h"
 #include "core/store/SideStore.h"
 
-#include <QDir>
-#include <QSqlDatabase>
-#include <QSqlError>
-
 using namespace Qt::StringLiterals;
 
 QString fixtureSetup(MatchStore &store, const Competition &competition, const Fixture &fixture,
@@ -100,27 +96,19 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
     }
     while (!match.isOver())
         match.playOver(match.rollDie());
-    QSqlDatabase db = store.database();
-    db.transaction();
+    // Begun and linked as a match on screen is; a failure after that leaves the fixture
+    // begun, to go on from its last stored over.
     if (!id) {
         id = store.beginMatch(match.log().setup, modeText(MatchMode::CpuVCpu));
-        if (id && !CompetitionStore(store).link(competition.id, fixture.number, id,
-                                                firstPlace(fixture, setup.toss))) {
-            db.rollback();
+        if (!id)
+            return store.problem();
+        if (!CompetitionStore(store).link(competition.id, fixture.number, id,
+                                          firstPlace(fixture, setup.toss))) {
+            store.setStatus(id, MatchStore::Status::Abandoned);
             return u"the fixture is no longer in the store"_s;
         }
     }
-    // A failure has stopped the store, and closing it rolled the match back.
-    if (!id || !store.appendOvers(id, match.log(), saved) ||
-        !CareerStatistics(store).record(id, match))
-        return store.problem();
-    if (db.commit())
-        return {};
-    const QString why = db.lastError().text();
-    db.rollback();
-    store.fail(u"The match store %1 could not save the match: %2."_s.arg(
-        QDir::toNativeSeparators(store.path()), why));
-    return store.problem();
+    return CareerStatistics(store).finish(id, match, saved) ? QString() : store.problem();
 }
 
 bool simulationDue(const Competition &competition, const Fixture &fixture, qint64 onScreen)

@@ -99,7 +99,8 @@ void MatchSession::acceptResult()
 {
     if (!m_inProgress)
         return;
-    if (m_storedId && !CareerStatistics(*m_store).finish(m_storedId, *m_match))
+    if (m_storedId &&
+        !CareerStatistics(*m_store).finish(m_storedId, *m_match, m_match->log().overs()))
         reportStoreProblem();
     end(false);
 }

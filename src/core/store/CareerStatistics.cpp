@@ -68,27 +68,19 @@ bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *fi
     return MatchRecords(m_store).add(id, *finished);
 }
 
-bool CareerStatistics::finish(qint64 id, const Match &match)
+bool CareerStatistics::finish(qint64 id, const Match &match, int stored)
 {
     if (!m_store.saving() || id <= 0)
         return false;
     QSqlDatabase db = m_store.database();
     db.transaction();
-    // A failed status has already stopped the store, and closing it rolled back.
-    if (!m_store.setStatus(id, MatchStore::Status::Finished, match.resultText()))
+    // A failed over or status has already stopped the store, and closing it rolled back.
+    if ((stored < match.log().overs() && !m_store.appendOvers(id, match.log(), stored)) ||
+        !m_store.setStatus(id, MatchStore::Status::Finished, match.resultText()))
         return false;
     if (write(id, match.log().setup, &match) && db.commit())
         return true;
     return failed(db);
-}
-
-bool CareerStatistics::record(qint64 id, const Match &match)
-{
-    if (!m_store.saving() || id <= 0)
-        return false;
-    if (!m_store.setStatus(id, MatchStore::Status::Finished, match.resultText()))
-        return false;
-    return write(id, match.log().setup, &match) || failed(m_store.database());
 }
 
 bool CareerStatistics::failed(QSqlDatabase db)

@@ -19,11 +19,10 @@ class CareerStatistics
 public:
     explicit CareerStatistics(MatchStore &store) : m_store(store) {}
 
-    // Ends the match as finished with its result, its batting and its records, in one
-    // transaction.
-    bool finish(qint64 id, const Match &match);
-    // The same inside the caller's transaction, which a failure rolls back.
-    bool record(qint64 id, const Match &match);
+    // Ends the match as finished, in one transaction: its overs after the first `stored`, its
+    // status and result, its batting and its records. Every finished match ends here, played
+    // on screen or by the computer alone.
+    bool finish(qint64 id, const Match &match, int stored);
     // One line per file player over all finished matches, or those of one series or league, by
     // record number.
     QList<CareerLine> careers(qint64 competition = 0);
