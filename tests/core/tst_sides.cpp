@@ -54,8 +54,8 @@ private slots:
             QVERIFY(query.exec(u"UPDATE matches SET status = '%1'"_s.arg(word[2])));
             QVERIFY(query.exec(
                 u"INSERT INTO competitions (id, kind, name, created) VALUES (7, 'series', 'Ashes', 0)"_s));
-            QVERIFY(query.exec(u"INSERT INTO competition_sides VALUES (7, 0, 1, 'Kent', 0), "
-                               "(7, 1, -1, 'Australia', 0)"_s));
+            QVERIFY(query.exec(u"INSERT INTO competition_sides VALUES (7, 0, 1, NULL, 'Kent', 0), "
+                               "(7, 1, NULL, 1, 'Australia', 0)"_s));
             QVERIFY(query.exec(u"INSERT INTO fixtures VALUES (7, 1, 1, 0, 1, %1, 0)"_s.arg(
                 word[2] == u"unplayed" ? u"NULL"_s : QString::number(match))));
         }

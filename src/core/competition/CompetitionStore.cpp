@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/competition/CompetitionStore.h"
+#include "core/store/Schema.h"
 
 #include "core/competition/RoundRobin.h"
 #include "core/store/MatchStore.h"
@@ -11,6 +12,52 @@
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
+
+const QList<SchemaStep> &Schema::competitions()
+{
+    static const QList<SchemaStep> steps{
+        // A competition's sides are its places, with the name each had when it began; a
+        // fixture's match is NULL until played, and team1 says which place batted first.
+        {5,
+         {QStringLiteral("CREATE TABLE competitions (id INTEGER PRIMARY KEY, kind TEXT NOT "
+                         "NULL, name TEXT NOT NULL, created INTEGER NOT NULL, mode TEXT NOT "
+                         "NULL, user_side INTEGER, rounds INTEGER NOT NULL DEFAULT 1)"),
+          QStringLiteral("CREATE TABLE competition_sides (competition INTEGER NOT NULL "
+                         "REFERENCES competitions(id) ON DELETE CASCADE, place INTEGER NOT "
+                         "NULL, side INTEGER NOT NULL, name TEXT NOT NULL, computer INTEGER NOT "
+                         "NULL, PRIMARY KEY (competition, place)) WITHOUT ROWID"),
+          QStringLiteral("CREATE TABLE fixtures (competition INTEGER NOT NULL REFERENCES "
+                         "competitions(id) ON DELETE CASCADE, number INTEGER NOT NULL, round "
+                         "INTEGER NOT NULL, place_a INTEGER NOT NULL, place_b INTEGER NOT NULL, "
+                         "match INTEGER REFERENCES matches(id) ON DELETE SET NULL, team1 "
+                         "INTEGER, PRIMARY KEY (competition, number)) WITHOUT ROWID"),
+          QStringLiteral("CREATE INDEX fixtures_by_match ON fixtures(match)")}},
+        // Who plays a competition's matches is kept with each of its sides alone; its
+        // fixtures are its rounds.
+        {6,
+         {QStringLiteral("ALTER TABLE competitions DROP COLUMN mode"),
+          QStringLiteral("ALTER TABLE competitions DROP COLUMN user_side"),
+          QStringLiteral("ALTER TABLE competitions DROP COLUMN rounds")}},
+        // A saved side is referenced, and NULL once deleted; an in-built one is named by
+        // inbuilt (1 Australia, 2 England). A side that is newer than the competition has
+        // taken a deleted side's id and was never in it.
+        {7,
+         {QStringLiteral("CREATE TABLE competition_sides_new (competition INTEGER NOT NULL "
+                         "REFERENCES competitions(id) ON DELETE CASCADE, place INTEGER NOT "
+                         "NULL, side INTEGER REFERENCES sides(id) ON DELETE SET NULL, inbuilt "
+                         "INTEGER, name TEXT NOT NULL, computer INTEGER NOT NULL, PRIMARY KEY "
+                         "(competition, place)) WITHOUT ROWID"),
+          QStringLiteral("INSERT INTO competition_sides_new SELECT cs.competition, cs.place, "
+                         "CASE WHEN EXISTS (SELECT 1 FROM sides s WHERE s.id = cs.side AND "
+                         "s.created <= c.created) THEN cs.side END, CASE WHEN cs.side < 0 THEN "
+                         "-cs.side END, cs.name, cs.computer FROM competition_sides cs JOIN "
+                         "competitions c ON c.id = cs.competition"),
+          QStringLiteral("DROP TABLE competition_sides"),
+          QStringLiteral("ALTER TABLE competition_sides_new RENAME TO competition_sides"),
+          QStringLiteral("CREATE INDEX competition_sides_by_side ON competition_sides(side)")}},
+    };
+    return steps;
+}
 
 namespace {
 
@@ -89,11 +136,12 @@ CompetitionStore::Created CompetitionStore::create(const Competition &competitio
     query.prepare(u"INSERT INTO competitions (kind, name, created) VALUES (?, ?, ?)"_s);
     insert({kindName(competition.kind), competition.name, QDateTime::currentSecsSinceEpoch()});
     const qint64 id = query.lastInsertId().toLongLong();
-    query.prepare(u"INSERT INTO competition_sides (competition, place, side, name, computer) "
-                  "VALUES (?, ?, ?, ?, ?)"_s);
+    query.prepare(u"INSERT INTO competition_sides (competition, place, side, inbuilt, name, "
+                  "computer) VALUES (?, ?, ?, ?, ?, ?)"_s);
     for (int place = 0; place < competition.sides.size(); ++place) {
         const CompetitionSide &side = competition.sides[place];
-        insert({id, place, side.side, side.name, side.computer});
+        insert({id, place, side.side > 0 ? QVariant(side.side) : QVariant(),
+                side.side < 0 ? QVariant(-side.side) : QVariant(), side.name, side.computer});
     }
     query.prepare(u"INSERT INTO fixtures (competition, number, round, place_a, place_b) VALUES "
                   "(?, ?, ?, ?, ?)"_s);
@@ -140,8 +188,10 @@ std::optional<Competition> CompetitionStore::competition(qint64 id)
     competition.kind = kindOf(query.value(0).toString());
     competition.name = query.value(1).toString();
     competition.created = QDateTime::fromSecsSinceEpoch(query.value(2).toLongLong());
-    query.prepare(u"SELECT side, name, computer FROM competition_sides WHERE competition = ? "
-                  "ORDER BY place"_s);
+    query.prepare(
+        u"SELECT coalesce(side, -inbuilt, 0), name, computer FROM competition_sides WHERE "
+        "competition = ? "
+        "ORDER BY place"_s);
     if (!run(query, {id}))
         return std::nullopt;
     while (query.next())

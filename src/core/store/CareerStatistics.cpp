@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/store/CareerStatistics.h"
+#include "core/store/Schema.h"
 
 #include "core/common/RandomSource.h"
 #include "core/match/Match.h"
@@ -14,6 +15,28 @@
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
+
+const QList<SchemaStep> &Schema::careers()
+{
+    static const QList<SchemaStep> steps{
+        // The batting of file players in finished matches.
+        {3,
+         {QStringLiteral("CREATE TABLE appearances (player INTEGER NOT NULL, match INTEGER NOT "
+                         "NULL REFERENCES matches(id) ON DELETE CASCADE, name TEXT NOT NULL, "
+                         "team TEXT NOT NULL, PRIMARY KEY (player, match)) WITHOUT ROWID"),
+          QStringLiteral("CREATE INDEX appearances_by_match ON appearances(match)"),
+          QStringLiteral("CREATE TABLE batting (match INTEGER NOT NULL REFERENCES matches(id) "
+                         "ON DELETE CASCADE, innings INTEGER NOT NULL, position INTEGER NOT "
+                         "NULL, player INTEGER NOT NULL, runs INTEGER NOT NULL, balls INTEGER "
+                         "NOT NULL, dismissal INTEGER NOT NULL, PRIMARY KEY (match, innings, "
+                         "position)) WITHOUT ROWID"),
+          QStringLiteral("CREATE INDEX batting_by_player ON batting(player, runs, balls, "
+                         "dismissal)")}},
+        // A file player's runs in a match, for the records book.
+        {4, {QStringLiteral("ALTER TABLE appearances ADD COLUMN runs INTEGER NOT NULL DEFAULT 0")}},
+    };
+    return steps;
+}
 
 bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *finished)
 {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/store/MatchRecords.h"
+#include "core/store/Schema.h"
 
 #include "core/charts/PartnershipPie.h"
 #include "core/match/Match.h"
@@ -14,6 +15,30 @@
 #include <map>
 
 using namespace Qt::StringLiterals;
+
+const QList<SchemaStep> &Schema::records()
+{
+    static const QList<SchemaStep> steps{
+        // Every finished match's totals, result and partnerships. Clearing the history's names
+        // has every derived row worked out again from the logs.
+        {4,
+         {QStringLiteral("CREATE TABLE match_totals (match INTEGER PRIMARY KEY REFERENCES "
+                         "matches(id) ON DELETE CASCADE, total1 INTEGER NOT NULL, total2 "
+                         "INTEGER NOT NULL, decided INTEGER NOT NULL)"),
+          QStringLiteral("CREATE TABLE innings_totals (match INTEGER NOT NULL REFERENCES "
+                         "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, runs INTEGER "
+                         "NOT NULL, wickets INTEGER NOT NULL, PRIMARY KEY (match, innings)) "
+                         "WITHOUT ROWID"),
+          QStringLiteral("CREATE TABLE partnerships (match INTEGER NOT NULL REFERENCES "
+                         "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, wicket "
+                         "INTEGER NOT NULL, runs INTEGER NOT NULL, unbroken INTEGER NOT NULL, "
+                         "batsmen TEXT NOT NULL, PRIMARY KEY (match, innings, wicket)) WITHOUT "
+                         "ROWID"),
+          QStringLiteral("CREATE INDEX partnerships_by_wicket ON partnerships(wicket, runs)"),
+          QStringLiteral("UPDATE matches SET players = NULL")}},
+    };
+    return steps;
+}
 
 namespace {
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/store/MatchStore.h"
 
+#include "core/store/Schema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,85 +21,49 @@ namespace {
 // "SWMS" in the file header tells our stores from other programs' SQLite files.
 constexpr qint64 ApplicationId = 0x53574D53;
 
-// Each step takes the schema one version on; PRAGMA user_version counts the steps run.
+// The steps of every owner, version by version.
 const QList<QStringList> &migrations()
 {
-    static const QList<QStringList> steps{
-        {QStringLiteral("CREATE TABLE matches (id INTEGER PRIMARY KEY, mode TEXT NOT NULL, "
-                        "status TEXT NOT NULL, started INTEGER NOT NULL, updated INTEGER NOT "
-                        "NULL, team1 TEXT NOT NULL, team2 TEXT NOT NULL, setup BLOB NOT NULL, "
-                        "result TEXT NOT NULL DEFAULT '')"),
-         QStringLiteral("CREATE TABLE overs (match INTEGER NOT NULL REFERENCES matches(id) ON "
-                        "DELETE CASCADE, number INTEGER NOT NULL, face INTEGER NOT NULL, draws "
-                        "BLOB NOT NULL, PRIMARY KEY (match, number)) WITHOUT ROWID"),
-         QStringLiteral("CREATE INDEX matches_by_status ON matches(status, updated)")},
-        // The side the user plays when the computer plays the other; NULL when the user plays
-        // both or neither.
-        {QStringLiteral("ALTER TABLE matches ADD COLUMN user_side INTEGER")},
-        // Rows derived from the logs: the names the history filter searches (NULL until
-        // derived) and the batting of file players in finished matches.
-        {QStringLiteral("ALTER TABLE matches ADD COLUMN players TEXT"),
-         QStringLiteral("CREATE INDEX matches_by_started ON matches(started)"),
-         QStringLiteral("CREATE TABLE appearances (player INTEGER NOT NULL, match INTEGER NOT "
-                        "NULL REFERENCES matches(id) ON DELETE CASCADE, name TEXT NOT NULL, "
-                        "team TEXT NOT NULL, PRIMARY KEY (player, match)) WITHOUT ROWID"),
-         QStringLiteral("CREATE INDEX appearances_by_match ON appearances(match)"),
-         QStringLiteral("CREATE TABLE batting (match INTEGER NOT NULL REFERENCES matches(id) ON "
-                        "DELETE CASCADE, innings INTEGER NOT NULL, position INTEGER NOT NULL, "
-                        "player INTEGER NOT NULL, runs INTEGER NOT NULL, balls INTEGER NOT NULL, "
-                        "dismissal INTEGER NOT NULL, PRIMARY KEY (match, innings, position)) "
-                        "WITHOUT ROWID"),
-         QStringLiteral("CREATE INDEX batting_by_player ON batting(player, runs, balls, "
-                        "dismissal)")},
-        // The records book: every finished match's totals, result and partnerships, and a file
-        // player's runs in a match. Clearing the history's names has every derived row worked
-        // out again from the logs.
-        {QStringLiteral("ALTER TABLE appearances ADD COLUMN runs INTEGER NOT NULL DEFAULT 0"),
-         QStringLiteral("CREATE TABLE match_totals (match INTEGER PRIMARY KEY REFERENCES "
-                        "matches(id) ON DELETE CASCADE, total1 INTEGER NOT NULL, total2 INTEGER "
-                        "NOT NULL, decided INTEGER NOT NULL)"),
-         QStringLiteral("CREATE TABLE innings_totals (match INTEGER NOT NULL REFERENCES "
-                        "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, runs INTEGER "
-                        "NOT NULL, wickets INTEGER NOT NULL, PRIMARY KEY (match, innings)) "
-                        "WITHOUT ROWID"),
-         QStringLiteral("CREATE TABLE partnerships (match INTEGER NOT NULL REFERENCES "
-                        "matches(id) ON DELETE CASCADE, innings INTEGER NOT NULL, wicket INTEGER "
-                        "NOT NULL, runs INTEGER NOT NULL, unbroken INTEGER NOT NULL, batsmen TEXT "
-                        "NOT NULL, PRIMARY KEY (match, innings, wicket)) WITHOUT ROWID"),
-         QStringLiteral("CREATE INDEX partnerships_by_wicket ON partnerships(wicket, runs)"),
-         QStringLiteral("UPDATE matches SET players = NULL")},
-        // Saved sides, and the series and leagues played between them. A competition's sides
-        // are its places (side -1 and -2 are the in-built Australia and England; the name is
-        // the one it had when the competition began); a fixture's match is NULL until played,
-        // and team1 says which place was the match's first team.
-        {QStringLiteral("CREATE TABLE sides (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE "
-                        "COLLATE NOCASE, country TEXT NOT NULL, created INTEGER NOT NULL)"),
-         QStringLiteral("CREATE TABLE side_players (side INTEGER NOT NULL REFERENCES sides(id) "
-                        "ON DELETE CASCADE, position INTEGER NOT NULL, record INTEGER NOT NULL, "
-                        "name TEXT NOT NULL, PRIMARY KEY (side, position)) WITHOUT ROWID"),
-         QStringLiteral("CREATE TABLE competitions (id INTEGER PRIMARY KEY, kind TEXT NOT NULL, "
-                        "name TEXT NOT NULL, created INTEGER NOT NULL, mode TEXT NOT NULL, "
-                        "user_side INTEGER, rounds INTEGER NOT NULL DEFAULT 1)"),
-         QStringLiteral("CREATE TABLE competition_sides (competition INTEGER NOT NULL "
-                        "REFERENCES competitions(id) ON DELETE CASCADE, place INTEGER NOT NULL, "
-                        "side INTEGER NOT NULL, name TEXT NOT NULL, computer INTEGER NOT NULL, "
-                        "PRIMARY KEY (competition, place)) WITHOUT ROWID"),
-         QStringLiteral("CREATE TABLE fixtures (competition INTEGER NOT NULL REFERENCES "
-                        "competitions(id) ON DELETE CASCADE, number INTEGER NOT NULL, round "
-                        "INTEGER NOT NULL, place_a INTEGER NOT NULL, place_b INTEGER NOT NULL, "
-                        "match INTEGER REFERENCES matches(id) ON DELETE SET NULL, team1 INTEGER, "
-                        "PRIMARY KEY (competition, number)) WITHOUT ROWID"),
-         QStringLiteral("CREATE INDEX fixtures_by_match ON fixtures(match)")},
-        // Who plays a competition's matches is kept with each of its sides alone; its fixtures
-        // are its rounds.
-        {QStringLiteral("ALTER TABLE competitions DROP COLUMN mode"),
-         QStringLiteral("ALTER TABLE competitions DROP COLUMN user_side"),
-         QStringLiteral("ALTER TABLE competitions DROP COLUMN rounds")},
-    };
-    return steps;
+    static const QList<QStringList> versions = [] {
+        QList<QStringList> merged;
+        using Steps = const QList<SchemaStep> &(*)();
+        for (const Steps owner : {&Schema::matches, &Schema::careers, &Schema::records,
+                                  &Schema::sides, &Schema::competitions}) {
+            for (const SchemaStep &step : owner()) {
+                if (merged.size() < step.version)
+                    merged.resize(step.version);
+                merged[step.version - 1] << step.statements;
+            }
+        }
+        return merged;
+    }();
+    return versions;
 }
 
 } // namespace
+
+const QList<SchemaStep> &Schema::matches()
+{
+    static const QList<SchemaStep> steps{
+        {1,
+         {QStringLiteral("CREATE TABLE matches (id INTEGER PRIMARY KEY, mode TEXT NOT NULL, "
+                         "status TEXT NOT NULL, started INTEGER NOT NULL, updated INTEGER NOT "
+                         "NULL, team1 TEXT NOT NULL, team2 TEXT NOT NULL, setup BLOB NOT NULL, "
+                         "result TEXT NOT NULL DEFAULT '')"),
+          QStringLiteral("CREATE TABLE overs (match INTEGER NOT NULL REFERENCES matches(id) ON "
+                         "DELETE CASCADE, number INTEGER NOT NULL, face INTEGER NOT NULL, draws "
+                         "BLOB NOT NULL, PRIMARY KEY (match, number)) WITHOUT ROWID"),
+          QStringLiteral("CREATE INDEX matches_by_status ON matches(status, updated)")}},
+        // The side the user plays when the computer plays the other; NULL when the user plays
+        // both or neither.
+        {2, {QStringLiteral("ALTER TABLE matches ADD COLUMN user_side INTEGER")}},
+        // The names the history filter searches, NULL until derived from the log.
+        {3,
+         {QStringLiteral("ALTER TABLE matches ADD COLUMN players TEXT"),
+          QStringLiteral("CREATE INDEX matches_by_started ON matches(started)")}},
+    };
+    return steps;
+}
 
 QString statusText(MatchStore::Status status)
 {
@@ -290,7 +256,6 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
     }
     // A commit in WAL mode survives the program being killed; only the checkpoint syncs.
     query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     if (fresh)
         query.exec(QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId));
     for (qsizetype step = *version; step < migrations().size(); ++step) {
@@ -308,6 +273,8 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
             return Verdict::Unusable;
         }
     }
+    // Off while the steps ran: a table rebuilt in a step is dropped and renamed with the keys off.
+    query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     if (!query.exec(QStringLiteral("SELECT count(*) FROM matches")) || !query.next())
         return Verdict::Damaged;
     // Matches saved before the derived rows existed get them now, once.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/store/SideStore.h"
+#include "core/store/Schema.h"
 
 #include "core/match/InBuiltTeams.h"
 #include "core/players/PlayerFile.h"
@@ -15,6 +16,32 @@
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
+
+const QList<SchemaStep> &Schema::sides()
+{
+    static const QList<SchemaStep> steps{
+        {5,
+         {QStringLiteral("CREATE TABLE sides (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE "
+                         "COLLATE NOCASE, country TEXT NOT NULL, created INTEGER NOT NULL)"),
+          QStringLiteral("CREATE TABLE side_players (side INTEGER NOT NULL REFERENCES sides(id) "
+                         "ON DELETE CASCADE, position INTEGER NOT NULL, record INTEGER NOT NULL, "
+                         "name TEXT NOT NULL, PRIMARY KEY (side, position)) WITHOUT ROWID")}},
+        // A deleted side's id is never handed out again, not even one a competition still
+        // names: a fixture played later must not find a new side under the old id.
+        {7,
+         {QStringLiteral("CREATE TABLE sides_new (id INTEGER PRIMARY KEY AUTOINCREMENT, name "
+                         "TEXT NOT NULL UNIQUE COLLATE NOCASE, country TEXT NOT NULL, created "
+                         "INTEGER NOT NULL)"),
+          QStringLiteral("INSERT INTO sides_new SELECT id, name, country, created FROM sides"),
+          QStringLiteral("DROP TABLE sides"),
+          QStringLiteral("ALTER TABLE sides_new RENAME TO sides"),
+          QStringLiteral("DELETE FROM sqlite_sequence WHERE name IN ('sides', 'sides_new')"),
+          QStringLiteral("INSERT INTO sqlite_sequence (name, seq) SELECT 'sides', max(coalesce("
+                         "(SELECT max(id) FROM sides), 0), coalesce((SELECT max(side) FROM "
+                         "competition_sides), 0))")}},
+    };
+    return steps;
+}
 
 namespace {
 
@@ -186,15 +213,16 @@ QString SideStore::remove(qint64 id)
     query.addBindValue(id);
     query.addBindValue(statusText(MatchStore::Status::Finished));
     if (!query.exec())
-        return u"The side could not be deleted: %1."_s.arg(query.lastError().text());
+        return u"The side could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
     if (query.next())
         return u"\"%1\" plays in the %2 \"%3\", which is not finished yet, so it cannot be "
                "deleted."_s.arg(doomed->name, query.value(0).toString(), query.value(1).toString());
     query.finish();
     query.prepare(u"DELETE FROM sides WHERE id = ?"_s);
     query.addBindValue(id);
-    return query.exec() ? QString()
-                        : u"The side could not be deleted: %1."_s.arg(query.lastError().text());
+    return query.exec()
+               ? QString()
+               : u"The side could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
 }
 
 QString matchSide(const SavedSide &side, const PlayerFile &file, int place, Side &into)
