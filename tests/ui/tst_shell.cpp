@@ -99,16 +99,6 @@ private slots:
         QCOMPARE(endings.calls, 0);
     }
 
-    // Mended fault: Game > Exit was missing; it closes the frame as its close button does.
-    void exitClosesTheFrame()
-    {
-        mdiMain frame;
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QTest::keySequence(&frame, QKeySequence(Qt::CTRL | Qt::Key_Q));
-        QVERIFY(!frame.isVisible());
-    }
-
     // Mended fault: How to Play told other rules than the README; it shows the README's section.
     void howToPlayOnF1ShowsTheReadmeSection()
     {
