@@ -199,13 +199,18 @@ private slots:
         QCOMPARE(competition(id).fixtures[0].match, first);
     }
 
-    void deletedMatchLeavesItsFixtureUnplayed()
+    // A deleted match leaves its fixture unplayed; a deleted competition leaves its matches.
+    void deletionsKeepWhatTheOtherHolds()
     {
         const qint64 id = simulatedLeague(3, 1);
         QCOMPARE(store().deleteMatch(competition(id).fixtures[1].match), QString());
         const Competition league = competition(id);
         QCOMPARE(league.playedCount(), 2);
         QCOMPARE(league.nextFixture(), 1);
+        QCOMPARE(CompetitionStore(store()).remove(id), QString());
+        QCOMPARE(CompetitionStore(store()).competitions().size(), 0);
+        QCOMPARE(store().history().size(), 2);
+        QCOMPARE(store().history().constFirst().fixture, QString());
     }
 
     // Mended fault: the store took competitions only the dialogs refused, and a failure to save
@@ -227,15 +232,6 @@ private slots:
         lock.reset();
         QCOMPARE(competitions.competitions().size(), 1);
         QCOMPARE(store().history().size(), 3);
-    }
-
-    void deletedCompetitionKeepsItsMatches()
-    {
-        const qint64 id = simulatedLeague(3, 1);
-        QCOMPARE(CompetitionStore(store()).remove(id), QString());
-        QCOMPARE(CompetitionStore(store()).competitions().size(), 0);
-        QCOMPARE(store().history().size(), 3);
-        QCOMPARE(store().history().constFirst().fixture, QString());
     }
 };
 

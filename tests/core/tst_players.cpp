@@ -6,7 +6,6 @@
 #include "core/players/FormatPlayerName.h"
 #include "core/players/NewPlayerEntry.h"
 #include "core/players/PlayerListEntry.h"
-#include "core/players/TeamSheet.h"
 
 #include <QProcess>
 #include <QScopeGuard>
@@ -201,20 +200,6 @@ private slots:
              {u"   "_s, u"."_s, u"-"_s, u"e3"_s, u"1e"_s, u"1e1.5"_s, u"1.2.3"_s, u"1,5"_s,
               u"1 000"_s, u"inf"_s, u"nan"_s, u"0x1A"_s, u"--1"_s, u"\u0661\u0662"_s})
             QVERIFY2(!entryNumber(text), qPrintable(text));
-    }
-
-    void teamSheetRemembersEachPicksRecord()
-    {
-        TeamSheet sheet;
-        QCOMPARE(sheet.add(player(u"Ann Marie Lee", u"India", 38, 30), 7), 0);
-        QCOMPARE(sheet.add(player(u"Ann Marie Lee", u"India", 12, 0), 9), 1);
-        Side side;
-        sheet.writeSide(side, u"India"_s);
-        QCOMPARE(side.team.Players[1].trimmed(), u"AM Lee"_s);
-        QCOMPARE(side.team.BatAverage[2], 12);
-        QCOMPARE(side.origins[1], (PlayerOrigin{7, u"Ann Marie Lee"_s}));
-        QCOMPARE(side.origins[2], (PlayerOrigin{9, u"Ann Marie Lee"_s})); // same name, own record
-        QCOMPARE(side.origins[3], PlayerOrigin{});
     }
 
     void checksTheEntryInOrder_data()
