@@ -232,6 +232,8 @@ private slots:
         lock.reset();
         QCOMPARE(competitions.competitions().size(), 1);
         QCOMPARE(store().history().size(), 3);
+        runSql(store().path(), {u"DROP TABLE innings_totals"_s}); // its results cannot be read
+        QVERIFY(!competitions.competition(id));
     }
 };
 
