@@ -104,8 +104,9 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
             return store.problem();
         if (!CompetitionStore(store).link(competition.id, fixture.number, id,
                                           firstPlace(fixture, setup.toss))) {
-            store.setStatus(id, MatchStore::Status::Abandoned);
-            return u"the fixture is no longer in the store"_s;
+            return store.setStatus(id, MatchStore::Status::Abandoned)
+                       ? u"the fixture is no longer in the store"_s
+                       : store.problem();
         }
     }
     return CareerStatistics(store).finish(id, match, saved) ? QString() : store.problem();

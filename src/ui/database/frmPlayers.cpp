@@ -50,7 +50,7 @@ void tell(QWidget *parent, QMessageBox::Icon icon, const QString &title, const Q
 } // namespace
 
 frmPlayers::frmPlayers(PlayerDatabase &players, QWidget *parent)
-    : QDialog(parent), m_database(players), m_file(players.file())
+    : QDialog(parent), m_database(players)
 {
     setObjectName(QStringLiteral("frmPlayers"));
     setWindowTitle(QStringLiteral("Players Database"));
@@ -97,18 +97,18 @@ void frmPlayers::showModal(QWidget *parent, PlayerDatabase &players)
 
 bool frmPlayers::Form_Load()
 {
-    FileResult<int> records = m_file.RecordCount();
+    FileResult<int> records = m_database.file().RecordCount();
     if (records.error == FileError::FileNotFound) {
         tell(this, QMessageBox::Information, QStringLiteral("Basic Players Database was not found"),
              QStringLiteral("The Basic Players file does not exist.  It will be created now will "
                             "no players in it.  You will now be able to enter players into the "
                             "Basic Players Database"));
-        const FileResult<bool> created = m_file.CreateEmpty();
+        const FileResult<bool> created = m_database.file().CreateEmpty();
         if (!created.ok()) {
             fatalError(created.error);
             return false;
         }
-        records = m_file.RecordCount();
+        records = m_database.file().RecordCount();
     }
     const int error = records.ok() ? countPlayers(records.value) : records.error;
     if (error != FileError::None) {
@@ -135,7 +135,7 @@ int frmPlayers::countPlayers(int records)
 {
     std::array<int, 9> counts{};
     if (records > 1) {
-        const FileResult<std::array<int, 9>> found = m_file.CountByCountry();
+        const FileResult<std::array<int, 9>> found = m_database.file().CountByCountry();
         if (!found.ok())
             return found.error;
         counts = found.value;
@@ -170,7 +170,7 @@ void frmPlayers::cmdAdd_Click()
 void frmPlayers::recount()
 {
     // A file that cannot be read now keeps the figures shown; the next opening reports it.
-    if (const FileResult<int> records = m_file.RecordCount(); records.ok())
+    if (const FileResult<int> records = m_database.file().RecordCount(); records.ok())
         countPlayers(records.value);
 }
 
@@ -187,7 +187,7 @@ void frmPlayers::cmdFind_Click()
     if (part.isEmpty())
         return;
 
-    const FileResult<QList<NumberedPlayer>> found = m_file.PlayersNamed(part);
+    const FileResult<QList<NumberedPlayer>> found = m_database.file().PlayersNamed(part);
     if (!found.ok()) {
         tell(this, QMessageBox::Critical, QStringLiteral("Find Player"),
              QStringLiteral("The Basic Players file could not be read: %1.")

@@ -37,7 +37,6 @@ private:
     void recount();
 
     PlayerDatabase &m_database;
-    const PlayerFile &m_file;
     // Taken while loading and again when the add window closes.
     std::array<int, 9> m_counts{};
     int m_players = 0;
