@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/competition/Competition.h"
-#include "core/competition/CompetitionPage.h"
 #include "core/competition/LeagueTable.h"
 #include "core/competition/RoundRobin.h"
 #include "core/competition/SeriesScore.h"
+#include "core/pages/Pages.h"
 
 #include <QTest>
 

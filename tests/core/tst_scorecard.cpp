@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "core/match/Scorecard.h"
+#include "core/pages/Pages.h"
 
 #include "HandMadeMatch.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
+#include "core/pages/Pages.h"
 #include "core/store/CareerStatistics.h"
 
 #include "HandMadeMatch.h"

@@ -63,30 +63,3 @@ QStringList careerCells(const CareerLine &line)
         cells << QString::number(count);
     return cells;
 }
-
-namespace {
-
-QString csvField(const QString &field)
-{
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n'))
-        return field;
-    return u'"' + QString(field).replace(u"\""_s, u"\"\""_s) + u'"';
-}
-
-QString csvRow(const QStringList &cells)
-{
-    QStringList fields;
-    for (const QString &cell : cells)
-        fields << csvField(cell);
-    return fields.join(u',') + u"\r\n"_s;
-}
-
-} // namespace
-
-QString careersCsv(const QList<CareerLine> &lines)
-{
-    QString csv = csvRow(careerHeadings());
-    for (const CareerLine &line : lines)
-        csv += csvRow(careerCells(line));
-    return csv;
-}

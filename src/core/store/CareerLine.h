@@ -48,5 +48,3 @@ struct CareerLine
 // The statistics table's column headings, and one line's cells in the same order.
 QStringList careerHeadings();
 QStringList careerCells(const CareerLine &line);
-// The lines as comma-separated values with a heading row, quoted where needed.
-QString careersCsv(const QList<CareerLine> &lines);

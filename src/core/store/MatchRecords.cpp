@@ -5,7 +5,6 @@
 
 #include "core/charts/PartnershipPie.h"
 #include "core/match/Match.h"
-#include "core/match/Scorecard.h"
 #include "core/store/MatchStore.h"
 
 #include <QSqlDatabase>
@@ -161,6 +160,14 @@ bool MatchRecords::clear()
     QSqlQuery query(m_store.database());
     return query.exec(u"DELETE FROM match_totals"_s) &&
            query.exec(u"DELETE FROM innings_totals"_s) && query.exec(u"DELETE FROM partnerships"_s);
+}
+
+QList<QList<RecordRow>> MatchRecords::book(const QString &team)
+{
+    QList<QList<RecordRow>> lists;
+    for (int list = 0; list <= int(RecordList::Partnerships); ++list)
+        lists << this->list(RecordList(list), team);
+    return lists;
 }
 
 QStringList MatchRecords::teams()
@@ -383,24 +390,4 @@ QStringList recordCells(RecordList which, const RecordRow &row)
     if (recordHeadings(which).size() == 4)
         return {row.holder, row.figure, row.teams, date};
     return {row.holder, row.figure, row.team, row.teams, date};
-}
-
-QString recordsHtml(MatchRecords &records, const QString &team)
-{
-    QString html = htmlPageStart(team.isEmpty() ? u"Records"_s : u"Records: "_s + team);
-    for (int list = 0; list <= int(RecordList::Partnerships); ++list) {
-        const auto which = RecordList(list);
-        html += u"<h2>"_s + htmlText(recordListTitle(which)) + u"</h2>\n<table><tr>"_s;
-        for (const QString &heading : recordHeadings(which))
-            html += u"<th>"_s + htmlText(heading) + u"</th>"_s;
-        html += u"</tr>\n"_s;
-        for (const RecordRow &row : records.list(which, team)) {
-            html += u"<tr>"_s;
-            for (const QString &cell : recordCells(which, row))
-                html += u"<td>"_s + htmlText(cell) + u"</td>"_s;
-            html += u"</tr>\n"_s;
-        }
-        html += u"</table>\n"_s;
-    }
-    return html + u"</body></html>\n"_s;
 }

@@ -55,6 +55,8 @@ public:
     bool clear();
     // The top ten of a list (a partnership for each wicket), optionally only where `team` played.
     QList<RecordRow> list(RecordList which, const QString &team = {});
+    // Every list, in the book's order.
+    QList<QList<RecordRow>> book(const QString &team = {});
     // Every team with a record, sorted.
     QStringList teams();
 
@@ -70,5 +72,3 @@ QString recordListTitle(RecordList which);
 // A list's column headings, and one row's cells in the same order.
 QStringList recordHeadings(RecordList which);
 QStringList recordCells(RecordList which, const RecordRow &row);
-// Every list of the book as one self-contained page; `team` names the filter, if any.
-QString recordsHtml(MatchRecords &records, const QString &team = {});

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/competition/frmCompetitions.h"
 
-#include "core/competition/CompetitionPage.h"
+#include "core/competition/CompetitionRows.h"
 #include "core/competition/CompetitionStore.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"

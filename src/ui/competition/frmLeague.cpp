@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/competition/frmLeague.h"
 
-#include "core/competition/CompetitionPage.h"
+#include "core/competition/CompetitionRows.h"
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
+#include "core/pages/Pages.h"
 #include "core/session/MatchSession.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"

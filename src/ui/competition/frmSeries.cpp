@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/competition/frmSeries.h"
 
-#include "core/competition/CompetitionPage.h"
+#include "core/competition/CompetitionRows.h"
 #include "core/competition/CompetitionStore.h"
+#include "core/pages/Pages.h"
 #include "core/session/MatchSession.h"
 #include "core/store/CareerStatistics.h"
 #include "ui/common/Controls.h"

@@ -4,6 +4,7 @@
 
 #include "core/common/SaveWhole.h"
 #include "core/match/Scorecard.h"
+#include "core/pages/Pages.h"
 
 #include <QApplication>
 #include <QClipboard>

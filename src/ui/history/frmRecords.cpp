@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmRecords.h"
 
+#include "core/pages/Pages.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HtmlExport.h"
 #include "ui/common/Twips.h"
@@ -208,5 +209,6 @@ void frmRecords::openRow(const QModelIndex &index)
 
 void frmRecords::cmdExportRecords_Click()
 {
-    exportHtml(this, u"Export Records"_s, u"records.html"_s, recordsHtml(m_records, team()));
+    exportHtml(this, u"Export Records"_s, u"records.html"_s,
+               recordsHtml(m_records.book(team()), team()));
 }

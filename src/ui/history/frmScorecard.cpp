@@ -5,6 +5,7 @@
 #include "core/common/RandomSource.h"
 #include "core/match/Match.h"
 #include "core/match/Scorecard.h"
+#include "core/pages/Pages.h"
 #include "core/store/MatchStore.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"

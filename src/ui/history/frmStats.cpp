@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/frmStats.h"
 #include "core/common/SaveWhole.h"
+#include "core/pages/Pages.h"
 #include "core/store/CareerStatistics.h"
 
 #include "core/store/MatchStore.h"

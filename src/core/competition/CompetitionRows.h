@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/competition/Competition.h"
-#include "core/store/CareerLine.h"
 
 // The rows the series, league and competitions windows show and their pages share: headings,
 // and one row's cells in the same order.
@@ -13,10 +12,3 @@ QStringList fixtureHeadings(); // Round, Side A, Side B, Result
 QStringList fixtureCells(const Competition &competition, const Fixture &fixture);
 QStringList competitionHeadings(); // Name, Kind, Sides, Played, Status, Leader
 QStringList competitionCells(const Competition &competition);
-
-// One self-contained page of a series: its tests, its score, the batting of its tests, and
-// each test's result in words.
-QString seriesHtml(const Competition &series, const QList<CareerLine> &batting);
-// One self-contained page of a league: the table and its rules, the fixtures and results, the
-// batting of its matches.
-QString leagueHtml(const Competition &league, const QList<CareerLine> &batting);
