@@ -256,15 +256,16 @@ std::optional<qint64> CompetitionStore::competitionOf(qint64 match)
     return query.value(0).toLongLong();
 }
 
-bool CompetitionStore::link(qint64 competition, int number, qint64 match, int firstPlace)
+QString CompetitionStore::link(qint64 competition, int number, qint64 match, int firstPlace)
 {
-    if (!m_store.saving() || match <= 0)
-        return false;
+    if (!m_store.saving())
+        return m_store.problem();
     QSqlQuery query(m_store.database());
     query.prepare(u"UPDATE fixtures SET match = ?, team1 = ? WHERE competition = ? AND number = "
                   "?"_s);
-    return run(query, {match, placeOrNull(firstPlace), competition, number}) &&
-           query.numRowsAffected() == 1;
+    if (!run(query, {match, placeOrNull(firstPlace), competition, number}))
+        return storeFailure(query.lastError());
+    return query.numRowsAffected() == 1 ? QString() : u"the fixture is no longer in the store"_s;
 }
 
 QString CompetitionStore::remove(qint64 id)

@@ -36,8 +36,8 @@ public:
     // The competition a stored match was started for, if any.
     std::optional<qint64> competitionOf(qint64 match);
 
-    // The fixture's match is `match`, with `firstPlace` batting first.
-    bool link(qint64 competition, int number, qint64 match, int firstPlace);
+    // The fixture's match is `match`, with `firstPlace` batting first. Empty, or why not.
+    QString link(qint64 competition, int number, qint64 match, int firstPlace);
     // Removes the competition and its fixtures; its matches stay in the history. Empty, or why
     // it could not be removed.
     QString remove(qint64 id);

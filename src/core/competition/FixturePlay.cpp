@@ -67,14 +67,16 @@ void computerToss(MatchSetup &setup, RandomSource &random)
     TossRules::applyChoice(setup.sides, TossRules::callerWon(toss.call, toss.coin), toss.choice);
 }
 
-bool startFixture(MatchSession &session, CompetitionStore &competitions,
-                  const Competition &competition, const Fixture &fixture, const MatchSetup &setup)
+QString startFixture(MatchSession &session, CompetitionStore &competitions,
+                     const Competition &competition, const Fixture &fixture,
+                     const MatchSetup &setup)
 {
     const FixturePlayers players = fixturePlayers(competition, fixture);
     session.start(setup, players.mode, players.chosenSide);
     // A match the store could not begin is the session's own fault to report.
-    return !session.storedId() ||
-           competitions.link(competition.id, fixture.number, session.storedId(),
+    if (!session.storedId())
+        return {};
+    return competitions.link(competition.id, fixture.number, session.storedId(),
                              firstPlace(fixture, setup.toss));
 }
 
@@ -102,12 +104,10 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
         id = store.beginMatch(match.log().setup, modeText(MatchMode::CpuVCpu));
         if (!id)
             return store.problem();
-        if (!CompetitionStore(store).link(competition.id, fixture.number, id,
-                                          firstPlace(fixture, setup.toss))) {
-            return store.setStatus(id, MatchStore::Status::Abandoned)
-                       ? u"the fixture is no longer in the store"_s
-                       : store.problem();
-        }
+        if (QString why = CompetitionStore(store).link(competition.id, fixture.number, id,
+                                                       firstPlace(fixture, setup.toss));
+            !why.isEmpty())
+            return store.setStatus(id, MatchStore::Status::Abandoned) ? why : store.problem();
     }
     return CareerStatistics(store).finish(id, match, saved) ? QString() : store.problem();
 }

@@ -35,10 +35,11 @@ int firstPlace(const Fixture &fixture, const TossRecord &toss);
 void computerToss(MatchSetup &setup, RandomSource &random);
 
 // Starts the fixture as the session's match from `setup` (the toss decided) and links the
-// stored match to it, so that resuming it later carries the competition on. False when the
+// stored match to it, so that resuming it later carries the competition on. Empty, or why the
 // match was saved but its fixture could not be told of it.
-bool startFixture(MatchSession &session, CompetitionStore &competitions,
-                  const Competition &competition, const Fixture &fixture, const MatchSetup &setup);
+QString startFixture(MatchSession &session, CompetitionStore &competitions,
+                     const Competition &competition, const Fixture &fixture,
+                     const MatchSetup &setup);
 
 // Plays a fixture the computer plays on both sides to its end without windows: its match taken
 // up from where it was saved, or from `setup` (the fixture's sides, place a first, before the

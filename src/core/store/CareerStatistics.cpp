@@ -108,7 +108,7 @@ bool CareerStatistics::finish(qint64 id, const Match &match, int stored)
 
 bool CareerStatistics::failed(QSqlDatabase db)
 {
-    const QString why = db.lastError().text();
+    const QString why = storeFailure(db.lastError());
     db.rollback();
     return m_store.fail(u"The match store %1 could not save the match's end: %2."_s.arg(
         QDir::toNativeSeparators(m_store.path()), why));
@@ -204,7 +204,7 @@ int CareerStatistics::rebuild()
         m_store.setRebuildDue(false);
         return int(read);
     }
-    const QString why = db.lastError().text();
+    const QString why = storeFailure(db.lastError());
     db.rollback();
     m_store.fail(u"The match store %1 could not rebuild its statistics: %2."_s.arg(
         QDir::toNativeSeparators(m_store.path()), why));

@@ -231,7 +231,7 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), *m_connection);
     db.setDatabaseName(m_path);
     if (!db.open()) {
-        error = db.lastError().text();
+        error = storeFailure(db.lastError());
         return Verdict::Unusable;
     }
     QSqlQuery query(db);
@@ -251,7 +251,7 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
     if (*version > migrations().size())
         return Verdict::Newer;
     if (!pragma(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        error = query.lastError().text();
+        error = storeFailure(query.lastError());
         return Verdict::Unusable;
     }
     // A commit in WAL mode survives the program being killed; only the checkpoint syncs.
@@ -262,14 +262,14 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
         db.transaction();
         for (const QString &statement : migrations()[step]) {
             if (!query.exec(statement)) {
-                error = query.lastError().text();
+                error = storeFailure(query.lastError());
                 db.rollback();
                 return Verdict::Unusable;
             }
         }
         query.exec(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
         if (!db.commit()) {
-            error = db.lastError().text();
+            error = storeFailure(db.lastError());
             return Verdict::Unusable;
         }
     }
@@ -323,7 +323,7 @@ qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int 
               text(playerNames(setup))})
             query.addBindValue(value);
         if (!query.exec())
-            return query.lastError().text();
+            return storeFailure(query.lastError());
         id = query.lastInsertId().toLongLong();
         return {};
     }();
@@ -345,7 +345,7 @@ bool MatchStore::appendOver(qint64 id, const MatchLog &log, int index)
     db.transaction();
     QString error = writeOvers(id, log, index, index + 1, first);
     if (error.isEmpty() && !db.commit())
-        error = db.lastError().text();
+        error = storeFailure(db.lastError());
     if (error.isEmpty())
         return true;
     db.rollback();
@@ -385,12 +385,12 @@ QString MatchStore::writeOvers(qint64 id, const MatchLog &log, int from, int to,
         query.addBindValue(int(log.faces[over]));
         query.addBindValue(draws);
         if (!query.exec())
-            return query.lastError().text();
+            return storeFailure(query.lastError());
     }
     query.prepare(QStringLiteral("UPDATE matches SET updated = ? WHERE id = ?"));
     query.addBindValue(QDateTime::currentMSecsSinceEpoch());
     query.addBindValue(id);
-    return query.exec() ? QString() : query.lastError().text();
+    return query.exec() ? QString() : storeFailure(query.lastError());
 }
 
 bool MatchStore::setStatus(qint64 id, Status status, const QString &result)
@@ -464,7 +464,7 @@ QString MatchStore::readLog(qint64 id, MatchLog &log)
                                  "number"));
     query.addBindValue(id);
     if (!query.exec())
-        return query.lastError().text();
+        return storeFailure(query.lastError());
     while (query.next()) {
         if (query.value(0).toLongLong() != read.overs())
             return QStringLiteral("over %1 is missing").arg(read.overs() + 1);

@@ -192,7 +192,7 @@ QString SideStore::rename(qint64 id, const QString &name)
     query.addBindValue(name.trimmed());
     query.addBindValue(id);
     return query.exec() ? QString()
-                        : u"The side could not be renamed: %1."_s.arg(query.lastError().text());
+                        : u"The side could not be renamed: %1."_s.arg(storeFailure(query.lastError()));
 }
 
 QString SideStore::remove(qint64 id)

@@ -141,10 +141,11 @@ void CompetitionDesk::playNext(qint64 id)
     setup.toss = frmToss::showModal(m_frame, setup.sides, m_session.random(),
                                     fixturePlayers(competition, fixture).computer);
     CompetitionStore competitions(*m_session.store());
-    if (!startFixture(m_session, competitions, competition, fixture, setup))
+    if (const QString why = startFixture(m_session, competitions, competition, fixture, setup);
+        !why.isEmpty())
         QMessageBox::warning(m_frame, m_frame->windowTitle(),
-                             u"This match could not be entered in \"%1\": it is played as a "
-                             "single match."_s.arg(competition.name));
+                             u"This match could not be entered in \"%1\": %2. It is played as a "
+                             "single match."_s.arg(competition.name, why));
     // The match began before its fixture knew it.
     followMatch();
 }
