@@ -147,15 +147,10 @@ private slots:
 
     // Mended fault: the last over of day 5 was cut off; it is played in full, and a tenth
     // wicket in it leaves the innings open.
-    void lastOverOfDay5_data()
-    {
-        QTest::addColumn<bool>("tenthWicket");
-        QTest::newRow("runs") << false;
-        QTest::newRow("tenth wicket") << true;
-    }
+    void lastOverOfDay5_data() { addRows(u"lastover"_s); }
     void lastOverOfDay5()
     {
-        QFETCH(bool, tenthWicket);
+        QFETCH(int, tenthWicket);
         takeWickets(m_match, m_die, 9);
         for (int over = 0; over < 440; ++over)
             m_match.playOver(2);

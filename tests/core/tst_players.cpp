@@ -93,17 +93,7 @@ private slots:
 
     // A folder standing in the file's place: each call fails, and none claims a file cut short;
     // nor does a record the file cannot hold.
-    void folderInPlaceOfTheFileIsAFailureOnly_data()
-    {
-        QTest::addColumn<int>("call");
-        QTest::addColumn<int>("error");
-        const int folder = FileError::PathFileAccess;
-        QTest::newRow("create") << 0 << folder;
-        QTest::newRow("count") << 1 << folder;
-        QTest::newRow("read") << 2 << folder;
-        QTest::newRow("countries") << 3 << folder;
-        QTest::newRow("append what cannot be held") << 4 << int(FileError::InvalidCall);
-    }
+    void folderInPlaceOfTheFileIsAFailureOnly_data() { addRows(u"folderfile"_s); }
     void folderInPlaceOfTheFileIsAFailureOnly()
     {
         QFETCH(int, call);
@@ -125,15 +115,7 @@ private slots:
     }
 
     // The five lowest bowling averages, a non-bowler (0) counting as NonBowlerAverage.
-    void bestFiveAreTheLowestAverages_data()
-    {
-        QTest::addColumn<QList<int>>("averages");
-        QTest::addColumn<int>("total");
-        QTest::newRow("all bowl") << QList{90, 80, 70, 60, 50, 40, 30, 20, 10, 99, 98} << 150;
-        QTest::newRow("best last") << QList{255, 255, 255, 255, 255, 255, 1, 2, 3, 4, 5} << 15;
-        QTest::newRow("four bowlers") << QList{0, 0, 0, 0, 0, 0, 0, 25, 25, 25, 25} << 200;
-        QTest::newRow("none bowls") << QList<int>(11, 0) << 5 * NonBowlerAverage;
-    }
+    void bestFiveAreTheLowestAverages_data() { addRows(u"bestfive"_s); }
     void bestFiveAreTheLowestAverages()
     {
         QFETCH(QList<int>, averages);
@@ -147,14 +129,7 @@ private slots:
     }
 
     // Each cause has its code, and the file is left as it was (read-only: see readOnlyInAChild).
-    void appendTellsWhyTheFileCannotBeWritten_data()
-    {
-        QTest::addColumn<int>("error");
-        QTest::newRow("disk full") << 61; // the codes players have always been told
-        QTest::newRow("immutable file") << 70;
-        QTest::newRow("read-only file system") << 70;
-        QTest::newRow("device error") << 57;
-    }
+    void appendTellsWhyTheFileCannotBeWritten_data() { addRows(u"appendfailures"_s); }
     void appendTellsWhyTheFileCannotBeWritten()
     {
 #ifndef Q_OS_LINUX

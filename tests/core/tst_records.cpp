@@ -17,12 +17,16 @@ QList<int> overs(int count, int face)
     return QList<int>(count, face);
 }
 
-// The rows of a list as "holder figure", the holder left out where there is none.
-QString shown(const QList<RecordRow> &rows, qsizetype count)
+// The rows of a list as "holder figure", the holder left out where there is none, and a
+// batsman's side after him as "(A)" or "(B)".
+QString shown(const QList<RecordRow> &rows, qsizetype count, const QString &a)
 {
     QStringList lines;
-    for (const RecordRow &row : rows.mid(0, count))
-        lines << (row.holder.isEmpty() ? row.figure : row.holder + u' ' + row.figure);
+    for (const RecordRow &row : rows.mid(0, count)) {
+        const QString side =
+            row.team == row.holder ? QString() : (row.team == a ? u" (A)"_s : u" (B)"_s);
+        lines << (row.holder.isEmpty() ? row.figure : row.holder + u' ' + row.figure) + side;
+    }
     return lines.join(u';');
 }
 
@@ -70,7 +74,7 @@ private slots:
         const QList<RecordRow> rows = MatchRecords(*m_store).list(RecordList(which), named);
         QString expected = top;
         expected.replace(u"A "_s, m_a + u' ').replace(u"B "_s, m_b + u' ');
-        QCOMPARE(shown(rows, top.count(u';') + 1), expected);
+        QCOMPARE(shown(rows, top.count(u';') + 1, m_a), expected);
     }
 
     void partnerships_data() { addRows(u"partnerships"_s); }
@@ -100,7 +104,7 @@ private slots:
     {
         QCOMPARE(m_store->deleteMatch(m_drawn), QString());
         MatchRecords records(*m_store);
-        QCOMPARE(shown(records.list(RecordList::HighestTotals), 1), m_a + u" 120"_s);
+        QCOMPARE(shown(records.list(RecordList::HighestTotals), 1, m_a), m_a + u" 120"_s);
         QCOMPARE(records.list(RecordList::Partnerships).first().figure, u"120"_s);
     }
 };

@@ -104,19 +104,11 @@ private slots:
 
     // Statistics only between two sides from the file, under the sides' names; an in-built
     // side on either side records none.
-    void statisticsOnlyBetweenSavedSides_data()
-    {
-        QTest::addColumn<qint64>("first");
-        QTest::addColumn<qint64>("second");
-        QTest::addColumn<QString>("team"); // of record 2; empty when nothing was recorded
-        QTest::newRow("saved v saved") << qint64(1) << qint64(2) << u"Kent"_s;
-        QTest::newRow("saved v in-built") << qint64(1) << qint64(-1) << u""_s;
-        QTest::newRow("in-built v saved") << qint64(-2) << qint64(1) << u""_s;
-    }
+    void statisticsOnlyBetweenSavedSides_data() { addRows(u"savedsidestats"_s); }
     void statisticsOnlyBetweenSavedSides()
     {
-        QFETCH(qint64, first);
-        QFETCH(qint64, second);
+        QFETCH(int, first);
+        QFETCH(int, second);
         QFETCH(QString, team);
         saved(u"Kent"_s);
         saved(u"Surrey"_s, 13);

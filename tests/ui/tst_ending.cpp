@@ -4,6 +4,7 @@
 #include "ui/shell/mdiMain.h"
 
 #include "PlayerFileTest.h"
+#include "SavedSides.h"
 #include "Tables.h"
 #include "TestSupport.h"
 
@@ -74,9 +75,14 @@ private slots:
         QStringList todo = steps.split(u' ');
         CurrentTempDir folder;
         qputenv("XDG_DATA_HOME", folder.dir.path().toLocal8Bit());
-        QVERIFY(todo.first() == u"damaged" ? QDir().mkdir(FileName)
-                                           : PlayerFile().CreateEmpty().ok());
-        todo.removeAll(u"damaged"_s);
+        QVERIFY(todo.first() == u"damaged" ? QDir().mkdir(FileName) : writeNumberedPlayers(2, 23));
+        if (todo.first() == u"sides") {
+            MatchStore store(MatchStore::defaultPath());
+            QVERIFY(store.open());
+            saveEleven(SideStore(store), u"Kent"_s, 2);
+            saveEleven(SideStore(store), u"Surrey"_s, 13);
+        }
+        todo.removeAll(u"damaged"_s), todo.removeAll(u"sides"_s);
 
         QTimer watchdog, driver;
         connect(&watchdog, &QTimer::timeout, this,

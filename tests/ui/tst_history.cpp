@@ -132,13 +132,7 @@ private slots:
         QCOMPARE(m_frame->session().match().summary().team1, u"England"_s);
     }
 
-    void deleteAsksThenRemoves_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << 1;
-        QTest::newRow("no") << int(QMessageBox::No) << 2;
-    }
+    void deleteAsksThenRemoves_data() { addRows(u"deleteanswers"_s); }
     void deleteAsksThenRemoves()
     {
         QFETCH(int, answer);

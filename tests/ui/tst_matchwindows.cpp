@@ -11,6 +11,7 @@
 
 #include "MatchDriving.h"
 #include "ScriptedRandom.h"
+#include "Tables.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -170,24 +171,13 @@ private slots:
 
     // Samples are "degrees:colour" at half the radius, anticlockwise from 3 o'clock; colour 0 is
     // the window's background. The pie is worked out in 465x350 or more, then fitted.
-    void drawsTheInningsInPlay_data()
-    {
-        QTest::addColumn<int>("innings");
-        QTest::addColumn<int>("card"); // -1: none
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<QString>("samples");
-        QTest::newRow("third innings, smaller")
-            << 3 << 3 << QSize(300, 200) << u"60:1 100:1 160:2 200:2"_s;
-        QTest::newRow("after the match, larger")
-            << 5 << 4 << QSize(800, 600) << u"60:1 100:1 160:2 200:2 300:2"_s;
-        QTest::newRow("before any match")
-            << 0 << -1 << QSize(465, 350) << u"45:0 135:0 225:0 315:0"_s;
-    }
+    void drawsTheInningsInPlay_data() { addRows(u"pie"_s); }
     void drawsTheInningsInPlay()
     {
         QFETCH(int, innings);
         QFETCH(int, card);
-        QFETCH(QSize, client);
+        QFETCH(QList<int>, size);
+        const QSize client(size.value(0), size.value(1));
         QFETCH(QString, samples);
         MatchState state; // wickets at 30 and 90; every other card a one-slice decoy
         for (std::size_t i = 0; i <= 4; ++i) {

@@ -75,17 +75,15 @@ private slots:
     // The "on time" match is replayed from its scorecard's button.
     void replayShowsWhatPlayShowed_data()
     {
-        QTest::addColumn<quint32>("seed");
         QTest::addColumn<int>("appealEvery");
         QTest::addColumn<bool>("onTime");
-        QTest::newRow("all out") << 20261207u << 1 << false;
-        QTest::newRow("on time") << 20261207u << 4 << true;
+        QTest::newRow("all out") << 1 << false;
+        QTest::newRow("on time") << 4 << true;
     }
     void replayShowsWhatPlayShowed()
     {
-        QFETCH(quint32, seed);
         QFETCH(int, appealEvery);
-        SlowWickets random(testSeed(seed), appealEvery);
+        SlowWickets random(testSeed(20261207u), appealEvery);
         auto live = openedFrame(u"stumpwell.sqlite"_s, &random);
         startInBuiltMatch(*live);
         const Match &match = live->session().match();
