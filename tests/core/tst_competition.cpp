@@ -141,6 +141,7 @@ private slots:
         competition.fixtures[0].played = matches({u"A-B 300/20 200/20"_s}).first(); // Kent win
         competition.kind = CompetitionKind::Series;
         const QString series = seriesHtml(competition, {});
+        QCOMPARE(competition.leader(), u"<b>Kent</b>"_s);
         competition.kind = CompetitionKind::League;
         for (const QString &page : {series, leagueHtml(competition, {})}) {
             QVERIFY(!page.contains(u"<b>"_s));

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/match/ResultText.h"
+#include "Tables.h"
 #include "core/store/ShortResult.h"
 
 #include "HandMadeMatch.h"
@@ -78,24 +78,7 @@ private slots:
         QCOMPARE(stored.overs(), 1);
     }
 
-    void shortResult_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("overs");
-        QTest::addColumn<QString>("shown");
-        const int done = int(MatchStore::Status::Finished);
-        QTest::newRow("won") << done << resultText(false, 500, 186, u"Australia"_s, u"E"_s) << 0
-                             << u"Australia won by 314 runs"_s;
-        QTest::newRow("by one") << done << resultText(false, 1, 2, u"A"_s, u"West Indies"_s) << 0
-                                << u"West Indies won by 1 run"_s;
-        QTest::newRow("tied") << done << resultText(false, 9, 9, {}, {}) << 0 << u"Match tied"_s;
-        QTest::newRow("drawn") << done << resultText(true, 9, 8, {}, {}) << 0 << u"Match drawn"_s;
-        QTest::newRow("in progress") << int(MatchStore::Status::InProgress) << QString() << 196
-                                     << u"In progress: day 3, 11:04a"_s;
-        QTest::newRow("abandoned") << int(MatchStore::Status::Abandoned) << QString() << 150
-                                   << u"Abandoned: day 2, 3:00p"_s;
-    }
+    void shortResult_data() { addRows(u"shortresults"_s); }
     void shortResult()
     {
         QFETCH(int, status);

@@ -72,6 +72,7 @@ private slots:
         QFETCH(QString, top);
         const QString named = team == u"A"_s ? m_a : team == u"B"_s ? m_b : QString();
         const QList<RecordRow> rows = MatchRecords(*m_store).list(RecordList(which), named);
+        QVERIFY(rows.size() <= 10);
         QString expected = top;
         expected.replace(u"A "_s, m_a + u' ').replace(u"B "_s, m_b + u' ');
         QCOMPARE(shown(rows, top.count(u';') + 1, m_a), expected);
@@ -97,6 +98,7 @@ private slots:
         MatchRecords records(*m_store);
         const QString before = recordsHtml(records.book());
         QCOMPARE(CareerStatistics(*m_store).rebuild(), 7);
+        QVERIFY(!m_store->rebuildDue());
         QCOMPARE(recordsHtml(records.book()), before);
     }
 

@@ -76,11 +76,14 @@ private slots:
         session->start(inBuilt(), MatchMode::HumanVHuman);
         const qint64 id = session->storedId();
         takeWickets(session->match(), m_die, wickets);
+        const QString result = session->match().isOver() ? session->match().resultText() : u""_s;
         then == u"accept"  ? session->acceptResult()
         : then == u"start" ? session->start(inBuilt(), MatchMode::HumanVHuman)
                            : session->abandon();
         const std::optional<MatchStore::Entry> kept = session->store()->entry(id);
         QTEST(int(kept->status), "kept");
+        QCOMPARE(kept->result, result);
+        QCOMPARE(kept->team2, u"England"_s);
         QCOMPARE(kept->started, session->store()->history().constLast().started);
         QCOMPARE(session->inProgress(), then == u"start");
         QCOMPARE(ended.count(), 1);
@@ -127,9 +130,9 @@ private slots:
             for (int over = 0; over < 4; ++over)
                 first->match().playOver(2);
         }
-        runSql(storePath(), {u"UPDATE overs SET face = 9 WHERE number = 3"_s});
+        runSql(storePath(), {u"UPDATE overs SET face = 256 WHERE number = 3"_s});
         auto next = program();
-        QCOMPARE(next->resume(id), u"over 4 has a die face of 9"_s);
+        QCOMPARE(next->resume(id), u"over 4 is damaged"_s);
         QCOMPARE(next->store()->entry(id)->status, MatchStore::Status::Damaged);
         QVERIFY(!next->inProgress());
     }

@@ -76,6 +76,8 @@ private slots:
         const QList<SavedSide> listed = sides().sides();
         for (std::size_t place = 0; place < 2; ++place) {
             const TeamRecord team = inBuiltSides()[place].team;
+            QCOMPARE(listed.at(qsizetype(place)).id,
+                     place ? SideStore::England : SideStore::Australia);
             for (std::size_t n = 0; n < 11; ++n)
                 QCOMPARE(listed.at(qsizetype(place)).players[n].fullName,
                          team.Players[n + 1].trimmed());

@@ -37,27 +37,15 @@ class tst_Store : public QObject
                               {CompetitionSide{-1, u"A"_s}, CompetitionSide{-2, u"E"_s}}, 3,
                               MatchMode::HumanVCpu, 1);
         }
-        const QList<QStringList> added{
-            {u"ALTER TABLE matches DROP COLUMN user_side"_s},
-            {u"DROP TABLE batting"_s, u"DROP TABLE appearances"_s,
-             u"DROP INDEX matches_by_started"_s, u"ALTER TABLE matches DROP COLUMN players"_s},
-            {u"DROP TABLE partnerships"_s, u"DROP TABLE innings_totals"_s,
-             u"DROP TABLE match_totals"_s, u"ALTER TABLE appearances DROP COLUMN runs"_s},
-            {u"DROP TABLE fixtures"_s, u"DROP TABLE competition_sides"_s,
-             u"DROP TABLE competitions"_s, u"DROP TABLE side_players"_s, u"DROP TABLE sides"_s},
-            {u"ALTER TABLE competitions ADD COLUMN mode TEXT NOT NULL DEFAULT 'Human v CPU'"_s,
-             u"ALTER TABLE competitions ADD COLUMN user_side INTEGER"_s,
-             u"ALTER TABLE competitions ADD COLUMN rounds INTEGER NOT NULL DEFAULT 1"_s},
-            {u"CREATE TABLE old (competition INTEGER NOT NULL, place INTEGER NOT NULL, side "
-             "INTEGER NOT NULL, name TEXT NOT NULL, computer INTEGER NOT NULL, PRIMARY KEY "
-             "(competition, place)) WITHOUT ROWID"_s,
-             u"INSERT INTO old SELECT competition, place, coalesce(side, -inbuilt), name, "
-             "computer FROM competition_sides"_s,
-             u"DROP TABLE competition_sides"_s, u"ALTER TABLE old RENAME TO competition_sides"_s,
-             u"CREATE TABLE old (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE COLLATE "
-             "NOCASE, country TEXT NOT NULL, created INTEGER NOT NULL)"_s,
-             u"INSERT INTO old SELECT * FROM sides"_s, u"DROP TABLE sides"_s,
-             u"ALTER TABLE old RENAME TO sides"_s}};
+        QFile table(QFINDTESTDATA("../data/tables/downgrades.tsv"));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        QList<QStringList> added;
+        for (const QString &line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+            const qsizetype step = line.section(u'\t', 0, 0).toInt(); // 0 for comments
+            added.resize(std::max(added.size(), step));
+            if (step > 0)
+                added[step - 1] << line.section(u'\t', 1);
+        }
         for (qsizetype step = added.size(); step >= version; --step)
             runSql(m_path, added[step - 1]);
         // The fault the last step mends: the series' side 7 was deleted and its id given to a
@@ -138,6 +126,9 @@ private slots:
         store.setStatus(earlier->id, MatchStore::Status::Finished);
         QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);
+        session.reset(); // opened again, it is one of today's: nothing to make again
+        MatchStore again(m_path);
+        QVERIFY(again.open() && !again.rebuildDue());
     }
 
     // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
@@ -191,6 +182,8 @@ private slots:
                 match.playOver(match.rollDie());
             setrlimit(RLIMIT_FSIZE, &old);
             QVERIFY(!store.saving());
+            QVERIFY(!CareerStatistics(*session->store()).finish(id, match, 0));
+            QVERIFY(!session->store()->setStatus(id, MatchStore::Status::Abandoned, {}));
             QVERIFY2(store.problem().contains(u"could not save over"_s),
                      qPrintable(store.problem()));
         }

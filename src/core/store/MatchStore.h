@@ -78,7 +78,6 @@ public:
     // The log of a match; why it cannot be read, or an empty text.
     QString readLog(qint64 id, MatchLog &log);
 
-    // Every match, newest first, without its log.
     // Every match, the newest first; empty, with why in *why, when the store cannot be read.
     QList<Entry> history(QString *why = nullptr);
     // Removes the match, its overs and every row derived from it.
