@@ -191,8 +191,9 @@ QString SideStore::rename(qint64 id, const QString &name)
     query.prepare(u"UPDATE sides SET name = ? WHERE id = ?"_s);
     query.addBindValue(name.trimmed());
     query.addBindValue(id);
-    return query.exec() ? QString()
-                        : u"The side could not be renamed: %1."_s.arg(storeFailure(query.lastError()));
+    return query.exec()
+               ? QString()
+               : u"The side could not be renamed: %1."_s.arg(storeFailure(query.lastError()));
 }
 
 QString SideStore::remove(qint64 id)
