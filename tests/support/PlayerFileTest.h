@@ -4,9 +4,12 @@
 
 #include "core/players/PlayerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +23,29 @@ struct CurrentTempDir
     CurrentTempDir() { QDir::setCurrent(dir.path()); }
     ~CurrentTempDir() { QDir::setCurrent(old); }
 };
+
+// The test's row run again in a child of its own mount namespace, `mount` run first with "$0"
+// the folder, which the child finds in STUMPWELL_MOUNTED_DIR. Skipped where no such mount is
+// allowed.
+inline void inMountedChild(const QString &folder, const QString &mount)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"STUMPWELL_MOUNTED_DIR"_s, folder);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(u"unshare"_s, {u"-rm"_s, u"sh"_s, u"-c"_s, mount + u" && exec \"$1\" \"$2\""_s,
+                               folder, QCoreApplication::applicationFilePath(),
+                               QString::fromLatin1(QTest::currentTestFunction()) + u':' +
+                                   QString::fromLatin1(QTest::currentDataTag())});
+    if (!child.waitForStarted())
+        QSKIP("unshare is missing");
+    QVERIFY(child.waitForFinished(60'000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    if (output.startsWith(u"unshare:"_s) || output.startsWith(u"mount:"_s))
+        QSKIP(qPrintable(u"no such mount for the test: "_s + output));
+    QVERIFY2(child.exitCode() == 0, qPrintable(output));
+}
 
 inline PlayerRecord player(QStringView name, QStringView country, int batting = 40, int bowling = 0,
                            bool captain = false, bool keeper = false)

@@ -36,5 +36,13 @@ QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &w
 
 QString saveWhole(const QString &path, const QByteArray &bytes)
 {
-    return saveWhole(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    return saveWhole(path, [&bytes](QIODevice &file) {
+        // A full disk first takes part of a write without an error; the next one says why.
+        for (qint64 done = 0, wrote = 0; done < bytes.size(); done += wrote) {
+            wrote = file.write(bytes.constData() + done, bytes.size() - done);
+            if (wrote <= 0)
+                return false;
+        }
+        return true;
+    });
 }
