@@ -34,13 +34,7 @@ private slots:
     }
 
     // The chart shows the innings in play, the last one once the match is over, else nothing.
-    void chartFollowsTheInningsInPlay_data()
-    {
-        QTest::addColumn<int>("innings");
-        QTest::addColumn<int>("card"); // -1: none
-        for (const auto &[innings, card] : {std::pair{0, -1}, {1, 1}, {4, 4}, {5, 4}, {6, -1}})
-            QTest::addRow("innings %d", innings) << innings << card;
-    }
+    void chartFollowsTheInningsInPlay_data() { addRows(u"chartcard"_s); }
     void chartFollowsTheInningsInPlay()
     {
         QFETCH(int, innings);

@@ -44,15 +44,7 @@ class tst_Competition : public QObject
 private slots:
     // Every pair meets once a cycle, the second time with places swapped; no side plays twice
     // in a round; with an odd number one side rests each round, each side once a cycle.
-    void roundRobinPairsEverySideFairly_data()
-    {
-        QTest::addColumn<int>("sides");
-        QTest::addColumn<int>("cycles");
-        for (int sides = 3; sides <= 8; ++sides) {
-            for (int cycles : {1, 2})
-                QTest::addRow("%d sides, %d cycles", sides, cycles) << sides << cycles;
-        }
-    }
+    void roundRobinPairsEverySideFairly_data() { addRows(u"roundrobin"_s); }
     void roundRobinPairsEverySideFairly()
     {
         QFETCH(int, sides);

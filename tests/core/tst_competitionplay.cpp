@@ -165,6 +165,7 @@ private slots:
             CompetitionStore(store()).createSeries(u"Cup"_s, {a, b}, 2, MatchMode::CpuVCpu).id;
         QCOMPARE(simulateComputerFixtures(store(), id, PlayerFile(), m_random, 0).played, 2);
         QCOMPARE(competition(id).playedCount(), 2);
+        QCOMPARE(competition(id).nextFixture(), -1);
         QTEST(int(CareerStatistics(store()).careers(id).size()), "careers");
     }
 

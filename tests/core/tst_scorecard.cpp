@@ -20,10 +20,9 @@ class tst_Scorecard : public QObject
     {
         QTest::addColumn<int>("innings");
         QTest::addColumn<int>("line");
-        for (int innings = 1; innings <= 4; ++innings) {
-            for (int line = 0; line < 11; ++line)
-                QTest::addRow("innings %d, line %d", innings, line) << innings << line;
-        }
+        for (int row = 0; row < 44; ++row)
+            QTest::addRow("innings %d, line %d", row / 11 + 1, row % 11)
+                << row / 11 + 1 << row % 11;
     }
     // The batsman's name, how out, runs, balls, minutes and fall of wicket as shown.
     QStringList battingLine()

@@ -70,10 +70,13 @@ private slots:
         QCOMPARE(savedNames(), after);
     }
 
-    // The in-built sides head the list, each with its eleven in batting order.
+    // The in-built sides head the list, each with its eleven in batting order; a saved side
+    // keeps when it was made.
     void inBuiltSidesHeadTheList()
     {
+        const qint64 made = saved(u"Kent"_s).created;
         const QList<SavedSide> listed = sides().sides();
+        QCOMPARE(listed.at(2).created, made);
         for (std::size_t place = 0; place < 2; ++place) {
             const TeamRecord team = inBuiltSides()[place].team;
             QCOMPARE(listed.at(qsizetype(place)).id,

@@ -76,6 +76,8 @@ inline qint64 playScripted(MatchSession &session, const MatchSetup &setup, const
     for (const int over : overs) {
         if (over < 0)
             random.push({1, -over, 6});
+        if (over == 1 || over == 3)
+            random.push(1); // how the balls split between the ends
         match.playOver(over < 0 ? 5 : over);
     }
     while (!match.isOver())

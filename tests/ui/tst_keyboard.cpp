@@ -15,6 +15,7 @@
 #include "HandMadeMatch.h"
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
+#include "Tables.h"
 
 #include <QLineEdit>
 #include <QStatusBar>
@@ -106,14 +107,7 @@ private slots:
         }
     }
 
-    void resumeBringsTheInningsInPlayOnTop_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("innings");
-        for (MatchMode mode : {MatchMode::HumanVHuman, MatchMode::HumanVCpu, MatchMode::CpuVCpu})
-            for (int innings = 1; innings <= 4; ++innings)
-                QTest::addRow("%s %d", qPrintable(modeText(mode)), innings) << int(mode) << innings;
-    }
+    void resumeBringsTheInningsInPlayOnTop_data() { addRows(u"resumedinnings"_s); }
     // Fault: a Human v CPU match resumed in its third innings showed the first innings' card
     // on top and active. Also seen: a resumed computer match paused with nothing to say why.
     void resumeBringsTheInningsInPlayOnTop()

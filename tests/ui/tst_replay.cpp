@@ -3,6 +3,7 @@
 #include "MatchDriving.h"
 #include "PlayerFileTest.h"
 #include "ScriptedRandom.h"
+#include "Tables.h"
 #include "core/store/MatchStore.h"
 #include "ui/history/frmReplay.h"
 #include "ui/match/frmHighlights.h"
@@ -73,12 +74,7 @@ private slots:
     void init() { m_dir.emplace(); }
 
     // The "on time" match is replayed from its scorecard's button.
-    void replayShowsWhatPlayShowed_data()
-    {
-        QTest::addColumn<int>("appealEvery");
-        QTest::newRow("all out") << 1;
-        QTest::newRow("on time") << 4;
-    }
+    void replayShowsWhatPlayShowed_data() { addRows(u"replayed"_s); }
     void replayShowsWhatPlayShowed()
     {
         QFETCH(int, appealEvery);
