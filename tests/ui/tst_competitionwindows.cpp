@@ -72,6 +72,7 @@ private slots:
             trigger(game.get(), u"mnuNewSeries"_s);
         }
         auto *series = find(game.get(), u"frmSeries"_s);
+        QVERIFY(qAbs(series->geometry().center().x() - game->geometry().center().x()) <= 4);
         QCOMPARE(series->windowTitle(),
                  u"Series: Australia v England %1"_s.arg(QDate::currentDate().year()));
         QMap<QString, int> wins;

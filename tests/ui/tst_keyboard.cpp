@@ -130,6 +130,9 @@ private slots:
         QCOMPARE(frame->statusBar()->findChild<QLabel *>(u"lblPaused"_s)->isVisible(), mode > 0);
         const QString line = frame->statusBar()->findChild<QLabel *>(u"lblLastOver"_s)->text();
         QVERIFY(line.startsWith(u"Over 1: rolled 2"_s));
+        QTest::keyClick(person ? frame->focusWidget() : frame.get(), Qt::Key_9); // not a face
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 person ? u"Type a face from 1 to 6, or press ROLL"_s : QString());
         // F6 brings the innings in play back from any window.
         frame->matchWindows().activate(frame->matchWindows().highlights());
         QVERIFY(activate(frame.get()));

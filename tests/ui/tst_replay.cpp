@@ -8,8 +8,7 @@
 #include "ui/history/frmReplay.h"
 #include "ui/match/frmHighlights.h"
 
-#include <QRegularExpression>
-#include <QSlider>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -103,15 +102,15 @@ private slots:
         QCOMPARE(screenOf(replay->mdiArea()), screens.first());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         QCOMPARE(screenOf(replay->mdiArea()), screens.last());
-        // The result's Ok in a replay closes nothing.
+        // The result's Ok closes the replay.
         QPointer<QPushButton> ok; // the result window is made anew as the slider moves
         QVERIFY(QTest::qWaitFor([&] {
             ok = replay->mdiArea()->findChild<QPushButton *>(u"cmdOk"_s);
             return ok && ok->isEnabled();
         }));
-        const QStringList before = screenOf(replay->mdiArea());
+        const QPointer<frmReplay> open(replay);
         ok->click();
-        QCOMPARE(screenOf(replay->mdiArea()), before);
+        QTRY_VERIFY(!open);
     }
 
     // The match in play replays as far as it is saved, and plays on untouched.
@@ -123,9 +122,32 @@ private slots:
         for (int over = 0; over < 25; ++over)
             pressRoll(*live);
         const QStringList atTwentyFive = screenOf(*live);
+        live->move(200, 150); // room on every side
         frmReplay *replay = replayNewest(*live);
         QVERIFY(replay);
         QCOMPARE(screenOf(replay->mdiArea()), withoutInput(atTwentyFive));
+        // Centred on the frame (within its window frame), under its menu bar.
+        QVERIFY(qAbs(replay->geometry().center().x() - live->geometry().center().x()) <= 4);
+        QVERIFY(replay->y() >=
+                live->menuBar()->mapToGlobal(QPoint(0, live->menuBar()->height())).y());
+        // The keys from the moment it opens, where the focus is: PageUp back ten, PageDown on
+        // ten, Up and Down one; Ctrl+Tab brings the next card to the top.
+        const auto type = [](const char *keys) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(keys)));
+        };
+        QList<int> overs;
+        for (const char *keys : {"PgUp", "Up", "Down", "PgDown"})
+            overs << (type(keys), slider(replay)->value());
+        QCOMPARE(overs, (QList<int>{15, 14, 15, 25}));
+        QMdiArea *area = replay->mdiArea();
+        const QMdiSubWindow *top = area->activeSubWindow();
+        type("Ctrl+Tab");
+        QVERIFY(area->activeSubWindow() != top);
+        QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), area->activeSubWindow());
+        QMenu *cards = find<QPushButton>(replay, u"cmdWindows"_s)->menu(); // as does its Window
+        emit cards->aboutToShow();
+        cards->actions().first()->trigger();
+        QCOMPARE(area->activeSubWindow()->windowTitle(), cards->actions().first()->text());
         slider(replay)->setValue(3);
         QCOMPARE(screenOf(*live), atTwentyFive);
         live->activateWindow();
@@ -135,6 +157,15 @@ private slots:
         live->session().store()->readLog(live->session().storedId(), saved);
         QCOMPARE(saved.overs(), 26);
         QCOMPARE(slider(replay)->maximum(), 25);
+        // Esc, Ctrl+W and its Close button (Alt+C) each close a replay.
+        replay->activateWindow();
+        for (const char *keys : {"Esc", "Ctrl+W", "Alt+C"}) {
+            const QPointer<frmReplay> open(replay ? replay : replayNewest(*live));
+            QVERIFY(QTest::qWaitForWindowActive(open));
+            type(keys);
+            QTRY_VERIFY(!open);
+            replay = nullptr;
+        }
     }
 };
 

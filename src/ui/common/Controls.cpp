@@ -7,8 +7,11 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height)
@@ -96,4 +99,18 @@ void setSingleBorder(QLabel *label)
 void setFixedClientTwips(QWidget *widget, int width, int height)
 {
     widget->setFixedSize(twipsSize(width, height));
+}
+
+void showCentred(QWidget *window, const QWidget *frame)
+{
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    QRect placed({}, window->size());
+    placed.moveCenter(frame->geometry().center());
+    int top = frame->geometry().top();
+    if (const auto *main = qobject_cast<const QMainWindow *>(frame); main && main->menuWidget())
+        top = main->menuWidget()->mapToGlobal(QPoint(0, main->menuWidget()->height())).y();
+    placed.moveTop(std::max(placed.top(), top));
+    window->move(placed.topLeft()); // the window's frame, title bar and all, under the menus
+    window->show();
 }

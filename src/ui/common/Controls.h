@@ -35,3 +35,5 @@ void setSingleBorder(QLabel *label);
 
 // Sets a window's client size in twips and keeps it fixed.
 void setFixedClientTwips(QWidget *widget, int width, int height);
+// Shows a window of its own centred on `frame`, but never over the frame's menu bar.
+void showCentred(QWidget *window, const QWidget *frame);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -51,26 +52,64 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
     m_lblPosition->setObjectName(u"lblReplayPosition"_s);
 
     auto *bar = new QHBoxLayout;
-    const auto addButton = [&](const QString &name, const QString &caption, Qt::Key key) {
+    // The window's own keys: they work wherever the focus is, and the slider's own (PageUp
+    // forward) never come into play.
+    const auto addKeys = [this](const QString &name, QList<QKeySequence> keys) {
+        auto *shortcut = new QAction(this);
+        shortcut->setObjectName(name + u"Key"_s);
+        shortcut->setShortcuts(keys);
+        addAction(shortcut);
+        return shortcut;
+    };
+    const auto addButton = [&](const QString &name, const QString &caption,
+                               QList<QKeySequence> keys) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setAutoDefault(false);
         // A button's own shortcut clicks a moment later, once however often the key repeats.
-        auto *shortcut = new QAction(this);
-        shortcut->setObjectName(name + u"Key"_s);
-        shortcut->setShortcut(key);
-        addAction(shortcut);
-        connect(shortcut, &QAction::triggered, button, &QPushButton::click);
-        button->setToolTip(caption + u" ("_s + QKeySequence(key).toString() + u')');
+        connect(addKeys(name, keys), &QAction::triggered, button, &QPushButton::click);
+        button->setToolTip(caption + u" ("_s + keys.first().toString() + u')');
         bar->addWidget(button);
         return button;
     };
-    QPushButton *first = addButton(u"cmdReplayFirst"_s, u"First"_s, Qt::Key_Home);
-    QPushButton *back = addButton(u"cmdStepBack"_s, u"Back"_s, Qt::Key_Left);
-    m_cmdPlay = addButton(u"cmdReplayPlay"_s, u"Play"_s, Qt::Key_Space);
-    QPushButton *forward = addButton(u"cmdStepForward"_s, u"Forward"_s, Qt::Key_Right);
-    QPushButton *last = addButton(u"cmdReplayLast"_s, u"Last"_s, Qt::Key_End);
+    QPushButton *first = addButton(u"cmdReplayFirst"_s, u"First"_s, {Qt::Key_Home});
+    QPushButton *back = addButton(u"cmdStepBack"_s, u"Back"_s, {Qt::Key_Left, Qt::Key_Up});
+    m_cmdPlay = addButton(u"cmdReplayPlay"_s, u"Play"_s, {Qt::Key_Space});
+    QPushButton *forward =
+        addButton(u"cmdStepForward"_s, u"Forward"_s, {Qt::Key_Right, Qt::Key_Down});
+    QPushButton *last = addButton(u"cmdReplayLast"_s, u"Last"_s, {Qt::Key_End});
     bar->addWidget(m_sldOver, 1);
+    // The cards by name, to bring up one hidden under another.
+    auto *cmdWindows = new QPushButton(u"&Window"_s, this);
+    cmdWindows->setObjectName(u"cmdWindows"_s);
+    cmdWindows->setAutoDefault(false);
+    auto *cards = new QMenu(cmdWindows);
+    cmdWindows->setMenu(cards);
+    connect(cards, &QMenu::aboutToShow, this, [this, cards] {
+        cards->clear();
+        for (QMdiSubWindow *window : m_area->subWindowList()) {
+            if (window->isVisible())
+                cards->addAction(window->windowTitle(), this, [this, window] {
+                    m_windows->activate(window);
+                    m_sldOver->setFocus();
+                });
+        }
+    });
+    bar->addWidget(cmdWindows);
+    auto *cmdClose = new QPushButton(u"&Close"_s, this);
+    cmdClose->setObjectName(u"cmdClose"_s);
+    cmdClose->setAutoDefault(false);
+    cmdClose->setToolTip(u"Close (Esc)"_s);
+    bar->addWidget(cmdClose);
+    connect(addKeys(u"pageBack"_s, {Qt::Key_PageUp}), &QAction::triggered, this,
+            [this] { step(-m_sldOver->pageStep()); });
+    connect(addKeys(u"pageForward"_s, {Qt::Key_PageDown}), &QAction::triggered, this,
+            [this] { step(m_sldOver->pageStep()); });
+    connect(addKeys(u"close"_s, {Qt::Key_Escape, Qt::CTRL | Qt::Key_W}), &QAction::triggered, this,
+            &QWidget::close);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    // The result's Ok ends watching, as it ends a match.
+    connect(m_windows, &MatchWindows::resultAccepted, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_area, 1);

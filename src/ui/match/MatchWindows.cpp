@@ -70,6 +70,7 @@ frmInnings1 *MatchWindows::innings(int number)
         slot->setComputerBats(m_computerSides[std::size_t(number % 2 == 1 ? 0 : 1)]);
         m_area->addSubWindow(slot);
         connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
+        connect(slot, &frmInnings1::faceRefused, this, &MatchWindows::faceRefused);
     }
     return slot;
 }
@@ -107,10 +108,9 @@ frmResult *MatchWindows::result()
         m_result = new frmResult(m_match);
         m_area->addSubWindow(m_result);
         connect(m_result, &frmResult::okPressed, this, [this] {
-            if (m_readOnly)
-                return;
             emit resultAccepted();
-            close();
+            if (!m_readOnly) // a replay's windows go with the replay
+                close();
         });
     }
     return m_result;
@@ -130,6 +130,9 @@ void MatchWindows::setReadOnly()
 {
     m_readOnly = true;
     setComputerSides({true, true});
+    // Nothing in them takes the focus: their keys serve the whole window that holds them.
+    for (const QPointer<QShortcut> &shortcut : m_shortcuts)
+        shortcut->setContext(Qt::WindowShortcut);
 }
 
 bool MatchWindows::isInningsOpen(int number) const

@@ -69,8 +69,11 @@ public:
     void raiseInPlayOrder();
 
 signals:
-    // Ok on the result window, just before it closes the match windows.
+    // Ok on the result window, just before it closes the match windows (read-only, it leaves
+    // them to their holder).
     void resultAccepted();
+    // A scorecard's box was given something other than a face.
+    void faceRefused();
 
 private:
     void showInnings(int number);

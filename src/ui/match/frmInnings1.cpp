@@ -182,6 +182,8 @@ void frmInnings1::txtRoll_Change()
     const double face = captionValue(m_box->text());
     if (face > 0 && face < 7)
         m_match.playOver(int(face));
+    else if (!m_box->text().isEmpty())
+        emit faceRefused();
     // Any text is taken once: emptying the box runs this handler again, which does nothing more.
     clearRoll();
 }

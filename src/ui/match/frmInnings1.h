@@ -32,6 +32,8 @@ public:
 signals:
     // Input reached the box after the match was over.
     void resultWanted();
+    // The box was given something other than a face from 1 to 6; it is emptied, nothing played.
+    void faceRefused();
 
 public slots:
     void cmdRoll_Click();

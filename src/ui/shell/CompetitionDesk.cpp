@@ -5,6 +5,7 @@
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
 #include "core/session/MatchSession.h"
+#include "ui/common/Controls.h"
 #include "ui/competition/frmCompetitions.h"
 #include "ui/competition/frmLeague.h"
 #include "ui/competition/frmNewLeague.h"
@@ -68,6 +69,7 @@ void CompetitionDesk::open(qint64 id)
         else
             window = new frmLeague(m_session, id, m_frame);
         connect(window, &CompetitionWindow::playNext, this, &CompetitionDesk::playNext);
+        showCentred(window, m_frame);
     } else if (!window->reload()) {
         return;
     }

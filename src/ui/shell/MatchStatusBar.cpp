@@ -31,8 +31,14 @@ MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
     connect(&session, &MatchSession::pausedChanged, this, &MatchStatusBar::showPause);
 }
 
+void MatchStatusBar::refuseFace()
+{
+    showMessage(u"Type a face from 1 to 6, or press ROLL"_s);
+}
+
 void MatchStatusBar::showLastOver()
 {
+    clearMessage();
     m_lblLastOver->setText(overLine(m_session.match().lastOver()));
 }
 

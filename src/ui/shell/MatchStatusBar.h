@@ -14,6 +14,8 @@ class MatchStatusBar : public QStatusBar
     Q_OBJECT
 public:
     explicit MatchStatusBar(MatchSession &session, QWidget *parent = nullptr);
+    // Until the next over: what the roll box takes.
+    void refuseFace();
 
 private:
     void showLastOver();

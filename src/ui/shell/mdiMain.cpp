@@ -9,6 +9,7 @@
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
 #include "ui/charts/frmFOWGraph.h"
+#include "ui/common/Controls.h"
 #include "ui/common/EndProgram.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
@@ -138,7 +139,9 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
 
     createActions();
     createMenus();
-    setStatusBar(new MatchStatusBar(*m_session, this));
+    auto *status = new MatchStatusBar(*m_session, this);
+    setStatusBar(status);
+    connect(m_windows, &MatchWindows::faceRefused, status, &MatchStatusBar::refuseFace);
 
     resize(restoredClientSize() +
            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
@@ -565,5 +568,5 @@ void mdiMain::openReplay(qint64 id)
     }
     auto *window = new frmReplay(std::move(replay), restoredClientSize(), this);
     window->setInterval(m_speeds->checkedAction()->data().toInt());
-    window->show();
+    showCentred(window, this);
 }
