@@ -155,8 +155,18 @@ private slots:
         ModalDriver modals([&](QWidget *modal) {
             titles << modal->windowTitle();
             if (modal->objectName() == u"frmRecords") {
+                // In-built teams only: the batting list says why it is empty.
+                const auto *batting = find<QTableView>(modal, u"tblBattingRecords"_s)->model();
+                QCOMPARE(batting->index(0, 0).data().toString(),
+                         u"In-built teams add no individual records."_s);
                 auto *table = find<QTableView>(modal, u"tblTeamRecords"_s);
                 row = table->model()->index(0, 2).data().toString();
+                // Its start as the history writes it, in the player's locale.
+                const QModelIndex date = table->model()->index(0, 3);
+                const qint64 id = date.data(Qt::UserRole + 1).toLongLong();
+                QCOMPARE(date.data().toString(),
+                         QLocale().toString(m_frame->session().store()->entry(id)->started,
+                                            QLocale::ShortFormat));
                 table->setFocus();
                 QTest::keyClick(table, Qt::Key_Return);
             }

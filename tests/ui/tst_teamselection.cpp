@@ -43,6 +43,7 @@ void newSide(SideStore &sides, int key, const QString &name)
     auto *txtName = find<QLineEdit>(&window, u"txtSideName"_s);
     QTest::keyClick(find(&window, u"cboTeams_0"_s), Qt::Key_Down); // Australia
     QCOMPARE(txtName->text(), u"Australia"_s);
+    QCOMPARE(find<QLabel>(&window, u"lblTotals"_s)->text(), u"Totals: all 11 bat, best 5 bowl"_s);
     pickByKey(&window, 0, 10, key);
     QVERIFY(!save->isEnabled());
     pickByKey(&window, 0, 1, key);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/competition/CompetitionRows.h"
 
+#include "core/common/Moments.h"
+
 using namespace Qt::StringLiterals;
 
 QStringList seriesTestHeadings()
@@ -12,8 +14,7 @@ QStringList seriesTestHeadings()
 QStringList seriesTestCells(const Fixture &fixture)
 {
     return {QString::number(fixture.number),
-            fixture.match ? fixture.started.toString(u"yyyy-MM-dd hh:mm"_s) : QString(),
-            fixture.shortResult()};
+            fixture.match ? shownMoment(fixture.started) : QString(), fixture.shortResult()};
 }
 
 QStringList fixtureHeadings()

@@ -4,6 +4,7 @@
 #include "core/store/Schema.h"
 
 #include "core/charts/PartnershipPie.h"
+#include "core/common/Moments.h"
 #include "core/match/Match.h"
 #include "core/store/MatchStore.h"
 
@@ -384,7 +385,7 @@ QStringList recordHeadings(RecordList which)
 
 QStringList recordCells(RecordList which, const RecordRow &row)
 {
-    const QString date = row.date.isValid() ? row.date.toString(u"yyyy-MM-dd"_s) : QString();
+    const QString date = shownMoment(row.date);
     if (which == RecordList::Partnerships)
         return {QString::number(row.wicket), row.figure, row.holder, row.team, row.teams, date};
     if (recordHeadings(which).size() == 4)

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/history/HistoryModel.h"
 
+#include "core/common/Moments.h"
 #include "core/store/ShortResult.h"
-
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -69,7 +68,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case Started:
         if (role == Qt::UserRole)
             return match.started.toMSecsSinceEpoch();
-        return QLocale().toString(match.started.toLocalTime(), QLocale::ShortFormat);
+        return shownMoment(match.started);
     case Team1:
         return match.team1;
     case Team2:

@@ -3,6 +3,7 @@
 #include "ui/history/frmRecords.h"
 
 #include "core/pages/Pages.h"
+#include "core/store/CareerStatistics.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HtmlExport.h"
 #include "ui/common/Twips.h"
@@ -29,13 +30,19 @@ constexpr int MatchRole = Qt::UserRole + 1;
 class RecordsModel final : public QAbstractTableModel
 {
 public:
-    RecordsModel(RecordList which, QList<RecordRow> rows, QObject *parent)
+    // `note`, if any, stands in the list while it has no rows.
+    RecordsModel(RecordList which, QList<RecordRow> rows, const QString &note, QObject *parent)
         : QAbstractTableModel(parent), m_which(which), m_rows(std::move(rows)),
-          m_headings(recordHeadings(which))
+          m_headings(recordHeadings(which)), m_note(m_rows.isEmpty() ? note : QString())
     {}
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_rows.size());
+        return parent.isValid() ? 0 : int(m_rows.size()) + (m_note.isEmpty() ? 0 : 1);
+    }
+    bool noted() const { return !m_note.isEmpty(); }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return noted() ? Qt::ItemIsEnabled : QAbstractTableModel::flags(index);
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
@@ -49,6 +56,8 @@ public:
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
+        if (noted())
+            return role == Qt::DisplayRole && index.column() == 0 ? QVariant(m_note) : QVariant();
         const RecordRow &row = m_rows[index.row()];
         const QString heading = m_headings.value(index.column());
         const bool figure = index.column() == 1; // every list's figure
@@ -77,6 +86,7 @@ private:
     RecordList m_which;
     QList<RecordRow> m_rows;
     QStringList m_headings;
+    QString m_note;
 };
 
 QComboBox *listChoice(QWidget *parent, const QString &name, RecordList from, RecordList to)
@@ -178,20 +188,32 @@ QString frmRecords::team() const
 void frmRecords::showList(QTableView *table, RecordList which)
 {
     auto *rows = new QSortFilterProxyModel(table);
-    rows->setSourceModel(new RecordsModel(which, m_records.list(which, team()), rows));
+    auto *model =
+        new RecordsModel(which, m_records.list(which, team()),
+                         which >= RecordList::HighestScores ? m_playersNote : QString(), rows);
+    rows->setSourceModel(model);
     rows->setSortRole(Qt::UserRole);
     rows->setSortCaseSensitivity(Qt::CaseInsensitive);
     QAbstractItemModel *old = table->model();
     table->setModel(rows);
     delete old;
     table->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
-    table->resizeColumnsToContents();
-    if (rows->rowCount() > 0)
+    table->clearSpans();
+    if (model->noted())
+        table->setSpan(0, 0, 1, model->columnCount());
+    else
+        table->resizeColumnsToContents();
+    if (!model->noted() && rows->rowCount() > 0)
         table->selectRow(0);
 }
 
 void frmRecords::reload()
 {
+    // Only player-file sides have players' records: with none, the lists of players say so.
+    const bool played = !m_records.list(RecordList::HighestTotals, team()).isEmpty();
+    m_playersNote = played && CareerStatistics(m_store).careers().isEmpty()
+                        ? u"In-built teams add no individual records."_s
+                        : QString();
     showList(m_tblTeamRecords, RecordList(m_cboTeamRecord->currentData().toInt()));
     showList(m_tblBattingRecords, RecordList(m_cboBattingRecord->currentData().toInt()));
     showList(m_tblPartnerships, RecordList::Partnerships);

@@ -99,6 +99,12 @@ TeamPicker::TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent)
     bowl->setAccessibleName(u"Team %1 bowling total"_s.arg(tab + 1));
 }
 
+void TeamPicker::labelTotals()
+{
+    makeRowLabel(this, u"lblTotals"_s, u"Totals: all 11 bat, best 5 bowl"_s, 3480, TotalTop, 3135,
+                 EvenRowColour, Qt::AlignLeft);
+}
+
 QString TeamPicker::country() const
 {
     return trimBlanks(m_cboTeams->currentText()).toString();

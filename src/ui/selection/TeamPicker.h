@@ -27,6 +27,9 @@ public:
     const TeamSheet &sheet() const { return m_sheet; }
     // The country chosen, blanks trimmed; empty before any.
     QString country() const;
+    // Says what the totals row adds up, in the place of a player's name (New Side's alone:
+    // Team Selection keeps its own look).
+    void labelTotals();
 
 public slots:
     void cboTeams_Click();

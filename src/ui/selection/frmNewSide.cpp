@@ -27,6 +27,7 @@ frmNewSide::frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget 
     // Team Selection's first tab without its tab strip.
     m_picker = new TeamPicker(0, players, this);
     m_picker->move(twipsPoint(0, -240));
+    m_picker->labelTotals();
 
     QLabel *label = makeLabel(this, u"lblSideName"_s, u"Side &name:"_s, 120, 4470, 1000, 240);
     m_txtSideName = new QLineEdit(this);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/selection/frmSides.h"
 
+#include "core/common/Moments.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 #include "ui/selection/frmNewSide.h"
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -62,9 +62,7 @@ void frmSides::reload(qint64 select)
         for (std::size_t n = 0; n < side.players.size(); ++n)
             eleven << u"%1. %2"_s.arg(n + 1).arg(side.players[n].fullName);
         const QString created =
-            side.inBuilt() ? QString()
-                           : QLocale().toString(QDateTime::fromSecsSinceEpoch(side.created),
-                                                QLocale::ShortFormat);
+            side.inBuilt() ? QString() : shownMoment(QDateTime::fromSecsSinceEpoch(side.created));
         const QString cells[] = {side.name, side.country, created};
         for (int column = 0; column < 3; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
