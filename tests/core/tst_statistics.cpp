@@ -56,8 +56,7 @@ private slots:
     // Both number ones are called John Smith: a line each all the same.
     void everyFileRecordHasALine() { QCOMPARE(careers().size(), 22); }
 
-    // In a second match number 2 makes 5 not out, his best, and a player the file does not
-    // know (record 0) gets no line.
+    // A second match: number 2's best, 5 not out, is marked; record 0, not in the file, has none.
     void secondMatchAddsUp()
     {
         MatchSetup setup = handMadeSetup(TeamSource::PlayerFile);

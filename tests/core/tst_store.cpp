@@ -95,12 +95,7 @@ private slots:
         QTEST(decodeSetup(bytes, read), "error");
     }
 
-    void earlierVersionsAreUpgraded_data()
-    {
-        QTest::addColumn<int>("version");
-        for (int version = 1; version <= 6; ++version)
-            QTest::addRow("version %d", version) << version;
-    }
+    void earlierVersionsAreUpgraded_data() { addRows(u"versions"_s); }
     // A store of every earlier version opens and keeps its matches; the rows derived from them
     // (statistics, records) are made again where they were missing.
     void earlierVersionsAreUpgraded()
