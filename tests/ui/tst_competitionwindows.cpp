@@ -9,6 +9,7 @@
 #include "ScriptedRandom.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -65,6 +66,8 @@ private slots:
         auto game = frame();
         {
             ModalDriver modals([](QWidget *modal) {
+                const auto *name = find<QLineEdit>(modal, u"txtSeriesName"_s); // seen whole
+                QVERIFY(name->width() > name->fontMetrics().horizontalAdvance(name->text()));
                 find<QSpinBox>(modal, u"spnTests"_s)->setValue(3);
                 find<QComboBox>(modal, u"cboSeriesMode"_s)->setCurrentText(u"CPU v CPU"_s);
                 click(modal, u"cmdStartSeries"_s);

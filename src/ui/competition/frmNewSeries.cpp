@@ -102,6 +102,10 @@ void frmNewSeries::sidesChanged()
     if (m_txtSeriesName->text() == m_defaultName)
         m_txtSeriesName->setText(name.left(CompetitionRules::LongestName));
     m_defaultName = name.left(CompetitionRules::LongestName);
+    // Room for the whole default name, with the box's own margins.
+    m_txtSeriesName->setMinimumWidth(
+        std::max(m_txtSeriesName->minimumWidth(),
+                 m_txtSeriesName->fontMetrics().horizontalAdvance(m_defaultName + u"MM"_s)));
     updateStart();
 }
 
