@@ -25,6 +25,7 @@ MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
         showPause();
     });
     connect(&session, &MatchSession::matchEnded, this, [this] {
+        clearMessage();
         m_lblLastOver->clear();
         showPause();
     });
