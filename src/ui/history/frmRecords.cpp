@@ -30,10 +30,10 @@ constexpr int MatchRole = Qt::UserRole + 1;
 class RecordsModel final : public QAbstractTableModel
 {
 public:
-    // `note`, if any, stands in the list while it has no rows.
+    // `note`, if any, stands in the list in place of rows.
     RecordsModel(RecordList which, QList<RecordRow> rows, const QString &note, QObject *parent)
         : QAbstractTableModel(parent), m_which(which), m_rows(std::move(rows)),
-          m_headings(recordHeadings(which)), m_note(m_rows.isEmpty() ? note : QString())
+          m_headings(recordHeadings(which)), m_note(note)
     {}
     int rowCount(const QModelIndex &parent = {}) const override
     {
@@ -187,10 +187,15 @@ QString frmRecords::team() const
 // The list in the order the book keeps it; a heading clicked sorts it another way.
 void frmRecords::showList(QTableView *table, RecordList which)
 {
+    QList<RecordRow> list = m_records.list(which, team());
+    // Only player-file sides have players' records: with none, a list of players says so.
+    const bool noPlayers = list.isEmpty() && which >= RecordList::HighestScores &&
+                           !m_records.list(RecordList::HighestTotals, team()).isEmpty() &&
+                           CareerStatistics(m_store).careers().isEmpty();
     auto *rows = new QSortFilterProxyModel(table);
-    auto *model =
-        new RecordsModel(which, m_records.list(which, team()),
-                         which >= RecordList::HighestScores ? m_playersNote : QString(), rows);
+    auto *model = new RecordsModel(
+        which, std::move(list),
+        noPlayers ? u"In-built teams add no individual records."_s : QString(), rows);
     rows->setSourceModel(model);
     rows->setSortRole(Qt::UserRole);
     rows->setSortCaseSensitivity(Qt::CaseInsensitive);
@@ -209,11 +214,6 @@ void frmRecords::showList(QTableView *table, RecordList which)
 
 void frmRecords::reload()
 {
-    // Only player-file sides have players' records: with none, the lists of players say so.
-    const bool played = !m_records.list(RecordList::HighestTotals, team()).isEmpty();
-    m_playersNote = played && CareerStatistics(m_store).careers().isEmpty()
-                        ? u"In-built teams add no individual records."_s
-                        : QString();
     showList(m_tblTeamRecords, RecordList(m_cboTeamRecord->currentData().toInt()));
     showList(m_tblBattingRecords, RecordList(m_cboBattingRecord->currentData().toInt()));
     showList(m_tblPartnerships, RecordList::Partnerships);

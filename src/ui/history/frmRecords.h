@@ -30,7 +30,6 @@ private:
     MatchStore &m_store;
     MatchRecords m_records;
     qint64 m_replay = 0;
-    QString m_playersNote; // why the lists of players are empty, if they are for want of any
     QComboBox *m_cboRecordsTeam = nullptr;
     QComboBox *m_cboTeamRecord = nullptr;
     QComboBox *m_cboBattingRecord = nullptr;

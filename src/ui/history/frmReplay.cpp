@@ -4,6 +4,7 @@
 
 #include "core/match/Scorecard.h"
 #include "core/session/MatchReplay.h"
+#include "ui/common/Controls.h"
 #include "ui/match/MatchWindows.h"
 
 #include <QAbstractButton>
@@ -61,28 +62,23 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
         addAction(shortcut);
         return shortcut;
     };
-    const auto addButton = [&](const QString &name, const QString &caption,
-                               QList<QKeySequence> keys) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
+    const auto keyedButton = [&](const QString &name, const QString &caption,
+                                 QList<QKeySequence> keys) {
+        QPushButton *button = addButton(bar, this, name, caption);
         // A button's own shortcut clicks a moment later, once however often the key repeats.
         connect(addKeys(name, keys), &QAction::triggered, button, &QPushButton::click);
         button->setToolTip(caption + u" ("_s + keys.first().toString() + u')');
-        bar->addWidget(button);
         return button;
     };
-    QPushButton *first = addButton(u"cmdReplayFirst"_s, u"First"_s, {Qt::Key_Home});
-    QPushButton *back = addButton(u"cmdStepBack"_s, u"Back"_s, {Qt::Key_Left, Qt::Key_Up});
-    m_cmdPlay = addButton(u"cmdReplayPlay"_s, u"Play"_s, {Qt::Key_Space});
+    QPushButton *first = keyedButton(u"cmdReplayFirst"_s, u"First"_s, {Qt::Key_Home});
+    QPushButton *back = keyedButton(u"cmdStepBack"_s, u"Back"_s, {Qt::Key_Left, Qt::Key_Up});
+    m_cmdPlay = keyedButton(u"cmdReplayPlay"_s, u"Play"_s, {Qt::Key_Space});
     QPushButton *forward =
-        addButton(u"cmdStepForward"_s, u"Forward"_s, {Qt::Key_Right, Qt::Key_Down});
-    QPushButton *last = addButton(u"cmdReplayLast"_s, u"Last"_s, {Qt::Key_End});
+        keyedButton(u"cmdStepForward"_s, u"Forward"_s, {Qt::Key_Right, Qt::Key_Down});
+    QPushButton *last = keyedButton(u"cmdReplayLast"_s, u"Last"_s, {Qt::Key_End});
     bar->addWidget(m_sldOver, 1);
     // The cards by name, to bring up one hidden under another.
-    auto *cmdWindows = new QPushButton(u"&Window"_s, this);
-    cmdWindows->setObjectName(u"cmdWindows"_s);
-    cmdWindows->setAutoDefault(false);
+    QPushButton *cmdWindows = addButton(bar, this, u"cmdWindows"_s, u"&Window"_s);
     auto *cards = new QMenu(cmdWindows);
     cmdWindows->setMenu(cards);
     connect(cards, &QMenu::aboutToShow, this, [this, cards] {
@@ -95,12 +91,8 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
                 });
         }
     });
-    bar->addWidget(cmdWindows);
-    auto *cmdClose = new QPushButton(u"&Close"_s, this);
-    cmdClose->setObjectName(u"cmdClose"_s);
-    cmdClose->setAutoDefault(false);
+    QPushButton *cmdClose = addButton(bar, this, u"cmdClose"_s, u"&Close"_s);
     cmdClose->setToolTip(u"Close (Esc)"_s);
-    bar->addWidget(cmdClose);
     connect(addKeys(u"pageBack"_s, {Qt::Key_PageUp}), &QAction::triggered, this,
             [this] { step(-m_sldOver->pageStep()); });
     connect(addKeys(u"pageForward"_s, {Qt::Key_PageDown}), &QAction::triggered, this,
