@@ -37,10 +37,9 @@ class tst_Store : public QObject
                               {CompetitionSide{-1, u"A"_s}, CompetitionSide{-2, u"E"_s}}, 3,
                               MatchMode::HumanVCpu, 1);
         }
-        QFile table(QFINDTESTDATA("../data/tables/downgrades.tsv"));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
         QList<QStringList> added;
-        for (const QString &line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+        const QByteArray table = fileBytes(QFINDTESTDATA("../data/tables/downgrades.tsv"));
+        for (const QString &line : QString::fromUtf8(table).split(u'\n')) {
             const qsizetype step = line.section(u'\t', 0, 0).toInt(); // 0 for comments
             added.resize(std::max(added.size(), step));
             if (step > 0)

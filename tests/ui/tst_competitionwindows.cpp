@@ -102,7 +102,8 @@ private slots:
         auto game = frame();
         SideStore sides(*game->session().store());
         saveEleven(sides, u"Kent"_s, 2);
-        saveEleven(sides, u"Surrey"_s, 13);
+        const QString surrey = u"Surrey County Cricket Club, Kennington"_s;
+        saveEleven(sides, surrey, 13);
         {
             ModalDriver modals([](QWidget *modal) {
                 auto *table = find<QTableWidget>(modal, u"tblLeagueSides"_s);
@@ -130,6 +131,11 @@ private slots:
         }
         QCOMPARE(unplayed.size(), 2);
         QCOMPARE(unplayed.filter(u"Australia"_s).size(), 2);
+        // A long name is cut short, the whole in its tooltip.
+        const QTableWidgetItem *cut = fixtures->findItems(surrey, Qt::MatchExactly).value(0);
+        QVERIFY(cut && cut->toolTip() == surrey);
+        QVERIFY(fixtures->columnWidth(cut->column()) <
+                fixtures->fontMetrics().horizontalAdvance(surrey));
         QVERIFY(!find(league, u"cmdSimulate"_s)->isEnabled());
     }
 };

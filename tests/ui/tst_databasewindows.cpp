@@ -100,10 +100,18 @@ private slots:
         QFETCH(QString, fixture);
         QFETCH(QString, warning);
         QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/players/"_s + fixture + u".kdt"_s), FileName));
-        ModalDriver modals;
+        QWidget frame; // the notice is centred on it, not on the window not yet shown
+        frame.setGeometry(300, 200, 400, 300);
+        frame.show();
+        QPoint centre;
+        ModalDriver modals([&centre](QWidget *box) {
+            centre = box->geometry().center();
+            ModalDriver::close(box);
+        });
         PlayerDatabase players;
-        frmPlayers window(players);
+        frmPlayers window(players, &frame);
         QVERIFY(window.Form_Load());
+        QVERIFY((centre - frame.geometry().center()).manhattanLength() < 8);
         QCOMPARE(modals.seen, QStringList{u"Basic Players Database is damaged"_s});
         QVERIFY2(modals.texts.value(0).contains(warning), qPrintable(modals.texts.value(0)));
         QTEST(caption(&window, u"lblTotal"_s), "total");

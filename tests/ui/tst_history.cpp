@@ -5,7 +5,10 @@
 #include "PlayerFileTest.h"
 #include "Tables.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTextBrowser>
 
@@ -43,6 +46,22 @@ class tst_History : public QObject
         return found;
     }
     static QVariant rows(QWidget *history) { return table(history)->model()->rowCount(); }
+    // Which way the heading's arrow points, by its rows of ink top to bottom: 1 up, -1 down.
+    static int arrowOf(QHeaderView *header, int section)
+    {
+        const int right = header->sectionViewportPosition(section) + header->sectionSize(section);
+        const int side = header->height();
+        const QImage shot = header->grab({right - side, 0, side - 2, side}).toImage();
+        QList<int> ink;
+        for (int y = 0; y < side; ++y) {
+            int dark = 0;
+            for (int x = 0; x < shot.width(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 128;
+            ink << dark;
+        }
+        ink.removeAll(0);
+        return ink.size() < 2 ? 0 : ink.first() < ink.last() ? 1 : -1;
+    }
     // The scorecard opened from the history, by `open`, of the match of `team1`.
     QString scorecardOf(const QString &team1, const std::function<void(QWidget *)> &open)
     {
@@ -95,6 +114,29 @@ private slots:
                   return rows(history);
               }).toInt(),
               "rows");
+    }
+
+    // Newest first, the arrow pointing down; a click on the heading turns both round. Every
+    // column is whole at the opening size.
+    void opensNewestFirstWithEveryColumnWhole()
+    {
+        ModalDriver modals([](QWidget *history) {
+            const auto closing = qScopeGuard([history] { history->close(); });
+            QTableView *matches = table(history);
+            QHeaderView *header = matches->horizontalHeader();
+            QVERIFY(!matches->horizontalScrollBar()->isVisible());
+            QVERIFY(header->sectionSize(6) >
+                    header->fontMetrics().horizontalAdvance(u"Series or League"_s));
+            const auto start = [matches](int row) {
+                return matches->model()->index(row, 0).data(Qt::UserRole).toLongLong();
+            };
+            QVERIFY(start(0) >= start(1) && arrowOf(header, 0) == -1);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              {header->sectionViewportPosition(0) + 4, header->height() / 2});
+            QVERIFY(start(0) <= start(1) && arrowOf(header, 0) == 1);
+        });
+        trigger(m_frame.get(), u"mnuHistory"_s);
+        QCOMPARE(modals.seen, QStringList{u"frmHistory"_s});
     }
 
     void enterOpensTheScorecards()

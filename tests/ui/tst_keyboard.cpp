@@ -201,14 +201,12 @@ private slots:
         QVERIFY(writeFile("kept") && QDir().mkdir(u"folder.pdf"_s));
         Match match;
         QCOMPARE(writeScorecard(u"card.pdf"_s, match, {}), QString());
-        QFile written(u"card.pdf"_s);
-        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith("%PDF-"));
+        QVERIFY(fileBytes(u"card.pdf"_s).startsWith("%PDF-"));
         QCOMPARE(writeScorecard(FileName + u"/card.pdf"_s, match, {}),
                  u"the folder %1 does not exist"_s.arg(QDir::current().filePath(FileName)));
         QCOMPARE(writeScorecard(u"folder.pdf"_s, match, {}),
                  u"a folder of that name stands there"_s);
-        QFile kept(FileName);
-        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
+        QCOMPARE(fileBytes(), "kept");
     }
 };
 

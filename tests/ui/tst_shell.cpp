@@ -78,9 +78,8 @@ private slots:
     void menusShowEveryItemWithItsKeys()
     {
         mdiMain frame;
-        QFile table(QFINDTESTDATA("../data/tables/menus.tsv"));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList lines = QString::fromUtf8(table.readAll()).split(u'\n');
+        const QStringList lines =
+            QString::fromUtf8(fileBytes(QFINDTESTDATA("../data/tables/menus.tsv"))).split(u'\n');
         QCOMPARE(menuTree(QString(), frame.menuBar()->actions()),
                  lines.filter(QRegularExpression(u"^[^#]"_s)));
     }
@@ -108,9 +107,8 @@ private slots:
         QTest::keyClick(&frame, Qt::Key_F1);
         auto *shown = find<QTextBrowser>(&frame, u"txtHowToPlay"_s);
         QVERIFY(shown->isVisible());
-        QFile file(QFINDTESTDATA("../../README.md"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString readme = QString::fromUtf8(file.readAll()), heading = u"## How to play\n\n"_s;
+        const QString readme = QString::fromUtf8(fileBytes(QFINDTESTDATA("../../README.md")));
+        const QString heading = u"## How to play\n\n"_s;
         const qsizetype from = readme.indexOf(heading) + heading.size();
         QTextDocument section;
         section.setMarkdown(readme.mid(from, readme.indexOf(u"\n## "_s, from) - from));
@@ -189,6 +187,14 @@ private slots:
         checkFreshStart();
         QVERIFY(frame.mdiArea()->viewport()->rect().contains(windows.highlights()->geometry() |
                                                              windows.summary()->geometry()));
+        trigger(&frame, u"mnuTile"_s); // the fixed-size windows side by side, none over another
+        QList<QMdiSubWindow *> shown = frame.mdiArea()->subWindowList();
+        shown.removeIf([](const QMdiSubWindow *window) { return !window->isVisible(); });
+        for (qsizetype a = 1; a < shown.size(); ++a) {
+            QVERIFY(shown[a]->x() == 0 || shown[a]->x() == shown[a - 1]->geometry().right() + 1);
+            for (qsizetype b = 0; b < a; ++b)
+                QVERIFY(!shown[a]->geometry().intersects(shown[b]->geometry()));
+        }
         roll(frame, die, 4);
         const QPointer<QWidget> old = windows.innings(1);
         die.push({2});

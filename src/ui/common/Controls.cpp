@@ -9,9 +9,35 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTableWidget>
 #include <algorithm>
+
+namespace {
+
+// Qt draws a heading's sort arrow the platform's way, which on Linux points up for a list in
+// descending order; players read the arrow as the way the values run.
+class SortArrowStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *header = qstyleoption_cast<const QStyleOptionHeader *>(option);
+        if (element != PE_IndicatorHeaderArrow || !header ||
+            header->sortIndicator == QStyleOptionHeader::None)
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // The heading marks an ascending order SortDown.
+        QProxyStyle::drawPrimitive(header->sortIndicator == QStyleOptionHeader::SortDown
+                                       ? PE_IndicatorArrowUp
+                                       : PE_IndicatorArrowDown,
+                                   option, painter, widget);
+    }
+};
+
+} // namespace
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height)
@@ -45,6 +71,14 @@ QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
+}
+
+void setSortable(QTableView *table)
+{
+    auto *style = new SortArrowStyle;
+    style->setParent(table->horizontalHeader());
+    table->horizontalHeader()->setStyle(style);
+    table->setSortingEnabled(true);
 }
 
 QTableWidget *makeTable(QWidget *parent, const QString &name)

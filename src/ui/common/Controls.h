@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 class QWidget;
 
@@ -22,6 +23,9 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 // A button added to a row of them; Enter still presses the window's default button.
 QPushButton *addButton(QBoxLayout *row, QWidget *parent, const QString &name,
                        const QString &caption);
+// Sorting by a click on a heading, the arrow pointing up for an ascending order and down for a
+// descending one on every platform.
+void setSortable(QTableView *table);
 // A read-only table of whole rows, one line a row, named `name`.
 QTableWidget *makeTable(QWidget *parent, const QString &name);
 

@@ -2,8 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/competition/CompetitionTable.h"
 
+#include "ui/common/Twips.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
+
+namespace {
+constexpr int WidestColumn = 2700;
+}
 
 void fillTable(QTableWidget *table, const QStringList &headings, const QList<QStringList> &rows,
                int figuresFrom)
@@ -24,8 +31,11 @@ void fillTable(QTableWidget *table, const QStringList &headings, const QList<QSt
     // A stretched last column keeps its stretch: sized to its contents it would stay that
     // narrow until the window is next resized.
     const int sized = int(headings.size()) - table->horizontalHeader()->stretchLastSection();
-    for (int column = 0; column < sized; ++column)
+    for (int column = 0; column < sized; ++column) {
         table->resizeColumnToContents(column);
+        // A long name is cut short, the whole in its tooltip, so the figures stay in sight.
+        table->setColumnWidth(column, std::min(table->columnWidth(column), twips(WidestColumn)));
+    }
 }
 
 void fitRows(QTableWidget *table, int nameColumn)

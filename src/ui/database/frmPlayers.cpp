@@ -44,6 +44,10 @@ constexpr int ButtonHeight = 375;
 
 void tell(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
 {
+    // Before the window is shown (its opening notices) the box is centred on the frame instead:
+    // a window not yet shown sits at the top left.
+    if (!parent->isVisible() && parent->parentWidget())
+        parent = parent->parentWidget();
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }

@@ -23,7 +23,7 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
 {
     setObjectName(u"frmHistory"_s);
     setWindowTitle(u"Match History"_s);
-    resize(twipsSize(12000, 6000));
+    resize(twipsSize(14700, 6000)); // every column whole, the competition's too
 
     m_txtFilter = new QLineEdit(this);
     m_txtFilter->setObjectName(u"txtFilter"_s);
@@ -45,7 +45,7 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSortingEnabled(true);
+    setSortable(m_table);
     m_table->sortByColumn(0, Qt::DescendingOrder);
     m_table->verticalHeader()->hide();
     // Fixed sizes: measuring ten thousand rows would make the window slow to open.

@@ -170,7 +170,7 @@ QTableView *frmRecords::addTable(const QString &name)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSortingEnabled(true);
+    setSortable(table);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);

@@ -109,7 +109,7 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     table->setModel(m_rows);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSortingEnabled(true);
+    setSortable(table);
     table->sortByColumn(5, Qt::DescendingOrder);
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -8,6 +8,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -28,7 +29,7 @@ WindowMenu::WindowMenu(QMdiArea *area, MatchWindows &windows, QWidget *parent)
         return action;
     };
     m_matchActions << add(u"mnuCascade"_s, u"&Cascade"_s, [this] { m_area->cascadeSubWindows(); });
-    m_matchActions << add(u"mnuTile"_s, u"&Tile"_s, [this] { m_area->tileSubWindows(); });
+    m_matchActions << add(u"mnuTile"_s, u"&Tile"_s, [this] { tile(); });
     addSeparator();
     QAction *inPlay = add(u"mnuInningsInPlay"_s, u"Innings in &Play"_s,
                           [this] { m_windows.activateInningsInPlay(); });
@@ -41,6 +42,36 @@ WindowMenu::WindowMenu(QMdiArea *area, MatchWindows &windows, QWidget *parent)
     m_matchActions << add(u"mnuShowState"_s, u"&State of Play"_s,
                           [this] { m_windows.activate(m_windows.state()); });
     connect(this, &QMenu::aboutToShow, this, &WindowMenu::listWindows);
+}
+
+// Qt's tiling gives every window a cell of one size, and a fixed-size window sits at its cell's
+// corner over its neighbours. Fixed windows go in rows instead, left to right in the order they
+// opened; any that can be resized share the space below them.
+void WindowMenu::tile()
+{
+    const QRect area = m_area->viewport()->rect();
+    QList<QMdiSubWindow *> resizable;
+    QPoint at = area.topLeft();
+    int rowHeight = 0;
+    for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isVisible() || window->isMinimized())
+            continue;
+        if (window->minimumSize() != window->maximumSize()) {
+            resizable << window;
+            continue;
+        }
+        if (at.x() > area.left() && at.x() + window->width() > area.right() + 1)
+            at = {area.left(), at.y() + std::exchange(rowHeight, 0)};
+        window->move(at);
+        at.rx() += window->width();
+        rowHeight = std::max(rowHeight, window->height());
+    }
+    const int top = at.y() + rowHeight;
+    for (qsizetype i = 0; i < resizable.size(); ++i) {
+        const int width = area.width() / int(resizable.size());
+        resizable[i]->setGeometry(area.left() + int(i) * width, top, width,
+                                  std::max(area.bottom() + 1 - top, resizable[i]->minimumHeight()));
+    }
 }
 
 void WindowMenu::listWindows()

@@ -16,6 +16,7 @@ public:
     WindowMenu(QMdiArea *area, MatchWindows &windows, QWidget *parent = nullptr);
 
 private:
+    void tile();
     void listWindows();
 
     QMdiArea *m_area;
