@@ -171,8 +171,8 @@ private slots:
         QFETCH(int, choice);
         std::array<Side, 2> sides = inBuiltSides();
         ScriptedRandom flip{coin};
-        const bool won = TossRules::callerWon(TossRules::Call::Heads, TossRules::flipCoin(flip));
-        TossRules::applyChoice(sides, won, TossRules::Choice(choice));
+        TossRules::applyToss(
+            sides, {TossRules::Call::Heads, TossRules::flipCoin(flip), TossRules::Choice(choice)});
         QTEST(sides[0].team.Name.trimmed(), "first");
     }
 

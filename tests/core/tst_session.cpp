@@ -159,7 +159,7 @@ private slots:
         auto session = program();
         MatchSetup setup = inBuilt();
         setup.toss = {TossRules::Call::Heads, TossRules::Heads, TossRules::Choice::Bat};
-        TossRules::applyChoice(setup.sides, true, TossRules::Choice::Bat);
+        TossRules::applyToss(setup.sides, setup.toss);
         session->start(setup, MatchMode::HumanVCpu, 1);
         QCOMPARE(session->match().summary().team1, u"England"_s);
         QCOMPARE(session->userSide(), 0);

@@ -51,9 +51,7 @@ FixturePlayers fixturePlayers(const Competition &competition, const Fixture &fix
 
 int firstPlace(const Fixture &fixture, const TossRecord &toss)
 {
-    const bool swapped =
-        TossRules::exchangeNeeded(TossRules::callerWon(toss.call, toss.coin), toss.choice);
-    return fixture.places[swapped ? 1 : 0];
+    return fixture.places[TossRules::exchanged(toss) ? 1 : 0];
 }
 
 void computerToss(MatchSetup &setup, RandomSource &random)
@@ -64,7 +62,7 @@ void computerToss(MatchSetup &setup, RandomSource &random)
         random.draw(2) == TossRules::Heads ? TossRules::Call::Heads : TossRules::Call::Tails;
     toss.coin = TossRules::flipCoin(random);
     toss.choice = TossRules::Choice::Bat;
-    TossRules::applyChoice(setup.sides, TossRules::callerWon(toss.call, toss.coin), toss.choice);
+    TossRules::applyToss(setup.sides, toss);
 }
 
 QString startFixture(MatchSession &session, CompetitionStore &competitions,

@@ -3,6 +3,7 @@
 #include "core/match/ComputerPlayer.h"
 
 #include "core/match/Match.h"
+#include "core/match/TossRules.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ void ComputerPlayer::setSides(std::array<bool, 2> sides)
 
 bool ComputerPlayer::batsFor(int innings) const
 {
-    return innings >= 1 && innings <= 4 && m_sides[std::size_t(innings % 2 == 1 ? 0 : 1)];
+    return innings >= 1 && innings <= 4 && m_sides[TossRules::battingSide(innings)];
 }
 
 void ComputerPlayer::setInterval(int ms)

@@ -71,6 +71,20 @@ QString Match::replay(const MatchLog &log, RandomSource &random)
     return {};
 }
 
+void Match::adopt(const Match &other, RandomSource &random)
+{
+    m_state = other.m_state;
+    m_innings = other.m_innings;
+    m_clock = other.m_clock;
+    m_summary = other.m_summary;
+    m_highlights = other.m_highlights;
+    m_newHighlights = other.m_newHighlights;
+    m_log = other.m_log;
+    m_inningsFirstOver = other.m_inningsFirstOver;
+    m_lastOver = other.m_lastOver;
+    m_random = &random;
+}
+
 bool Match::inningsOpen(int number) const
 {
     return number >= 1 && number <= 4 && m_innings[std::size_t(number)].has_value();

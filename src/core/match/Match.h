@@ -34,6 +34,8 @@ public:
     // an empty text. Draws after it come from `random`.
     QString replay(const MatchLog &log, RandomSource &random);
     void setRandomSource(RandomSource &random) { m_random = &random; }
+    // Becomes a copy of `other` as it stands, without a signal, drawing from `random` after.
+    void adopt(const Match &other, RandomSource &random);
 
     // One over for this die face (1..6), then the innings or the match closes when its time has
     // come. Returns false, changing nothing, when there is no over to play.

@@ -28,9 +28,14 @@ bool exchangeNeeded(bool callerWon, Choice choice)
     return choice == Choice::Bat ? callerWon : !callerWon;
 }
 
-void applyChoice(std::array<Side, 2> &sides, bool callerWon, Choice choice)
+bool exchanged(const TossRecord &toss)
 {
-    if (exchangeNeeded(callerWon, choice))
+    return exchangeNeeded(callerWon(toss.call, toss.coin), toss.choice);
+}
+
+void applyToss(std::array<Side, 2> &sides, const TossRecord &toss)
+{
+    if (exchanged(toss))
         std::swap(sides[0], sides[1]);
 }
 

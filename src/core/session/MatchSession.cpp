@@ -56,9 +56,7 @@ void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide
         abandon();
     int userSide = mode == MatchMode::HumanVCpu ? chosenSide : -1;
     // The person's team goes where the toss put it.
-    if (userSide >= 0 &&
-        TossRules::exchangeNeeded(TossRules::callerWon(setup.toss.call, setup.toss.coin),
-                                  setup.toss.choice))
+    if (userSide >= 0 && TossRules::exchanged(setup.toss))
         userSide = 1 - userSide;
     m_sides = setup.sides;
     m_mode = mode;
@@ -133,14 +131,19 @@ QString MatchSession::load(qint64 id, Match &into)
     return error;
 }
 
-QString MatchSession::resume(qint64 id)
+QString MatchSession::resume(qint64 id, const Match *loaded)
 {
     if (m_inProgress && id == m_storedId)
         return {};
-    // Checked on a copy first: a log that does not replay leaves the match on screen alone.
-    Match check;
-    if (QString error = load(id, check); !error.isEmpty())
-        return error;
+    // Replayed once, into a copy: a log that does not replay leaves the match on screen alone.
+    Match read;
+    if (!loaded) {
+        if (QString error = load(id, read); !error.isEmpty())
+            return error;
+        loaded = &read;
+    } else if (!m_store || !m_store->saving()) {
+        return u"the match store is not open"_s;
+    }
     // An abandoned match taken up again is in progress once more; the match on screen stays
     // when that cannot be saved.
     if (!m_store->setStatus(id, MatchStore::Status::InProgress)) {
@@ -149,8 +152,7 @@ QString MatchSession::resume(qint64 id)
     }
     if (m_inProgress && id != m_storedId)
         abandon();
-    if (QString error = m_store->replayMatch(id, *m_match, *m_random); !error.isEmpty())
-        return error;
+    m_match->adopt(*loaded, *m_random);
     m_sides = m_match->log().setup.sides;
     m_storedId = id;
     const std::optional<MatchStore::Entry> entry = m_store->entry(id);

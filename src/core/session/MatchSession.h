@@ -85,8 +85,9 @@ public:
     // Takes up a stored match (in progress or abandoned) as the match in progress, giving up
     // any other: replayed into match(), in progress in the store again, a computer side paused
     // so the player sees where it stands first. Returns why not (the match is then marked
-    // damaged and the match on screen stays), or an empty text.
-    QString resume(qint64 id);
+    // damaged and the match on screen stays), or an empty text. `loaded`: what load() gave for
+    // `id`, taken as it is instead of replaying the log again.
+    QString resume(qint64 id, const Match *loaded = nullptr);
 
     // The computer's pace (ms between overs) and pause.
     void setInterval(int ms);

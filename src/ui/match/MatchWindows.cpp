@@ -67,7 +67,7 @@ frmInnings1 *MatchWindows::innings(int number)
     auto &slot = m_innings[std::size_t(number)];
     if (!isOpen(slot)) {
         slot = new frmInnings1(m_match, number);
-        slot->setComputerBats(m_computerSides[std::size_t(number % 2 == 1 ? 0 : 1)]);
+        slot->setComputerBats(m_computerSides[TossRules::battingSide(number)]);
         m_area->addSubWindow(slot);
         connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
         connect(slot, &frmInnings1::faceRefused, this, &MatchWindows::faceRefused);
@@ -121,8 +121,7 @@ void MatchWindows::setComputerSides(std::array<bool, 2> sides)
     m_computerSides = sides;
     for (int number = 1; number <= 4; ++number) {
         if (isInningsOpen(number))
-            m_innings[std::size_t(number)]->setComputerBats(
-                sides[std::size_t(number % 2 == 1 ? 0 : 1)]);
+            m_innings[std::size_t(number)]->setComputerBats(sides[TossRules::battingSide(number)]);
     }
 }
 

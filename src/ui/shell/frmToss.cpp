@@ -154,7 +154,7 @@ void frmToss::choose(TossRules::Choice choice)
         return;
     m_decided = true;
     m_toss.choice = choice;
-    TossRules::applyChoice(m_sides, m_CallerWon, choice);
+    TossRules::applyToss(m_sides, m_toss);
     accept();
 }
 

@@ -482,7 +482,7 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
             return;
     }
     if (error.isEmpty())
-        error = m_session->resume(id);
+        error = m_session->resume(id, &saved);
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         QStringLiteral("The saved match could not be resumed: %1.").arg(error),
