@@ -139,6 +139,25 @@ private slots:
         QVERIFY(!next->inProgress());
     }
 
+    // An over brought with its draws plays as the log keeps it; one whose draws do not fit the
+    // over, or with no face of the die, changes nothing.
+    void overBroughtWithItsDrawsPlaysAsLogged()
+    {
+        auto session = program();
+        QVERIFY(!session->submit({2, {}}).isEmpty()); // no match yet
+        session->start(inBuilt(), MatchMode::HumanVHuman);
+        for (const std::vector<quint8> &draws : {std::vector<quint8>{1, 1}, {1, 1, 6, 2}, {9}})
+            QVERIFY(!session->submit({5, draws}).isEmpty());
+        QVERIFY(!session->submit({7, {}}).isEmpty());
+        QCOMPARE(session->match().log().overs(), 0);
+        QCOMPARE(session->submit({5, std::vector<quint8>{1, 1, 6}}), QString());
+        QCOMPARE(session->match().log().draws, (std::vector<quint8>{1, 1, 6}));
+        QCOMPARE(session->match().state().WicketsDown, 1);
+        MatchLog stored; // saved as any over is
+        QCOMPARE(session->store()->readLog(session->storedId(), stored), QString());
+        QCOMPARE(stored, session->match().log());
+    }
+
     // The user takes England; Australia, the computer's, calls right and bats.
     void computerBatsForItsSideAndTheUsersSideWaits()
     {

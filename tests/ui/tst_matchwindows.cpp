@@ -53,6 +53,9 @@ private slots:
     {
         m_die = ScriptedRandom();
         m_windows = std::make_unique<MatchWindows>(&m_area, m_match);
+        connect(m_windows.get(), &MatchWindows::overEntered, this, [this](int face) {
+            playEntry(m_match, {face, {}});
+        });
         m_match.start(MatchSetup{inBuiltSides(), {}, {}}, m_die);
         m_windows->open();
     }

@@ -95,7 +95,7 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
         match.start(setup, random);
     }
     while (!match.isOver())
-        match.playOver(match.rollDie());
+        playEntry(match, {});
     // Begun and linked as a match on screen is; a failure after that leaves the fixture
     // begun, to go on from its last stored over.
     if (!id) {

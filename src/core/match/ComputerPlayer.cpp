@@ -7,7 +7,8 @@
 
 #include <algorithm>
 
-ComputerPlayer::ComputerPlayer(Match &match, QObject *parent) : QObject(parent), m_match(match)
+ComputerPlayer::ComputerPlayer(const Match &match, std::function<void()> playOver, QObject *parent)
+    : QObject(parent), m_match(match), m_playOver(std::move(playOver))
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ComputerPlayer::play);
@@ -74,7 +75,7 @@ void ComputerPlayer::play()
     QElapsedTimer slice;
     slice.start();
     do
-        m_match.playOver(m_match.rollDie());
+        m_playOver();
     while (m_interval == Instant && wanted() && slice.elapsed() < InstantSliceMs &&
            !(m_held && m_held()));
     m_playing = false;

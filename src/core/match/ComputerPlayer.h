@@ -10,9 +10,9 @@
 
 class Match;
 
-// Bats for the computer's sides: while one of them is in, it throws the die and plays an over
-// at its pace, through the same Match calls as the ROLL button, so its overs are logged, shown
-// and saved like any other.
+// Bats for the computer's sides: while one of them is in, it asks for an over at its pace,
+// through `playOver` (the session's, as the ROLL button's), so its overs are logged, shown and
+// saved like any other.
 class ComputerPlayer : public QObject
 {
     Q_OBJECT
@@ -30,7 +30,7 @@ public:
     // How often a held player looks again whether it may go on.
     static constexpr int HoldPollMs = 50;
 
-    explicit ComputerPlayer(Match &match, QObject *parent = nullptr);
+    ComputerPlayer(const Match &match, std::function<void()> playOver, QObject *parent = nullptr);
 
     // Which sides it bats for: [0] bats innings 1 and 3, [1] innings 2 and 4.
     void setSides(std::array<bool, 2> sides);
@@ -48,7 +48,8 @@ private:
     void schedule();
     void play();
 
-    Match &m_match;
+    const Match &m_match;
+    std::function<void()> m_playOver;
     QTimer m_timer;
     QElapsedTimer m_sinceOver;
     std::array<bool, 2> m_sides{};

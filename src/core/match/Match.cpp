@@ -59,9 +59,7 @@ QString Match::replay(const MatchLog &log, RandomSource &random)
             return QStringLiteral("over %1 comes after the result").arg(over + 1);
         const quint8 *end = next + log.drawCounts[std::size_t(over)];
         ReplayRandom draws(next, end);
-        m_random = &draws;
-        playOver(face);
-        m_random = &random;
+        playOver(face, draws);
         if (!draws.error().isEmpty())
             return QStringLiteral("over %1: %2").arg(over + 1).arg(draws.error());
         if (!draws.exhausted())
@@ -71,7 +69,7 @@ QString Match::replay(const MatchLog &log, RandomSource &random)
     return {};
 }
 
-void Match::adopt(const Match &other, RandomSource &random)
+void Match::adopt(const Match &other)
 {
     m_state = other.m_state;
     m_innings = other.m_innings;
@@ -82,7 +80,7 @@ void Match::adopt(const Match &other, RandomSource &random)
     m_log = other.m_log;
     m_inningsFirstOver = other.m_inningsFirstOver;
     m_lastOver = other.m_lastOver;
-    m_random = &random;
+    m_random = other.m_random;
 }
 
 bool Match::inningsOpen(int number) const
@@ -110,10 +108,15 @@ int Match::rollDie()
 
 bool Match::playOver(int face)
 {
+    return playOver(face, *m_random);
+}
+
+bool Match::playOver(int face, RandomSource &draws)
+{
     if (!started() || isOver() || face < 1 || face > 6)
         return false;
     const std::size_t firstDraw = m_log.draws.size();
-    RecordingRandom random(*m_random, m_log.draws);
+    RecordingRandom random(draws, m_log.draws);
     const ClockModel before = m_clock;
     AdvanceClock(m_state, m_clock);
     InningsModel &played = card();

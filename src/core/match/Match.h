@@ -34,12 +34,14 @@ public:
     // an empty text. Draws after it come from `random`.
     QString replay(const MatchLog &log, RandomSource &random);
     void setRandomSource(RandomSource &random) { m_random = &random; }
-    // Becomes a copy of `other` as it stands, without a signal, drawing from `random` after.
-    void adopt(const Match &other, RandomSource &random);
+    // Becomes a copy of `other` as it stands, its random source too, without a signal.
+    void adopt(const Match &other);
 
     // One over for this die face (1..6), then the innings or the match closes when its time has
-    // come. Returns false, changing nothing, when there is no over to play.
+    // come. Returns false, changing nothing, when there is no over to play. The appeal's draws
+    // come from `draws`, or the random source.
     bool playOver(int face);
+    bool playOver(int face, RandomSource &draws);
     // One throw of the die, for the ROLL button. Not logged: the over logs the face it plays.
     int rollDie();
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/session/MatchSession.h"
 
+#include "core/common/RandomSource.h"
 #include "core/match/ComputerPlayer.h"
 #include "core/match/InBuiltTeams.h"
 #include "core/match/Match.h"
@@ -11,7 +12,8 @@
 using namespace Qt::StringLiterals;
 
 MatchSession::MatchSession(QObject *parent)
-    : QObject(parent), m_match(new Match(this)), m_computer(new ComputerPlayer(*m_match, this)),
+    : QObject(parent), m_match(new Match(this)), m_computer(new ComputerPlayer(
+                                                     *m_match, [this] { submit({}); }, this)),
       m_sides(inBuiltSides())
 {
     // The store has each over before any view hears of it.
@@ -66,6 +68,37 @@ void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide
     if (m_store && !m_store->saving())
         reportStoreProblem();
     beginPlay(false);
+}
+
+QString MatchSession::submit(const OverEntry &entry)
+{
+    return m_inProgress ? playEntry(*m_match, entry) : u"no match is in progress"_s;
+}
+
+QString playEntry(Match &match, const OverEntry &entry)
+{
+    if (!match.started() || match.isOver())
+        return u"the match has no over to play"_s;
+    const int face = entry.face ? entry.face : match.rollDie();
+    if (face < 1 || face > 6)
+        return u"a face of %1 is not on the die"_s.arg(face);
+    if (!entry.draws) {
+        match.playOver(face);
+        return {};
+    }
+    const auto play = [&](Match &into) {
+        ReplayRandom draws(entry.draws->data(), entry.draws->data() + entry.draws->size());
+        into.playOver(face, draws);
+        return draws.error().isEmpty() && !draws.exhausted()
+                   ? u"the over has more draws than it took"_s
+                   : draws.error();
+    };
+    // Tried on a copy first: draws that do not fit the over change nothing.
+    Match trial;
+    trial.adopt(match);
+    if (QString why = play(trial); !why.isEmpty())
+        return why;
+    return play(match);
 }
 
 void MatchSession::beginPlay(bool paused)
@@ -152,7 +185,8 @@ QString MatchSession::resume(qint64 id, const Match *loaded)
     }
     if (m_inProgress && id != m_storedId)
         abandon();
-    m_match->adopt(*loaded, *m_random);
+    m_match->adopt(*loaded);
+    m_match->setRandomSource(*m_random);
     m_sides = m_match->log().setup.sides;
     m_storedId = id;
     const std::optional<MatchStore::Entry> entry = m_store->entry(id);

@@ -13,10 +13,23 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ComputerPlayer;
 class Match;
 class MatchStore;
+
+// One over as a source hands it to the session: the face typed, or 0 for the die to be thrown
+// now; the appeal's draws as the log keeps them, or none for the random source to make them.
+struct OverEntry
+{
+    int face = 0;
+    std::optional<std::vector<quint8>> draws;
+};
+
+// The one way an over reaches a match: the session's own, and the simulator's. Why it was
+// refused, the match unchanged, or an empty text.
+QString playEntry(Match &match, const OverEntry &entry);
 
 // The game being played: the match, where it is saved, who bats for whom, and the computer's
 // turn. It starts, saves over by over, resumes and abandons matches; the frame asks the
@@ -62,6 +75,9 @@ public:
     // then), -1 when nobody plays the computer alone. Saves the match's row, then the computer
     // starts batting where it is due.
     void start(const MatchSetup &setup, MatchMode mode, int chosenSide = -1);
+    // The over of the match in progress, from whichever source: the innings window, the
+    // computer. Why it was refused, nothing changed, or an empty text.
+    QString submit(const OverEntry &entry);
     // From start() or resume() until the result is accepted or the match abandoned.
     bool inProgress() const { return m_inProgress; }
     // The store's id of the match in progress; 0 when none or it is not being saved.

@@ -31,7 +31,7 @@ void closeSlot(QPointer<Window> &window)
 
 } // namespace
 
-MatchWindows::MatchWindows(QMdiArea *area, Match &match, QObject *parent)
+MatchWindows::MatchWindows(QMdiArea *area, const Match &match, QObject *parent)
     : QObject(parent), m_area(area), m_match(match)
 {
     connect(&match, &Match::changed, this, &MatchWindows::writeCaptions);
@@ -71,6 +71,7 @@ frmInnings1 *MatchWindows::innings(int number)
         m_area->addSubWindow(slot);
         connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
         connect(slot, &frmInnings1::faceRefused, this, &MatchWindows::faceRefused);
+        connect(slot, &frmInnings1::overEntered, this, &MatchWindows::overEntered);
     }
     return slot;
 }

@@ -24,7 +24,7 @@ class MatchWindows : public QObject
 {
     Q_OBJECT
 public:
-    MatchWindows(QMdiArea *area, Match &match, QObject *parent = nullptr);
+    MatchWindows(QMdiArea *area, const Match &match, QObject *parent = nullptr);
     ~MatchWindows() override;
 
     QMdiArea *mdiArea() const { return m_area; }
@@ -74,6 +74,8 @@ signals:
     void resultAccepted();
     // A scorecard's box was given something other than a face.
     void faceRefused();
+    // ROLL (face 0) or a face typed on a card: the over goes to whoever plays the match.
+    void overEntered(int face);
 
 private:
     void showInnings(int number);
@@ -83,7 +85,7 @@ private:
     void showQuietly(QMdiSubWindow *window);
 
     QMdiArea *m_area;
-    Match &m_match;
+    const Match &m_match;
     std::array<QPointer<frmInnings1>, 5> m_innings;
     QPointer<frmState> m_state;
     QPointer<frmMatchSummary> m_summary;

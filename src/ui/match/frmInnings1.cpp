@@ -49,7 +49,7 @@ QLabel *tableLabel(QWidget *parent, const QString &name, const QString &caption,
 
 } // namespace
 
-frmInnings1::frmInnings1(Match &match, int innings, QWidget *parent)
+frmInnings1::frmInnings1(const Match &match, int innings, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmInnings1"), false, parent), m_match(match),
       m_innings(innings)
 {
@@ -169,7 +169,10 @@ void frmInnings1::clearRoll()
 
 void frmInnings1::cmdRoll_Click()
 {
-    m_box->setText(QString::number(m_match.rollDie()));
+    if (m_match.isOver())
+        emit resultWanted();
+    else
+        emit overEntered(0);
 }
 
 void frmInnings1::txtRoll_Change()
@@ -181,7 +184,7 @@ void frmInnings1::txtRoll_Change()
     }
     const double face = captionValue(m_box->text());
     if (face > 0 && face < 7)
-        m_match.playOver(int(face));
+        emit overEntered(int(face));
     else if (!m_box->text().isEmpty())
         emit faceRefused();
     // Any text is taken once: emptying the box runs this handler again, which does nothing more.

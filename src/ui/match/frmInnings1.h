@@ -19,7 +19,7 @@ class frmInnings1 : public MatchSubWindow
     Q_OBJECT
 public:
     // Shows innings `innings` (1..4) of the match, which must have begun.
-    frmInnings1(Match &match, int innings, QWidget *parent = nullptr);
+    frmInnings1(const Match &match, int innings, QWidget *parent = nullptr);
 
     int innings() const { return m_innings; }
     // Rewrites every caption and colour from the figures.
@@ -34,6 +34,8 @@ signals:
     void resultWanted();
     // The box was given something other than a face from 1 to 6; it is emptied, nothing played.
     void faceRefused();
+    // ROLL (0) or a face typed in the box: the over the player wants played.
+    void overEntered(int face);
 
 public slots:
     void cmdRoll_Click();
@@ -52,7 +54,7 @@ private:
 
     void buildControls();
 
-    Match &m_match;
+    const Match &m_match;
     int m_innings;
     std::array<QLabel *, 7> m_headings{};
     std::array<Line, 11> m_lines{};

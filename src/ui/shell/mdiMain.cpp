@@ -116,6 +116,9 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     connect(m_session, &MatchSession::storeNotice, this,
             [this](const QString &notice) { QMessageBox::warning(this, windowTitle(), notice); });
     connect(m_windows, &MatchWindows::resultAccepted, m_session, &MatchSession::acceptResult);
+    connect(m_windows, &MatchWindows::overEntered, m_session, [this](int face) {
+        m_session->submit({face, {}});
+    });
     m_competitions = new CompetitionDesk(*m_session, *m_windows, this,
                                          {[this] { return storeReadable(); },
                                           [this] { return abandonMatchInProgress(); },
