@@ -70,7 +70,7 @@ QString startFixture(MatchSession &session, CompetitionStore &competitions,
                      const MatchSetup &setup)
 {
     const FixturePlayers players = fixturePlayers(competition, fixture);
-    session.start(setup, players.mode, players.chosenSide);
+    session.start(MatchStart::afterToss(setup, players.mode, players.chosenSide));
     // A match the store could not begin is the session's own fault to report.
     if (!session.storedId())
         return {};

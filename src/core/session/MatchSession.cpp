@@ -52,19 +52,22 @@ QString MatchSession::chooseSides(const SavedSide &first, const SavedSide &secon
     return matchSides(first, second, m_players.file(), m_sides);
 }
 
-void MatchSession::start(const MatchSetup &setup, MatchMode mode, int chosenSide)
+MatchStart MatchStart::afterToss(const MatchSetup &setup, MatchMode mode, int chosenSide)
+{
+    const int side = mode == MatchMode::HumanVCpu ? chosenSide : -1;
+    return {setup, mode, side >= 0 && TossRules::exchanged(setup.toss) ? 1 - side : side};
+}
+
+void MatchSession::start(const MatchStart &start)
 {
     if (m_inProgress)
         abandon();
-    int userSide = mode == MatchMode::HumanVCpu ? chosenSide : -1;
-    // The person's team goes where the toss put it.
-    if (userSide >= 0 && TossRules::exchanged(setup.toss))
-        userSide = 1 - userSide;
-    m_sides = setup.sides;
-    m_mode = mode;
-    m_userSide = userSide;
-    m_match->start(setup, *m_random);
-    m_storedId = m_store ? m_store->beginMatch(setup, modeText(mode), userSide) : 0;
+    m_sides = start.setup.sides;
+    m_mode = start.mode;
+    m_userSide = start.userSide;
+    m_match->start(start.setup, *m_random);
+    m_storedId =
+        m_store ? m_store->beginMatch(start.setup, modeText(start.mode), start.userSide) : 0;
     if (m_store && !m_store->saving())
         reportStoreProblem();
     beginPlay(false);

@@ -27,6 +27,19 @@ struct OverEntry
     std::optional<std::vector<quint8>> draws;
 };
 
+// Everything a new match starts from, built once: the setup after the toss, who plays it, and
+// the index in the toss's order of the side the person plays against the computer, or -1.
+struct MatchStart
+{
+    MatchSetup setup;
+    MatchMode mode = MatchMode::HumanVHuman;
+    int userSide = -1;
+
+    // `chosenSide`: the side the person picked against the computer before the toss, as the
+    // sides stood then; it goes where the toss put it.
+    static MatchStart afterToss(const MatchSetup &setup, MatchMode mode, int chosenSide = -1);
+};
+
 // The one way an over reaches a match: the session's own, and the simulator's. Why it was
 // refused, the match unchanged, or an empty text.
 QString playEntry(Match &match, const OverEntry &entry);
@@ -61,7 +74,9 @@ public:
 
     // The elevens the next match starts from: the in-built ones until others are picked, and
     // as the last toss left them.
-    std::array<Side, 2> &nextSides() { return m_sides; }
+    const std::array<Side, 2> &nextSides() const { return m_sides; }
+    // Elevens picked by hand for the next match.
+    void setNextSides(const std::array<Side, 2> &sides) { m_sides = sides; }
     // Every side a match can be played between: the in-built ones first, then the saved ones
     // (only the in-built ones while the store is closed).
     QList<SavedSide> sides() const;
@@ -70,11 +85,13 @@ public:
     // text. The match's source is then teamSource(first, second).
     QString chooseSides(const SavedSide &first, const SavedSide &second);
 
-    // A new match from a finished setup (sides after the toss). `chosenSide` is the side the
-    // person picked against the computer before the toss (index into nextSides() as it was
-    // then), -1 when nobody plays the computer alone. Saves the match's row, then the computer
-    // starts batting where it is due.
-    void start(const MatchSetup &setup, MatchMode mode, int chosenSide = -1);
+    // A new match, given up any other: saves the match's row, then the computer starts batting
+    // where it is due.
+    void start(const MatchStart &start);
+    void start(const MatchSetup &setup, MatchMode mode, int chosenSide = -1)
+    {
+        start(MatchStart::afterToss(setup, mode, chosenSide));
+    }
     // The over of the match in progress, from whichever source: the innings window, the
     // computer. Why it was refused, nothing changed, or an empty text.
     QString submit(const OverEntry &entry);

@@ -65,8 +65,10 @@ void frmTeamMode::cmdSaved_Click()
     accept();
 }
 
-std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, MatchSession &session)
+std::optional<MatchSetup> frmTeamMode::showModal(QWidget *parent, MatchSession &session)
 {
+    MatchSetup setup;
+    setup.sides = session.nextSides();
     Choice choice = Choice::InBuilt;
     {
         frmTeamMode window(parent);
@@ -77,9 +79,11 @@ std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, MatchSession &
     case Choice::InBuilt:
         break;
     case Choice::Manually:
-        if (!frmTeamSelection::showModal(parent, session.nextSides(), session.players()))
+        if (!frmTeamSelection::showModal(parent, setup.sides, session.players()))
             return std::nullopt;
-        return TeamSource::PlayerFile;
+        session.setNextSides(setup.sides); // kept for the next match, toss or not
+        setup.source = TeamSource::PlayerFile;
+        break;
     case Choice::Saved: {
         const auto chosen = frmChooseSides::showModal(parent, session.sides());
         if (!chosen)
@@ -90,8 +94,10 @@ std::optional<TeamSource> frmTeamMode::showModal(QWidget *parent, MatchSession &
             QMessageBox::warning(parent, u"Saved Sides"_s, problem);
             return std::nullopt;
         }
-        return teamSource((*chosen)[0], (*chosen)[1]);
+        setup.sides = session.nextSides();
+        setup.source = teamSource((*chosen)[0], (*chosen)[1]);
+        break;
     }
     }
-    return TeamSource::InBuilt;
+    return setup;
 }

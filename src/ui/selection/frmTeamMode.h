@@ -24,12 +24,13 @@ public:
     };
 
     explicit frmTeamMode(QWidget *parent = nullptr);
-    // Creates, loads and shows the window modally; returns when it has closed, once the
-    // session's next sides hold the elevens chosen: after "&Choose teams manually" those team
-    // selection wrote, after "&Saved Sides…" the two sides asked for. Nothing when no match is
-    // to start: team selection's Cancel ended the program, the sides were not chosen, or a
-    // side's players are no longer in the player file (which it says).
-    static std::optional<TeamSource> showModal(QWidget *parent, MatchSession &session);
+    // Creates, loads and shows the window modally; returns when it has closed the setup of the
+    // next match before its toss: the elevens chosen (after "&Choose teams manually" those team
+    // selection wrote, after "&Saved Sides…" the two sides asked for, both kept as the
+    // session's next sides) and where they came from. Nothing when no match is to start: team
+    // selection's Cancel ended the program, the sides were not chosen, or a side's players are
+    // no longer in the player file (which it says).
+    static std::optional<MatchSetup> showModal(QWidget *parent, MatchSession &session);
 
     Choice choice() const { return m_choice; }
 

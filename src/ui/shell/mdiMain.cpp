@@ -391,25 +391,22 @@ void mdiMain::startMatch(MatchMode mode)
 {
     if (m_session->inProgress() && !abandonMatchInProgress())
         return;
-    std::array<Side, 2> &sides = m_session->nextSides();
-    MatchSetup setup;
     // Cancel in team selection ends the program, and sides that cannot play were reported:
     // the match start stops here.
-    const std::optional<TeamSource> source = frmTeamMode::showModal(this, *m_session);
-    if (!source)
+    std::optional<MatchSetup> setup = frmTeamMode::showModal(this, *m_session);
+    if (!setup)
         return;
-    setup.source = *source;
-    const int chosenSide = mode == MatchMode::HumanVCpu ? frmSide::showModal(this, sides) : -1;
+    const int chosenSide =
+        mode == MatchMode::HumanVCpu ? frmSide::showModal(this, setup->sides) : -1;
     // Backing out of the side chooser starts nothing: no toss, no stored match.
     if (mode == MatchMode::HumanVCpu && chosenSide < 0)
         return;
-    setup.toss =
-        frmToss::showModal(this, sides, m_session->random(), computerSides(mode, chosenSide));
+    setup->toss = frmToss::showModal(this, setup->sides, m_session->random(),
+                                     computerSides(mode, chosenSide));
     // A quit while the questions were open leaves their answers unmade.
     if (programEnding())
         return;
-    setup.sides = sides;
-    m_session->start(setup, mode, chosenSide);
+    m_session->start(MatchStart::afterToss(*setup, mode, chosenSide));
 }
 
 void mdiMain::showMatch()
