@@ -75,6 +75,7 @@ struct EndProgramObserver
 struct ModalDriver
 {
     QStringList seen, texts;
+    QList<QRect> places; // where each came up
     std::function<void(QWidget *)> act = close;
     QList<QPointer<QWidget>> handled; // an act that waits must not get its modal again
     QTimer timer;
@@ -90,6 +91,7 @@ struct ModalDriver
             seen << (box ? box->windowTitle() : modal->objectName());
             if (box)
                 texts << box->text();
+            places << modal->geometry();
             // Not inside the timer's own call, which Qt never repeats: a dialog opened by act
             // must come to this driver too.
             QMetaObject::invokeMethod(
