@@ -4,7 +4,7 @@
 // chooses. The reader must never read out of range nor hand out a message longer than the
 // limit; every message it hands out is framed again to the bytes it came from, and a payload
 // that decodes encodes again to itself.
-#include "core/network/NetMessage.h"
+#include "core/net/NetMessage.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -24,9 +24,8 @@ struct CurrentTempDir
     ~CurrentTempDir() { QDir::setCurrent(old); }
 };
 
-// The test's row run again in a child of its own mount namespace, `mount` run first with "$0"
-// the folder, which the child finds in STUMPWELL_MOUNTED_DIR. Skipped where no such mount is
-// allowed.
+// The test's row again in a child with its own mounts: `mount` run first, "$0" the folder (also
+// in STUMPWELL_MOUNTED_DIR). Skipped where no such mount is allowed.
 inline void inMountedChild(const QString &folder, const QString &mount)
 {
     QProcess child;

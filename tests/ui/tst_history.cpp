@@ -46,7 +46,7 @@ class tst_History : public QObject
         return found;
     }
     static QVariant rows(QWidget *history) { return table(history)->model()->rowCount(); }
-    // Which way the heading's arrow points, by its rows of ink top to bottom: 1 up, -1 down.
+    // Which way the heading's arrow points, by its rows of ink top down: 1 up, -1 down.
     static int arrowOf(QHeaderView *header, int section)
     {
         const int right = header->sectionViewportPosition(section) + header->sectionSize(section);
@@ -116,8 +116,7 @@ private slots:
               "rows");
     }
 
-    // Newest first, the arrow pointing down; a click on the heading turns both round. Every
-    // column is whole at the opening size.
+    // Newest first, the arrow pointing down, every column whole; a click turns both round.
     void opensNewestFirstWithEveryColumnWhole()
     {
         ModalDriver modals([](QWidget *history) {
@@ -125,8 +124,7 @@ private slots:
             QTableView *matches = table(history);
             QHeaderView *header = matches->horizontalHeader();
             QVERIFY(!matches->horizontalScrollBar()->isVisible());
-            QVERIFY(header->sectionSize(6) >
-                    header->fontMetrics().horizontalAdvance(u"Series or League"_s));
+            QVERIFY(header->sectionSize(6) >= header->sectionSizeHint(6));
             const auto start = [matches](int row) {
                 return matches->model()->index(row, 0).data(Qt::UserRole).toLongLong();
             };

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/network/NetMessage.h"
-
-#include "core/common/RandomSource.h"
+#include "core/net/NetMessage.h"
 
 #include <QtEndian>
 
@@ -12,10 +10,6 @@ namespace NetMessage {
 
 namespace {
 constexpr char Magic[] = "SWNM";
-// No 0 or O, 1, I or l: a code read out over the phone is typed right.
-constexpr QStringView CodeAlphabet = u"ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
-constexpr int CodeLength = 8;
-constexpr qsizetype CodeMin = 4, CodeMax = 32;
 } // namespace
 
 QByteArray frame(Kind kind, QByteArrayView payload)
@@ -114,26 +108,6 @@ std::optional<Over> readOver(QByteArrayView payload)
         return std::nullopt;
     over.draws.assign(payload.begin() + 6, payload.end());
     return over;
-}
-
-QString newJoinCode(RandomSource &random)
-{
-    QString code;
-    random.reseed();
-    for (int i = 0; i < CodeLength; ++i)
-        code += CodeAlphabet[random.draw(int(CodeAlphabet.size())) - 1];
-    return code;
-}
-
-QString joinCodeProblem(const QString &code)
-{
-    if (code.size() < CodeMin || code.size() > CodeMax)
-        return u"A join code has from %1 to %2 characters."_s.arg(CodeMin).arg(CodeMax);
-    for (const QChar c : code) {
-        if (c.unicode() <= u' ' || c.unicode() > u'~')
-            return u"A join code has letters, digits and signs only, no spaces."_s;
-    }
-    return {};
 }
 
 } // namespace NetMessage

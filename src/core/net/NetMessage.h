@@ -8,8 +8,6 @@
 #include <optional>
 #include <vector>
 
-class RandomSource;
-
 // What two copies of the game send each other, framed so that a reader knows where each
 // message ends before it has all of it: "SWNM", the protocol's version, the kind, the
 // payload's length (four bytes, high first), then the payload.
@@ -77,10 +75,5 @@ struct Over
 };
 QByteArray over(const Over &over);
 std::optional<Over> readOver(QByteArrayView payload);
-
-// A join code: 8 characters from an alphabet without look-alikes.
-QString newJoinCode(RandomSource &random);
-// Why a code typed cannot be used, or an empty text.
-QString joinCodeProblem(const QString &code);
 
 } // namespace NetMessage

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
-#include "core/network/FairDice.h"
+#include "core/net/FairDice.h"
 
-#include "core/network/NetMessage.h"
+#include "core/net/NetMessage.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
