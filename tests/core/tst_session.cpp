@@ -151,6 +151,8 @@ private slots:
         QCOMPARE(session->match().log().overs(), 0);
         QCOMPARE(session->submit({5, std::vector<quint8>{1, 1, 6}}), QString());
         QCOMPARE(session->match().log().draws, (std::vector<quint8>{1, 1, 6}));
+        takeWickets(session->match(), m_die, 39);
+        QVERIFY(!session->submit({2, {}}).isEmpty()); // nor after the result
     }
 
     // The user takes England; Australia, the computer's, calls right and bats.

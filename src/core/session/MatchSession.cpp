@@ -186,7 +186,7 @@ QString MatchSession::resume(qint64 id, const Match *loaded)
         reportStoreProblem();
         return m_store->problem();
     }
-    if (m_inProgress && id != m_storedId)
+    if (m_inProgress) // another match: the same one returned above
         abandon();
     m_match->adopt(*loaded);
     m_match->setRandomSource(*m_random);
