@@ -47,9 +47,9 @@ class tst_Store : public QObject
         }
         for (qsizetype step = added.size(); step >= version; --step)
             runSql(m_path, added[step - 1]);
-        // The fault the last step mends: the series' side 7 was deleted and its id given to a
+        // The fault step 7 mends: the series' side 7 was deleted and its id given to a
         // side made later.
-        if (version >= 5)
+        if (version == 5 || version == 6)
             runSql(m_path, {u"INSERT INTO sides VALUES (7, 'Later', '', 4102444800)"_s,
                             u"UPDATE competition_sides SET side = 7 WHERE place = 0"_s});
         runSql(m_path, {u"PRAGMA user_version=%1"_s.arg(version)});
@@ -113,7 +113,7 @@ private slots:
         // A series kept through the step that leaves who plays to its sides alone.
         const QList<Competition> kept = CompetitionStore(store).competitions();
         QCOMPARE(kept.size(), version >= 5 ? 1 : 0);
-        if (version >= 5) {
+        if (version == 5 || version == 6) {
             QCOMPARE(kept[0].sides[0].computer, true);
             QCOMPARE(kept[0].sides[0].side, 0); // the later side was never in it
             QCOMPARE(kept[0].sides[1].side, -2);

@@ -9,6 +9,8 @@ QString modeText(MatchMode mode)
         return QStringLiteral("Human v CPU");
     case MatchMode::CpuVCpu:
         return QStringLiteral("CPU v CPU");
+    case MatchMode::Network:
+        return QStringLiteral("Network");
     case MatchMode::HumanVHuman:
         break;
     }
@@ -17,7 +19,7 @@ QString modeText(MatchMode mode)
 
 MatchMode modeFromText(const QString &text)
 {
-    for (auto mode : {MatchMode::HumanVCpu, MatchMode::CpuVCpu}) {
+    for (auto mode : {MatchMode::HumanVCpu, MatchMode::CpuVCpu, MatchMode::Network}) {
         if (text == modeText(mode))
             return mode;
     }
@@ -31,6 +33,7 @@ std::array<bool, 2> computerSides(MatchMode mode, int userSide)
         return {userSide != 0, userSide != 1};
     case MatchMode::CpuVCpu:
         return {true, true};
+    case MatchMode::Network:
     case MatchMode::HumanVHuman:
         break;
     }

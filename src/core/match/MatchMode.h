@@ -5,12 +5,14 @@
 #include <QString>
 #include <array>
 
-// Who plays a match: two people, a person against the computer, or the computer both sides.
+// Who plays a match: two people, a person against the computer, the computer both sides, or
+// two people at two computers.
 enum class MatchMode
 {
     HumanVHuman,
     HumanVCpu,
-    CpuVCpu
+    CpuVCpu,
+    Network
 };
 
 // As the menu names it and the match store keeps it: "Human v CPU".

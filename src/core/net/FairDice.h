@@ -26,7 +26,9 @@ public:
     FairRound(quint32 number, Role role, QByteArray nonce);
 
     quint32 number() const { return m_number; }
+    const QByteArray &nonce() const { return m_nonce; }
     QByteArray commitment() const { return commitmentOf(m_nonce); }
+    const QByteArray &theirCommitment() const { return m_theirCommitment; }
     // The other's commitment, once.
     bool takeCommitment(const QByteArray &commitment);
     // Our nonce, to be sent only once we hold the other's commitment (empty before).

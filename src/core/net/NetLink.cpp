@@ -8,6 +8,14 @@
 using namespace Qt::StringLiterals;
 using Kind = NetMessage::Kind;
 
+namespace {
+// An over is a few small messages each way: none may wait for the one before to be acked.
+void noDelay(QTcpSocket *socket)
+{
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+}
+} // namespace
+
 NetLink::NetLink(QObject *parent) : QObject(parent) {}
 
 NetLink::~NetLink()
@@ -19,8 +27,12 @@ NetLink::~NetLink()
 QString NetLink::host(quint16 port, const QString &code)
 {
     m_code = code;
-    m_server = new QTcpServer(this);
-    connect(m_server, &QTcpServer::newConnection, this, &NetLink::takeConnections);
+    m_wrongCodes = 0;
+    if (!m_server) {
+        m_server = new QTcpServer(this);
+        connect(m_server, &QTcpServer::newConnection, this, &NetLink::takeConnections);
+    }
+    m_server->close();
     if (!m_server->listen(QHostAddress::Any, port))
         return u"This computer cannot listen at port %1: %2."_s.arg(port).arg(
             m_server->errorString());
@@ -41,8 +53,10 @@ void NetLink::join(const QString &address, quint16 port, const QString &code)
 {
     auto *socket = new QTcpSocket(this);
     follow(socket);
-    connect(socket, &QTcpSocket::connected, this,
-            [this, code] { send(Kind::Hello, NetMessage::text(code)); });
+    connect(socket, &QTcpSocket::connected, this, [this, socket, code] {
+        noDelay(socket);
+        send(Kind::Hello, NetMessage::text(code));
+    });
     socket->connectToHost(address, port);
 }
 
@@ -52,7 +66,7 @@ void NetLink::takeConnections()
         if (m_socket)
             refuse(socket, u"Another computer is already in this match."_s);
         else
-            follow(socket);
+            follow(socket), noDelay(socket);
     }
 }
 
@@ -70,7 +84,8 @@ void NetLink::follow(QTcpSocket *socket)
             return;
         }
         finish(m_joined ? u"The connection to the other computer was lost."_s
-                        : u"No connection: %1."_s.arg(socket->errorString()));
+                        : u"No connection: %1."_s.arg(socket->errorString()),
+               true);
     });
 }
 
@@ -82,6 +97,8 @@ void NetLink::send(NetMessage::Kind kind, QByteArrayView payload)
 
 void NetLink::end(const QString &why)
 {
+    if (m_server)
+        m_server->close();
     send(Kind::Bye, NetMessage::text(why));
     finish(why);
 }
@@ -158,7 +175,7 @@ void NetLink::close(QTcpSocket *socket)
         socket->deleteLater();
 }
 
-void NetLink::finish(const QString &why)
+void NetLink::finish(const QString &why, bool lost)
 {
     if (!m_socket)
         return;
@@ -166,5 +183,5 @@ void NetLink::finish(const QString &why)
     m_socket = nullptr;
     m_joined = false;
     close(socket);
-    emit ended(why);
+    emit ended(why, lost);
 }

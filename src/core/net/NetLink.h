@@ -23,8 +23,8 @@ public:
     explicit NetLink(QObject *parent = nullptr);
     ~NetLink() override;
 
-    // Listens on every address at `port` (0: any free one) for a peer giving `code`. Why not,
-    // or an empty text.
+    // Listens on every address at `port` (0: any free one) for a peer giving `code`, again
+    // after a link was lost. Why not, or an empty text.
     QString host(quint16 port, const QString &code);
     quint16 port() const;
     bool listening() const;
@@ -32,14 +32,15 @@ public:
     void join(const QString &address, quint16 port, const QString &code);
     bool isJoined() const { return m_joined; }
     void send(NetMessage::Kind kind, QByteArrayView payload);
-    // Ends the link, telling the peer why.
+    // Ends the link, telling the peer why, and stops listening.
     void end(const QString &why);
 
 signals:
     void joined();
     void received(const NetMessage::Message &message);
-    // The link is gone, refused or broken; why, in words.
-    void ended(const QString &why);
+    // The link is gone, refused or broken; why, in words. `lost`: the connection broke or could
+    // not be made, with nobody having ended it.
+    void ended(const QString &why, bool lost);
     // As host: a peer was turned away; `listening` says whether the host goes on listening.
     void peerRefused(const QString &why, bool listening);
 
@@ -51,7 +52,7 @@ private:
     void wrongCode();
     void refuse(QTcpSocket *socket, const QString &why);
     void close(QTcpSocket *socket);
-    void finish(const QString &why);
+    void finish(const QString &why, bool lost = false);
 
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_socket; // the peer, joined or still to give its code

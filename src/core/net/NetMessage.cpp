@@ -90,6 +90,16 @@ std::optional<std::pair<quint32, QByteArray>> readRound(QByteArrayView payload)
     return std::pair{qFromBigEndian<quint32>(payload.data()), payload.sliced(4).toByteArray()};
 }
 
+QByteArray byte(quint8 value)
+{
+    return QByteArray(1, char(value));
+}
+
+std::optional<quint8> readByte(QByteArrayView payload)
+{
+    return payload.size() == 1 ? std::optional(quint8(payload[0])) : std::nullopt;
+}
+
 QByteArray over(const Over &over)
 {
     QByteArray bytes = round(over.number, {});

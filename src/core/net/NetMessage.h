@@ -30,7 +30,9 @@ enum class Kind : quint8
     Over,   // an over's number, face and draws
     Check,  // an over count and the hash of the log
     Bye,    // why
-    Last = Bye
+    Call,   // the joiner's call of the coin
+    Choice, // the toss winner's bat or bowl
+    Last = Choice
 };
 
 struct Message
@@ -64,6 +66,10 @@ std::optional<QString> readText(QByteArrayView payload);
 // A round of the dice and a hash or nonce of HashSize bytes.
 QByteArray round(quint32 number, QByteArrayView value);
 std::optional<std::pair<quint32, QByteArray>> readRound(QByteArrayView payload);
+
+// One byte: a call or a choice of the toss.
+QByteArray byte(quint8 value);
+std::optional<quint8> readByte(QByteArrayView payload);
 
 struct Over
 {

@@ -54,7 +54,7 @@ QString MatchSession::chooseSides(const SavedSide &first, const SavedSide &secon
 
 MatchStart MatchStart::afterToss(const MatchSetup &setup, MatchMode mode, int chosenSide)
 {
-    const int side = mode == MatchMode::HumanVCpu ? chosenSide : -1;
+    const int side = mode == MatchMode::HumanVCpu || mode == MatchMode::Network ? chosenSide : -1;
     return {setup, mode, side >= 0 && TossRules::exchanged(setup.toss) ? 1 - side : side};
 }
 
@@ -196,7 +196,7 @@ QString MatchSession::resume(qint64 id, const Match *loaded)
     m_mode = entry ? modeFromText(entry->mode) : MatchMode::HumanVHuman;
     m_userSide = entry ? entry->userSide : -1;
     // The computer waits for Pause: the player first sees where the match stands.
-    beginPlay(m_mode != MatchMode::HumanVHuman);
+    beginPlay(m_mode == MatchMode::HumanVCpu || m_mode == MatchMode::CpuVCpu);
     return {};
 }
 

@@ -28,15 +28,16 @@ struct OverEntry
 };
 
 // Everything a new match starts from, built once: the setup after the toss, who plays it, and
-// the index in the toss's order of the side the person plays against the computer, or -1.
+// the index in the toss's order of the side the person plays against the computer or from this
+// computer of a network match, or -1.
 struct MatchStart
 {
     MatchSetup setup;
     MatchMode mode = MatchMode::HumanVHuman;
     int userSide = -1;
 
-    // `chosenSide`: the side the person picked against the computer before the toss, as the
-    // sides stood then; it goes where the toss put it.
+    // `chosenSide`: the side the person picked against the computer, or plays from here, before
+    // the toss, as the sides stood then; it goes where the toss put it.
     static MatchStart afterToss(const MatchSetup &setup, MatchMode mode, int chosenSide = -1);
 };
 

@@ -28,7 +28,7 @@ const QList<QStringList> &migrations()
         QList<QStringList> merged;
         using Steps = const QList<SchemaStep> &(*)();
         for (const Steps owner : {&Schema::matches, &Schema::careers, &Schema::records,
-                                  &Schema::sides, &Schema::competitions}) {
+                                  &Schema::sides, &Schema::competitions, &Schema::network}) {
             for (const SchemaStep &step : owner()) {
                 if (merged.size() < step.version)
                     merged.resize(step.version);

@@ -21,4 +21,5 @@ const QList<SchemaStep> &careers();      // CareerStatistics
 const QList<SchemaStep> &records();      // MatchRecords
 const QList<SchemaStep> &sides();        // SideStore
 const QList<SchemaStep> &competitions(); // CompetitionStore
+const QList<SchemaStep> &network();      // NetworkStore
 } // namespace Schema
