@@ -20,8 +20,11 @@ NetLink::NetLink(QObject *parent) : QObject(parent) {}
 
 NetLink::~NetLink()
 {
-    if (m_socket)
+    // A program closing just after an over still sends its part of it.
+    if (m_socket) {
         m_socket->disconnect(this);
+        m_socket->flush();
+    }
 }
 
 QString NetLink::host(quint16 port, const QString &code)

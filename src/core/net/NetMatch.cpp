@@ -10,6 +10,7 @@
 #include "core/store/NetworkStore.h"
 
 #include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QtEndian>
 #include <algorithm>
 #include <numeric>
@@ -49,6 +50,25 @@ QByteArray logHash(const MatchLog &log)
         hash.addData(
             QByteArrayView(reinterpret_cast<const char *>(part->data()), qsizetype(part->size())));
     return hash.result();
+}
+
+QString newJoinCode()
+{
+    static constexpr char16_t Alphabet[] = u"ABCDEFGHJKMNPQRSTUVWXYZ23456789";
+    QString code;
+    for (int i = 0; i < 8; ++i)
+        code += QChar(Alphabet[QRandomGenerator::system()->bounded(int(std::size(Alphabet)) - 1)]);
+    return code;
+}
+
+QString joinCodeProblem(const QString &code)
+{
+    const bool plain = std::all_of(code.begin(), code.end(), [](QChar c) {
+        return c.unicode() < 128 && c.isLetterOrNumber();
+    });
+    return plain && code.size() >= 4 && code.size() <= 32
+               ? QString()
+               : u"A join code is 4 to 32 letters (A to Z) and digits."_s;
 }
 
 NetMatch::NetMatch(MatchSession &session, QObject *parent)

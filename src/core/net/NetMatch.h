@@ -125,3 +125,9 @@ private:
 
 // The hash both computers compare before going on: the setup and every over.
 QByteArray logHash(const MatchLog &log);
+
+// A code for the joiner to give: 8 characters, none that looks like another (no 0 or O, no 1,
+// I or l), from the system's secure source.
+QString newJoinCode();
+// Why a typed code cannot be used, or an empty text: 4 to 32 letters and digits.
+QString joinCodeProblem(const QString &code);

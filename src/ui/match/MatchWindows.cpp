@@ -68,6 +68,7 @@ frmInnings1 *MatchWindows::innings(int number)
     if (!isOpen(slot)) {
         slot = new frmInnings1(m_match, number);
         slot->setComputerBats(m_computerSides[TossRules::battingSide(number)]);
+        slot->setTypedFaces(m_typedFaces);
         m_area->addSubWindow(slot);
         connect(slot, &frmInnings1::resultWanted, this, &MatchWindows::showResult);
         connect(slot, &frmInnings1::faceRefused, this, &MatchWindows::faceRefused);
@@ -115,6 +116,15 @@ frmResult *MatchWindows::result()
         });
     }
     return m_result;
+}
+
+void MatchWindows::setTypedFaces(bool typed)
+{
+    m_typedFaces = typed;
+    for (int number = 1; number <= 4; ++number) {
+        if (isInningsOpen(number))
+            m_innings[std::size_t(number)]->setTypedFaces(typed);
+    }
 }
 
 void MatchWindows::setComputerSides(std::array<bool, 2> sides)

@@ -42,6 +42,8 @@ public:
     bool isResultOpen() const;
     // Which sides the computer bats for ([0] bats first): their scorecards take no input.
     void setComputerSides(std::array<bool, 2> sides);
+    // Off in a network match: ROLL alone throws the die.
+    void setTypedFaces(bool typed);
     // A replay's windows: no scorecard takes input, and the result's Ok closes nothing.
     void setReadOnly();
 
@@ -93,5 +95,6 @@ private:
     QPointer<frmResult> m_result;
     std::array<QPointer<QShortcut>, 2> m_shortcuts;
     std::array<bool, 2> m_computerSides{};
+    bool m_typedFaces = true;
     bool m_readOnly = false;
 };

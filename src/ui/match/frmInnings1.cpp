@@ -150,15 +150,21 @@ void frmInnings1::writeCaptions()
     if (m_facing->y() != markerTop)
         m_facing->move(m_facing->x(), markerTop);
     const bool enabled = model.rollEnabled && !m_computerBats;
-    if (m_roll->isEnabled() != enabled) {
+    if (m_roll->isEnabled() != enabled || m_box->isEnabled() != (enabled && m_typedFaces)) {
         m_roll->setEnabled(enabled);
-        m_box->setEnabled(enabled);
+        m_box->setEnabled(enabled && m_typedFaces);
     }
 }
 
 void frmInnings1::setComputerBats(bool computer)
 {
     m_computerBats = computer;
+    writeCaptions();
+}
+
+void frmInnings1::setTypedFaces(bool typed)
+{
+    m_typedFaces = typed;
     writeCaptions();
 }
 

@@ -26,6 +26,8 @@ public:
     void writeCaptions();
     // The computer bats here: the box and ROLL are its, not the user's.
     void setComputerBats(bool computer);
+    // Whether a face may be typed into the box, or only thrown by ROLL.
+    void setTypedFaces(bool typed);
     // Empties the box; when it held text, the change handler runs again at once.
     void clearRoll();
 
@@ -65,4 +67,5 @@ private:
     QLineEdit *m_box = nullptr;
     FilledEllipse *m_facing = nullptr;
     bool m_computerBats = false;
+    bool m_typedFaces = true;
 };

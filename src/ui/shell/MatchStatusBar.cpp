@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
     : QStatusBar(parent), m_session(session), m_lblLastOver(new QLabel(this)),
-      m_lblPaused(new QLabel(u"Paused (Ctrl+Space)"_s, this))
+      m_lblPaused(new QLabel(u"Paused (Ctrl+Space)"_s, this)), m_lblTurn(new QLabel(this))
 {
     setObjectName(u"stbMain"_s);
     m_lblLastOver->setObjectName(u"lblLastOver"_s);
@@ -19,6 +19,10 @@ MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
     addWidget(m_lblLastOver, 1);
     addPermanentWidget(m_lblPaused);
     m_lblPaused->hide();
+    m_lblTurn->setObjectName(u"lblTurn"_s);
+    m_lblTurn->setTextFormat(Qt::PlainText);
+    addPermanentWidget(m_lblTurn);
+    m_lblTurn->hide();
     connect(&session.match(), &Match::changed, this, &MatchStatusBar::showLastOver);
     connect(&session, &MatchSession::matchBegun, this, [this] {
         showLastOver();
@@ -35,6 +39,12 @@ MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
 void MatchStatusBar::refuseFace()
 {
     showMessage(u"Type a face from 1 to 6, or press ROLL"_s);
+}
+
+void MatchStatusBar::showTurn(const QString &turn)
+{
+    m_lblTurn->setText(turn);
+    m_lblTurn->setVisible(!turn.isEmpty());
 }
 
 void MatchStatusBar::showLastOver()

@@ -16,6 +16,8 @@ public:
     explicit MatchStatusBar(MatchSession &session, QWidget *parent = nullptr);
     // Until the next over: what the roll box takes.
     void refuseFace();
+    // A network match: whose turn it is, or whom it waits for; empty hides it.
+    void showTurn(const QString &turn);
 
 private:
     void showLastOver();
@@ -24,4 +26,5 @@ private:
     MatchSession &m_session;
     QLabel *m_lblLastOver;
     QLabel *m_lblPaused;
+    QLabel *m_lblTurn;
 };

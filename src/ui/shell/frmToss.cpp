@@ -3,6 +3,7 @@
 #include "ui/shell/frmToss.h"
 
 #include "core/common/RandomSource.h"
+#include "core/net/NetMatch.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LongNames.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -73,10 +76,26 @@ TossRecord frmToss::showModal(QWidget *parent, std::array<Side, 2> &sides, Rando
     return window.m_toss;
 }
 
+void frmToss::followNetwork(NetMatch &net)
+{
+    m_net = &net;
+    connect(&net, &NetMatch::tossChanged, this, &frmToss::netTossChanged);
+    connect(&net, &NetMatch::turnChanged, this, [this] {
+        if (m_net->phase() == NetMatch::Phase::Playing)
+            QDialog::accept();
+    });
+    connect(&net, &NetMatch::ended, this, [this] { QDialog::done(Rejected); });
+}
+
 void frmToss::Form_Load()
 {
     setTeamCaption(m_lbltoss, m_sides, &TossRules::tossText);
     m_cmdHeads->setFocus();
+    if (m_net && m_net->localSide() != 1) {
+        m_cmdHeads->setEnabled(false);
+        m_cmdTails->setEnabled(false);
+        tellComputerMove(u"Waiting for %1 to call."_s.arg(m_sides[1].team.Name.trimmed()));
+    }
     if (!m_computer[1])
         return;
     m_random.reseed();
@@ -109,7 +128,33 @@ void frmToss::call(TossRules::Call call)
     // One flip per dialog: a second press cannot reach here once both buttons are disabled.
     if (m_CoinResult != 0)
         return;
-    m_CoinResult = quint8(TossRules::flipCoin(m_random));
+    if (m_net) { // the coin comes once both computers have thrown it
+        m_cmdHeads->setEnabled(false);
+        m_cmdTails->setEnabled(false);
+        m_net->call(call);
+        return;
+    }
+    flipped(call, TossRules::flipCoin(m_random));
+}
+
+void frmToss::netTossChanged()
+{
+    if (m_CoinResult != 0 || !m_net->coin())
+        return;
+    const TossRules::Call call = *m_net->tossCall();
+    if (m_net->localSide() != 1) {
+        const bool heads = call == TossRules::Call::Heads;
+        (heads ? m_cmdHeads : m_cmdTails)->setDown(true);
+        m_cpuMoves.clear();
+        tellComputerMove(m_sides[1].team.Name.trimmed() +
+                         (heads ? u" calls heads."_s : u" calls tails."_s));
+    }
+    flipped(call, m_net->coin());
+}
+
+void frmToss::flipped(TossRules::Call call, int coin)
+{
+    m_CoinResult = quint8(coin);
     m_toss.call = call;
     m_toss.coin = m_CoinResult;
     m_CallerWon = TossRules::callerWon(call, m_CoinResult);
@@ -121,6 +166,12 @@ void frmToss::call(TossRules::Call call)
     m_cmdBat->setFocus();
     ShowTossResult();
     const std::size_t winner = m_CallerWon ? 1 : 0;
+    if (m_net && int(winner) != m_net->localSide()) {
+        m_cmdBat->setEnabled(false);
+        m_cmdBowl->setEnabled(false);
+        tellComputerMove(u"Waiting for %1 to choose."_s.arg(m_sides[winner].team.Name.trimmed()));
+        return;
+    }
     if (!m_computer[winner])
         return;
     // The computer always bats; the user sees its choice before the window goes.
@@ -153,6 +204,8 @@ void frmToss::choose(TossRules::Choice choice)
     if (m_CoinResult == 0 || m_decided)
         return;
     m_decided = true;
+    if (m_net) // the match begins on both computers, and this window closes
+        return m_net->choose(choice);
     m_toss.choice = choice;
     TossRules::applyToss(m_sides, m_toss);
     accept();

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class NetMatch;
 class QLabel;
 class QPushButton;
 
@@ -29,6 +30,10 @@ public:
     static TossRecord showModal(QWidget *parent, std::array<Side, 2> &sides, RandomSource &random,
                                 std::array<bool, 2> computer = {});
 
+    // A network match's toss, before Form_Load: the joiner calls, the winner chooses, each on
+    // their own computer, and the coin is thrown by both; the window closes once the match
+    // has begun, or the link has ended.
+    void followNetwork(NetMatch &net);
     void Form_Load();
 
 public slots:
@@ -40,6 +45,8 @@ public slots:
 
 private:
     void call(TossRules::Call call);
+    void flipped(TossRules::Call call, int coin);
+    void netTossChanged();
     void ShowTossResult();
     void choose(TossRules::Choice choice);
     void tellComputerMove(const QString &move);
@@ -56,6 +63,7 @@ private:
     std::array<Side, 2> &m_sides;
     RandomSource &m_random;
     std::array<bool, 2> m_computer;
+    NetMatch *m_net = nullptr;
     TossRecord m_toss;
     quint8 m_CoinResult = 0;
     bool m_CallerWon = false;

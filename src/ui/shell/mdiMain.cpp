@@ -5,6 +5,7 @@
 #include "core/match/ComputerPlayer.h"
 #include "core/match/Match.h"
 #include "core/match/Scorecard.h"
+#include "core/net/NetMatch.h"
 #include "core/session/MatchReplay.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
@@ -29,7 +30,9 @@
 #include "ui/shell/MatchStatusBar.h"
 #include "ui/shell/WindowMenu.h"
 #include "ui/shell/frmAbout.h"
+#include "ui/shell/frmHost.h"
 #include "ui/shell/frmHowToPlay.h"
+#include "ui/shell/frmJoin.h"
 #include "ui/shell/frmSide.h"
 #include "ui/shell/frmSplash.h"
 #include "ui/shell/frmToss.h"
@@ -93,7 +96,8 @@ std::unique_ptr<QSettings> gameSettings()
 
 } // namespace
 
-mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSession(this))
+mdiMain::mdiMain(QWidget *parent)
+    : QMainWindow(parent), m_session(new MatchSession(this)), m_net(new NetMatch(*m_session, this))
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Stumpwell"));
@@ -116,8 +120,19 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     connect(m_session, &MatchSession::storeNotice, this,
             [this](const QString &notice) { QMessageBox::warning(this, windowTitle(), notice); });
     connect(m_windows, &MatchWindows::resultAccepted, m_session, &MatchSession::acceptResult);
+    // A network match's over is thrown by both computers' dice.
     connect(m_windows, &MatchWindows::overEntered, m_session, [this](int face) {
-        m_session->submit({face, {}});
+        if (m_session->mode() == MatchMode::Network)
+            m_net->roll();
+        else
+            m_session->submit({face, {}});
+    });
+    connect(m_net, &NetMatch::ended, this, [this](const QString &why) {
+        // The Join window says it itself.
+        if (!qobject_cast<frmJoin *>(QApplication::activeModalWidget()))
+            QMetaObject::invokeMethod(
+                this, [this, why] { QMessageBox::information(this, windowTitle(), why); },
+                Qt::QueuedConnection);
     });
     m_competitions = new CompetitionDesk(*m_session, *m_windows, this,
                                          {[this] { return storeReadable(); },
@@ -145,6 +160,8 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent), m_session(new MatchSess
     auto *status = new MatchStatusBar(*m_session, this);
     setStatusBar(status);
     connect(m_windows, &MatchWindows::faceRefused, status, &MatchStatusBar::refuseFace);
+    connect(m_net, &NetMatch::turnChanged, status,
+            [this, status] { status->showTurn(m_net->turnText()); });
 
     resize(restoredClientSize() +
            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
@@ -187,6 +204,12 @@ void mdiMain::createActions()
     m_mnuHuman0 = makeAction(this, QStringLiteral("mnuHuman0"), QStringLiteral("&CPU v CPU"),
                              QKeySequence(Qt::CTRL | Qt::Key_F3));
     connect(m_mnuHuman0, &QAction::triggered, this, &mdiMain::mnuHuman0_Click);
+    m_mnuHostMatch = makeAction(this, QStringLiteral("mnuHostMatch"), QStringLiteral("&Host\u2026"),
+                                QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(m_mnuHostMatch, &QAction::triggered, this, &mdiMain::mnuHostMatch_Click);
+    m_mnuJoinMatch = makeAction(this, QStringLiteral("mnuJoinMatch"), QStringLiteral("&Join\u2026"),
+                                QKeySequence(Qt::CTRL | Qt::Key_F5));
+    connect(m_mnuJoinMatch, &QAction::triggered, this, &mdiMain::mnuJoinMatch_Click);
 
     m_speeds = new QActionGroup(this);
     const QString stored = gameSettings()->value(QStringLiteral("speed")).toString();
@@ -265,6 +288,11 @@ void mdiMain::createMenus()
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
+    QMenu *mnuNetwork =
+        makeMenu(mnuGame, QStringLiteral("mnuNetwork"), QStringLiteral("&Network Match"));
+    mnuNetwork->addAction(m_mnuHostMatch);
+    mnuNetwork->addAction(m_mnuJoinMatch);
+    mnuGame->addMenu(mnuNetwork);
     mnuGame->addAction(m_mnuNewSeries);
     mnuGame->addAction(m_mnuNewLeague);
     QMenu *mnuSpeed = makeMenu(mnuGame, QStringLiteral("mnuSpeed"), QStringLiteral("&Speed"));
@@ -387,6 +415,33 @@ void mdiMain::mnuHuman0_Click()
     startMatch(MatchMode::CpuVCpu);
 }
 
+void mdiMain::mnuHostMatch_Click()
+{
+    if (m_session->inProgress() && !abandonMatchInProgress())
+        return;
+    const std::optional<MatchSetup> setup = frmTeamMode::showModal(this, *m_session);
+    if (setup && frmHost::showModal(this, *m_net, *setup))
+        playNetworkToss();
+}
+
+void mdiMain::mnuJoinMatch_Click()
+{
+    if (m_session->inProgress() && !abandonMatchInProgress())
+        return;
+    if (frmJoin::showModal(this, *m_net))
+        playNetworkToss();
+}
+
+// The sides as the host picked them; the match begins on both computers once the toss is made.
+void mdiMain::playNetworkToss()
+{
+    std::array<Side, 2> sides = m_net->setup().sides;
+    frmToss toss(sides, m_session->random(), {}, this);
+    toss.followNetwork(*m_net);
+    toss.Form_Load();
+    toss.exec();
+}
+
 void mdiMain::startMatch(MatchMode mode)
 {
     if (m_session->inProgress() && !abandonMatchInProgress())
@@ -411,7 +466,12 @@ void mdiMain::startMatch(MatchMode mode)
 
 void mdiMain::showMatch()
 {
-    m_windows->setComputerSides(m_session->computerSides());
+    // The other computer's side is greyed here as the computer's own would be.
+    const bool network = m_session->mode() == MatchMode::Network;
+    const int local = m_session->userSide();
+    m_windows->setComputerSides(network ? std::array{local != 0, local != 1}
+                                        : m_session->computerSides());
+    m_windows->setTypedFaces(!network);
     m_windows->open();
 }
 
@@ -483,6 +543,10 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
     }
     if (error.isEmpty())
         error = m_session->resume(id, &saved);
+    // Linked again as it was: the host listens, the joiner calls on it.
+    if (error.isEmpty() && m_session->mode() == MatchMode::Network)
+        if (const QString why = m_net->reconnect(); !why.isEmpty())
+            QMessageBox::warning(this, windowTitle(), why);
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         QStringLiteral("The saved match could not be resumed: %1.").arg(error),

@@ -10,6 +10,7 @@
 
 class MatchSession;
 class MatchWindows;
+class NetMatch;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -36,6 +37,7 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     MatchSession &session() const { return *m_session; }
+    NetMatch &network() const { return *m_net; }
     MatchWindows &matchWindows() const { return *m_windows; }
     CompetitionDesk &competitions() const { return *m_competitions; }
     // Opens the match store and offers to resume the match left in progress.
@@ -54,6 +56,8 @@ public slots:
     void mnu2Human_Click();
     void mnu1Human_Click();
     void mnuHuman0_Click();
+    void mnuHostMatch_Click();
+    void mnuJoinMatch_Click();
     void mnuAbout_Click();
     void mnuFOWChart_Click();
     void mnuPlayers_Click();
@@ -72,6 +76,7 @@ private:
     void createActions();
     void createMenus();
     void startMatch(MatchMode mode);
+    void playNetworkToss();
     void showMatch();
     void chooseSpeed(QAction *speed);
     bool abandonMatchInProgress();
@@ -88,12 +93,15 @@ private:
     QLabel *m_lblHint = nullptr;
     QPointer<frmHowToPlay> m_howToPlay;
     MatchSession *m_session = nullptr;
+    NetMatch *m_net = nullptr;
     MatchWindows *m_windows = nullptr;
     CompetitionDesk *m_competitions = nullptr;
 
     QAction *m_mnu2Human = nullptr;
     QAction *m_mnu1Human = nullptr;
     QAction *m_mnuHuman0 = nullptr;
+    QAction *m_mnuHostMatch = nullptr;
+    QAction *m_mnuJoinMatch = nullptr;
     QActionGroup *m_speeds = nullptr;
     QAction *m_mnuPause = nullptr;
     QAction *m_mnuFOWChart = nullptr;
