@@ -5,8 +5,10 @@
 #include "core/net/NetLink.h"
 #include "core/net/NetMatch.h"
 #include "core/session/MatchSession.h"
+#include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
 
+#include "HandMadeMatch.h"
 #include "ScriptedRandom.h"
 
 #include <QSignalSpy>
@@ -153,7 +155,7 @@ private slots:
         QFETCH(int, at);
         QTemporaryDir dir;
         Computer host(dir.filePath(u"host.sqlite"_s)), joiner(dir.filePath(u"joiner.sqlite"_s));
-        QCOMPARE(host.net.host({inBuiltSides(), {}, TeamSource::InBuilt}, 0, Code), QString());
+        QCOMPARE(host.net.host(handMadeSetup(TeamSource::PlayerFile), 0, Code), QString());
         FaultyProxy proxy(host.net.port(), fault, at);
         QVERIFY(playOn(host, joiner, proxy.port()));
         const MatchLog hosts = host.storedLog(), joiners = joiner.storedLog();
@@ -167,6 +169,11 @@ private slots:
         } else {
             QCOMPARE(hosts, joiners);
             QCOMPARE(host.session.store()->entry(host.session.storedId())->mode, u"Network"_s);
+            // The players are in the host's file: only the host counts their figures.
+            host.session.acceptResult();
+            joiner.session.acceptResult();
+            QCOMPARE(CareerStatistics(*host.session.store()).careers().size(), 22);
+            QCOMPARE(CareerStatistics(*joiner.session.store()).careers().size(), 0);
         }
     }
 };

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 // Renders the README's screenshots from the real program: a match in progress, the team
 // selection, the partnership chart, the match history, the player statistics, the records book, a
-// replay and a league table. Run it under Xvfb through scripts/screenshots.sh.
+// replay, a league table and a network match. Run it under Xvfb through scripts/screenshots.sh.
 #include "core/common/RandomSource.h"
 #include "core/competition/CompetitionStore.h"
 #include "core/competition/FixturePlay.h"
 #include "core/match/Match.h"
+#include "core/net/NetMatch.h"
 #include "core/players/PlayerFile.h"
 #include "core/session/MatchSession.h"
 #include "core/store/MatchStore.h"
@@ -22,9 +23,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -246,6 +250,54 @@ int main(int argc, char *argv[])
     if (auto *window = frame.findChild<QWidget *>(QStringLiteral("frmLeague"))) {
         app.processEvents();
         save(window, "league.png");
+        window->close();
     }
+
+    // A network match: the frame joins the other computer, played here by a session of its own
+    // that bowls if it wins the toss and rolls whenever it is its turn.
+    MatchSession peer;
+    peer.setStorePath(workDir.filePath(QStringLiteral("peer.sqlite")));
+    peer.openStore();
+    NetMatch host(peer);
+    QObject::connect(&host, &NetMatch::tossChanged, &host, [&host] {
+        if (host.coin() && host.tossWinner() == host.localSide())
+            host.choose(TossRules::Choice::Bowl);
+    });
+    QObject::connect(&host, &NetMatch::turnChanged, &host,
+                     [&host] { QTimer::singleShot(50, &host, [&host] { host.roll(); }); });
+    host.host({peer.nextSides(), {}, TeamSource::InBuilt}, 0, QStringLiteral("SHOW2345"));
+    whenModal(QString(), [](QWidget *question) {
+        if (auto *box = qobject_cast<QMessageBox *>(question))
+            box->button(QMessageBox::Yes)->click();
+    });
+    whenModal(QStringLiteral("frmJoin"), [&host](QWidget *join) {
+        child<QLineEdit>(join, QStringLiteral("txtHostAddress"))->setText(QStringLiteral("::1"));
+        child<QSpinBox>(join, QStringLiteral("spnJoinPort"))->setValue(host.port());
+        child<QLineEdit>(join, QStringLiteral("txtJoinCode"))->setText(QStringLiteral("SHOW2345"));
+        child<QPushButton>(join, QStringLiteral("cmdJoin"))->click();
+    });
+    whenModal(QStringLiteral("frmToss"), [](QWidget *toss) {
+        child<QPushButton>(toss, QStringLiteral("cmdHeads"))->click();
+        auto *press = new QTimer(toss);
+        QObject::connect(press, &QTimer::timeout, toss, [toss] {
+            if (auto *bat = child<QPushButton>(toss, QStringLiteral("cmdBat")); bat->isEnabled())
+                bat->click();
+        });
+        press->start(20);
+    });
+    child<QAction>(&frame, QStringLiteral("mnuJoinMatch"))->trigger();
+    const Match &network = frame.session().match();
+    for (int tick = 0; tick < 20000 && network.log().overs() < 120; ++tick) {
+        if (frame.network().ourTurn())
+            child<QPushButton>(frame.matchWindows().innings(network.currentInnings()),
+                               QStringLiteral("cmdRoll"))
+                ->click();
+        app.processEvents(QEventLoop::AllEvents, 5);
+    }
+    // The other computer's turn, as the status bar tells it.
+    for (int tick = 0; tick < 2000 && frame.network().ourTurn(); ++tick)
+        app.processEvents(QEventLoop::AllEvents, 5);
+    app.processEvents();
+    save(&frame, "network.png");
     return 0;
 }

@@ -49,8 +49,13 @@ bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *fi
     if (!finished)
         return true;
     // In-built teams record no statistics, as the team-mode question promises; their
-    // matches still count for the team records.
-    if (setup.source != TeamSource::PlayerFile)
+    // matches still count for the team records. Nor do the players of a network match joined
+    // here: their records are in the host's player file, not this one.
+    query.prepare(u"SELECT 1 FROM network_links WHERE match = ? AND host = 0"_s);
+    query.addBindValue(id);
+    if (!query.exec())
+        return false;
+    if (setup.source != TeamSource::PlayerFile || query.next())
         return MatchRecords(m_store).add(id, *finished);
     query.prepare(u"INSERT OR IGNORE INTO appearances (player, match, name, team) VALUES "
                   "(?, ?, ?, ?)"_s);

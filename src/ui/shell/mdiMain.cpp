@@ -131,7 +131,14 @@ mdiMain::mdiMain(QWidget *parent)
         // The Join window says it itself.
         if (!qobject_cast<frmJoin *>(QApplication::activeModalWidget()))
             QMetaObject::invokeMethod(
-                this, [this, why] { QMessageBox::information(this, windowTitle(), why); },
+                this,
+                [this, why] {
+                    // The other computer's words: shown as they are, never as rich text.
+                    QMessageBox box(QMessageBox::Information, windowTitle(), why, QMessageBox::Ok,
+                                    this);
+                    box.setTextFormat(Qt::PlainText);
+                    box.exec();
+                },
                 Qt::QueuedConnection);
     });
     m_competitions = new CompetitionDesk(*m_session, *m_windows, this,
@@ -538,6 +545,10 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
                                                 {saved.summary().team1, saved.summary().team2},
                                                 question.fontMetrics(), twips(3600)));
         question.setToolTip(summary);
+        // The names may have come from another computer.
+        if (auto *names =
+                question.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+            names->setTextFormat(Qt::PlainText);
         if (question.exec() != QMessageBox::Yes)
             return;
     }
