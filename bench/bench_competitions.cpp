@@ -21,12 +21,6 @@ namespace {
 
 constexpr int Sides = 8;
 
-void setFigure(benchmark::State &state, double value, const char *unit)
-{
-    state.counters["value"] = value;
-    state.SetLabel(unit);
-}
-
 double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());

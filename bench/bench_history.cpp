@@ -28,12 +28,6 @@ namespace {
 constexpr int Matches = 10000;
 constexpr int FilePlayers = 300;
 
-void setFigure(benchmark::State &state, double value, const char *unit)
-{
-    state.counters["value"] = value;
-    state.SetLabel(unit);
-}
-
 // Ten thousand finished matches between elevens picked from a file of 300 players, each played
 // to its end and saved over by over as the game saves it. Made once, beside the benchmark, and
 // kept for later runs: saving four million overs one by one takes a few minutes.

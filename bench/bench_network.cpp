@@ -22,18 +22,6 @@ namespace {
 
 const QString Code = u"BENCH234"_s;
 
-void setFigure(benchmark::State &state, double value, const char *unit)
-{
-    state.counters["value"] = value;
-    state.SetLabel(unit);
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, std::size_t(double(values.size()) * share))];
-}
-
 // One computer of a loopback match: its session, its store, its link.
 struct Computer
 {

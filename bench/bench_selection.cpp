@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Stumpwell authors
 // SPDX-License-Identifier: MIT
 #include "RunBenchmarks.h"
+#include "core/players/PlayerDatabase.h"
 #include "core/players/PlayerFile.h"
 #include "core/players/PlayerListEntry.h"
 #include "ui/selection/frmTeamSelection.h"
@@ -67,7 +68,8 @@ void BM_CountryFillsItsList(benchmark::State &state)
 {
     gameDirectory();
     std::array<Side, 2> sides;
-    frmTeamSelection window(sides);
+    const PlayerDatabase players; // Basic.kdt in the game's folder
+    frmTeamSelection window(sides, players);
     auto *combo = window.findChild<QComboBox *>(u"cboTeams_0"_s);
     auto *list = window.findChild<QListWidget *>(u"lstPlayers_0"_s);
     combo->setCurrentIndex(combo->findText(u"India"_s));

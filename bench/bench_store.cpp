@@ -19,19 +19,6 @@
 
 namespace {
 
-// The table in bench/run.sh reads "value" beside "reference", the unit from the label.
-void setFigure(benchmark::State &state, double value, const char *unit)
-{
-    state.counters["value"] = value;
-    state.SetLabel(unit);
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, std::size_t(double(values.size()) * share))];
-}
-
 // Plays a match to its end (or to `overs`), each over committed as the game does; returns its id.
 qint64 playAndSave(MatchStore &store, Match &match, RandomSource &random, int overs,
                    std::vector<double> *commits = nullptr)

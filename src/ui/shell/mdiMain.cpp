@@ -169,6 +169,9 @@ mdiMain::mdiMain(QWidget *parent)
     connect(m_windows, &MatchWindows::faceRefused, status, &MatchStatusBar::refuseFace);
     connect(m_net, &NetMatch::turnChanged, status,
             [this, status] { status->showTurn(m_net->turnText()); });
+    // While a match waits for its other computer, a stranger's wrong code is told too.
+    connect(m_net, &NetMatch::peerRefused, status,
+            [status](const QString &why) { status->showMessage(why); });
 
     resize(restoredClientSize() +
            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
