@@ -87,7 +87,9 @@ private slots:
             return first.seed();
         };
         QCOMPARE(seedOf(3, h, j), host.seed());
+        // Each computer's nonce counts: the round, the order and either nonce change the seed.
         QVERIFY(seedOf(4, h, j) != host.seed() && seedOf(3, j, h) != host.seed());
+        QVERIFY(seedOf(3, h, h) != host.seed() && seedOf(3, j, j) != host.seed());
         SeededDraws mine(host.seed()), theirs(joiner.seed());
         std::set<int> pairs; // the same face on both, and every face
         for (int n = 0; n < 200; ++n)

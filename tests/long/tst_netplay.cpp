@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTcpServer>
@@ -46,8 +47,14 @@ ModalDriver answerNetwork(quint16 port)
             return click(modal, u"cmdInBuilt"_s);
         if (name == u"frmHost" || name == u"frmJoin") {
             const bool host = name == u"frmHost";
-            find<QSpinBox>(modal, host ? u"spnPort"_s : u"spnJoinPort"_s)->setValue(port);
-            find<QLineEdit>(modal, u"txtJoinCode"_s)->setText(Code);
+            auto *portBox = find<QSpinBox>(modal, host ? u"spnPort"_s : u"spnJoinPort"_s);
+            QCOMPARE(portBox->value(), 47474);
+            portBox->setValue(port);
+            auto *code = find<QLineEdit>(modal, u"txtJoinCode"_s);
+            if (host) // offered: eight characters, none that looks like another
+                QVERIFY(
+                    QRegularExpression(u"^[A-HJKMNP-Z2-9]{8}$"_s).match(code->text()).hasMatch());
+            code->setText(Code);
             if (!host)
                 find<QLineEdit>(modal, u"txtHostAddress"_s)->setText(u"127.0.0.1"_s);
             return pressWhenReady(modal, {host ? u"cmdHost"_s : u"cmdJoin"_s});
