@@ -96,6 +96,12 @@ void frmToss::Form_Load()
         m_cmdTails->setEnabled(false);
         tellComputerMove(u"Waiting for %1 to call."_s.arg(m_sides[1].team.Name.trimmed()));
     }
+    if (m_net) { // the other computer may have been quicker than this window
+        netTossChanged();
+        if (m_net->phase() == NetMatch::Phase::Playing)
+            QTimer::singleShot(0, this, &QDialog::accept);
+        return;
+    }
     if (!m_computer[1])
         return;
     m_random.reseed();
