@@ -185,8 +185,9 @@ QString minimalPath()
     return programPath("STUMPWELL_MINIMAL_BIN", QStringLiteral("minimal/stumpwell_minimal"));
 }
 
+// `language`, when given, is the LANGUAGE the program starts in.
 Report run(const QString &program, const QStringList &arguments, const QByteArray &reportPrefix,
-           int timeoutMs)
+           int timeoutMs, const QString &language = {})
 {
     Report report;
     if (!QFileInfo(program).isExecutable()) {
@@ -199,6 +200,8 @@ Report run(const QString &program, const QStringList &arguments, const QByteArra
     environment.insert(QStringLiteral("XDG_DATA_HOME"), workDir.path());
     if (reportPrefix == "first-paint")
         environment.insert(QStringLiteral("STUMPWELL_BENCH_FIRST_PAINT"), QStringLiteral("1"));
+    if (!language.isEmpty())
+        environment.insert(QStringLiteral("LANGUAGE"), language);
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess process;
@@ -261,7 +264,8 @@ void setFigure(benchmark::State &state, double value, double reference, const ch
     state.SetLabel(unit);
 }
 
-void StartupToFirstPaint(benchmark::State &state)
+// The game's start-up in `language` (the system's when empty) against the minimal program's.
+void startupFigure(benchmark::State &state, const QString &language)
 {
     constexpr int Pairs = 10;
     const QByteArray prefix("first-paint");
@@ -272,8 +276,10 @@ void StartupToFirstPaint(benchmark::State &state)
         // on a busy machine falls on both alike.
         for (int i = 0; i <= Pairs; ++i) {
             const bool gameFirst = i % 2 == 1;
-            Report first = run(gameFirst ? gamePath() : minimalPath(), {}, prefix, 20'000);
-            Report second = run(gameFirst ? minimalPath() : gamePath(), {}, prefix, 20'000);
+            Report first = run(gameFirst ? gamePath() : minimalPath(), {}, prefix, 20'000,
+                               gameFirst ? language : QString());
+            Report second = run(gameFirst ? minimalPath() : gamePath(), {}, prefix, 20'000,
+                                gameFirst ? QString() : language);
             for (const Report *report : {&first, &second}) {
                 if (!report->error.isEmpty()) {
                     state.SkipWithError(qPrintable(report->error));
@@ -290,7 +296,22 @@ void StartupToFirstPaint(benchmark::State &state)
         state.counters["goal_ratio"] = 1.2;
     }
 }
+
+void StartupToFirstPaint(benchmark::State &state)
+{
+    startupFigure(state, {});
+}
 BENCHMARK(StartupToFirstPaint)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// With the German catalogue and Qt's own loaded.
+void StartupInGermanToFirstPaint(benchmark::State &state)
+{
+    startupFigure(state, QStringLiteral("de"));
+}
+BENCHMARK(StartupInGermanToFirstPaint)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void PeakMemoryWholeMatch(benchmark::State &state)
 {

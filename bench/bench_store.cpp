@@ -26,7 +26,7 @@ qint64 playAndSave(MatchStore &store, Match &match, RandomSource &random, int ov
     MatchSetup setup;
     setup.sides = inBuiltSides();
     match.start(setup, random);
-    const qint64 id = store.beginMatch(setup, QStringLiteral("Human v Human"));
+    const qint64 id = store.beginMatch(setup, MatchMode::HumanVHuman);
     QElapsedTimer clock;
     for (int over = 0; over < overs && !match.isOver(); ++over) {
         match.playOver(match.rollDie());

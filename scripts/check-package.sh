@@ -45,7 +45,8 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 share="$stage/usr/share"
 for file in "$stage/usr/bin/stumpwell" "$share/applications/$app_id.desktop" \
             "$share/icons/hicolor/scalable/apps/stumpwell.svg" "$share/metainfo/$app_id.metainfo.xml" \
-            "$share/doc/stumpwell/copyright" "$share/doc/stumpwell/LICENSES/MIT.txt"; do
+            "$share/doc/stumpwell/copyright" "$share/doc/stumpwell/LICENSES/MIT.txt" \
+            "$share/stumpwell/translations/stumpwell_de.qm"; do
     [ -f "$file" ] || { echo "check-package.sh: ${file#"$stage"} was not installed" >&2; exit 1; }
 done
 [ -x "$stage/usr/bin/stumpwell" ] || { echo "check-package.sh: stumpwell is not executable" >&2; exit 1; }
@@ -58,7 +59,8 @@ deb="$(find "$build" -maxdepth 1 -name 'stumpwell_*.deb' -newer "$stage" | head 
 contents="$(dpkg-deb --contents "$deb")"
 for path in ./usr/bin/stumpwell "./usr/share/applications/$app_id.desktop" \
             ./usr/share/icons/hicolor/scalable/apps/stumpwell.svg "./usr/share/metainfo/$app_id.metainfo.xml" \
-            ./usr/share/doc/stumpwell/copyright ./usr/share/doc/stumpwell/LICENSES/MIT.txt; do
+            ./usr/share/doc/stumpwell/copyright ./usr/share/doc/stumpwell/LICENSES/MIT.txt \
+            ./usr/share/stumpwell/translations/stumpwell_de.qm; do
     grep -q " $path\$" <<<"$contents" || { echo "check-package.sh: $path is not in $deb" >&2; exit 1; }
 done
 grep -q "^License: MIT" "$share/doc/stumpwell/copyright" \

@@ -4,7 +4,7 @@
 # Installs what building, playing and testing Stumpwell needs on Debian 12 or Ubuntu.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          libqt6sql6-sqlite
+          libqt6sql6-sqlite qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation2 libbenchmark-dev "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Translations.h"
 #include "ui/shell/mdiMain.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int rebuildStatistics(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    installTranslations(app, translationFolders());
     QTextStream out(stdout);
     QTextStream err(stderr);
     MatchStore store(MatchStore::defaultPath());
@@ -30,7 +32,8 @@ int rebuildStatistics(int argc, char *argv[])
         err << store.problem() << Qt::endl;
         return 1;
     }
-    out << QStringLiteral("Statistics rebuilt from the logs of %1 matches in %2.")
+    out << QCoreApplication::translate("main", "Statistics rebuilt from the logs of %1 matches "
+                                               "in %2.")
                .arg(read)
                .arg(store.path())
         << Qt::endl;
@@ -47,6 +50,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     nameApplication();
+    installTranslations(app, translationFolders());
     installFontSubstitutions();
 
     return mdiMain::run();

@@ -168,7 +168,8 @@ private slots:
                                joiners.faces.begin()));
         } else {
             QCOMPARE(hosts, joiners);
-            QCOMPARE(host.session.store()->entry(host.session.storedId())->mode, u"Network"_s);
+            QCOMPARE(host.session.store()->entry(host.session.storedId())->mode,
+                     MatchMode::Network);
             // The players are in the host's file: only the host counts their figures.
             host.session.acceptResult();
             joiner.session.acceptResult();

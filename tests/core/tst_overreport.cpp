@@ -69,7 +69,7 @@ private slots:
         ScriptedRandom random{5, 10, 16};
         Match match;
         match.start(MatchSetup{inBuiltSides(), {}, {}}, random);
-        const qint64 id = store.beginMatch(match.log().setup, u"Human v Human"_s);
+        const qint64 id = store.beginMatch(match.log().setup, MatchMode::HumanVHuman);
         connect(&match, &Match::overLogged, &match,
                 [&](int index) { store.appendOver(id, match.log(), index); });
         MatchLog stored;
@@ -82,9 +82,13 @@ private slots:
     void shortResult()
     {
         QFETCH(int, status);
-        QFETCH(QString, result);
+        QFETCH(QString, kind);
+        QFETCH(int, winner);
+        QFETCH(int, margin);
         QFETCH(int, overs);
-        QTEST(::shortResult(MatchStore::Status(status), result, overs), "shown");
+        QTEST(::shortResult(MatchStore::Status(status), {resultKindOf(kind), winner, margin},
+                            {u"Australia"_s, u"West Indies"_s}, overs),
+              "shown");
     }
 };
 

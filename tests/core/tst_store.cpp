@@ -8,6 +8,7 @@
 #include "SavedSides.h"
 #include "Tables.h"
 #include "core/store/MatchRecords.h"
+#include "core/store/ShortResult.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -23,10 +24,22 @@ class tst_Store : public QObject
     QString m_path;
     SeededRandom m_random{testSeed(20261207u)};
 
-    // A store of `version` holding a finished match from the player file and one in progress:
-    // made by today's game, then stripped of what each later schema step added.
-    void makeStoreOfVersion(int version)
+    // The history's mode, status and short result of each match, as its list shows them.
+    static QStringList shownHistory(MatchStore &store)
     {
+        QStringList shown;
+        for (const MatchStore::Entry &e : store.history())
+            shown << modeText(e.mode) + statusCaption(e.status) +
+                         shortResult(e.status, e.result, {e.team1, e.team2}, e.overs);
+        return shown;
+    }
+
+    // A store of `version` holding a finished match from the player file and one in progress:
+    // made by today's game, then stripped of what each later schema step added. Returns what
+    // today's history showed of it.
+    QStringList makeStoreOfVersion(int version)
+    {
+        QStringList shown;
         {
             auto session = sessionOn(m_path);
             playHandMadeMatch(*session, handMadeSetup(TeamSource::PlayerFile));
@@ -36,6 +49,7 @@ class tst_Store : public QObject
                 .createSeries(u"Ashes"_s,
                               {CompetitionSide{-1, u"A"_s}, CompetitionSide{-2, u"E"_s}}, 3,
                               MatchMode::HumanVCpu, 1);
+            shown = shownHistory(*session->store());
         }
         QList<QStringList> added;
         const QByteArray table = fileBytes(QFINDTESTDATA("../data/tables/downgrades.tsv"));
@@ -56,6 +70,7 @@ class tst_Store : public QObject
         if (version == 1) // with the largest pages SQLite writes
             runSql(m_path,
                    {u"PRAGMA journal_mode=DELETE"_s, u"PRAGMA page_size=65536"_s, u"VACUUM"_s});
+        return shown;
     }
 
 private slots:
@@ -100,13 +115,14 @@ private slots:
     void earlierVersionsAreUpgraded()
     {
         QFETCH(int, version);
-        makeStoreOfVersion(version);
+        const QStringList shown = makeStoreOfVersion(version);
         auto session = sessionOn(m_path);
         MatchStore &store = *session->store();
         QVERIFY(store.notice().isEmpty());
+        QCOMPARE(shownHistory(store), shown);
         const auto earlier = store.lastInProgress();
         QVERIFY(earlier.has_value());
-        QCOMPARE(earlier->mode, u"Human v Human"_s);
+        QCOMPARE(earlier->mode, MatchMode::HumanVHuman);
         QCOMPARE(earlier->userSide, -1);
         QCOMPARE(CareerStatistics(store).careers().size(), 22);
         QCOMPARE(MatchRecords(store).list(RecordList::MostRunsInMatch).value(0).figure, u"108"_s);
@@ -122,11 +138,33 @@ private slots:
         }
         QVERIFY(!store.setStatus(0, MatchStore::Status::Finished));
         QVERIFY(store.setStatus(earlier->id, MatchStore::Status::Finished));
-        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v CPU"_s, 1) > 0);
+        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), MatchMode::HumanVCpu, 1) > 0);
         QCOMPARE(store.lastInProgress()->userSide, 1);
         session.reset(); // opened again, it is one of today's: nothing to make again
         MatchStore again(m_path);
         QVERIFY(again.open() && !again.rebuildDue());
+    }
+
+    void resultWordsAreReadOnceIntoParts_data() { addRows(u"oldresults"_s); }
+    // The version before results were kept in parts: the words stored with a finished match
+    // are read once; words that are no verdict leave the store aside, as it was.
+    void resultWordsAreReadOnceIntoParts()
+    {
+        QFETCH(QString, result);
+        QFETCH(QString, shown);
+        makeStoreOfVersion(8);
+        runSql(m_path, {u"UPDATE matches SET result = %1 WHERE status = 'finished'"_s.arg(result)});
+        MatchStore store(m_path);
+        QVERIFY(store.open());
+        const QList<MatchStore::Entry> kept = store.history();
+        QCOMPARE(kept.size(), shown.isEmpty() ? 0 : 2);
+        if (shown.isEmpty()) {
+            QVERIFY2(store.notice().contains(u"cannot read"_s), qPrintable(store.notice()));
+            return;
+        }
+        const MatchStore::Entry &finished = kept.constLast();
+        QCOMPARE(shortResult(finished.status, finished.result, {finished.team1, finished.team2}, 0),
+                 QString(shown).replace(u"%1"_s, finished.team1).replace(u"%2"_s, finished.team2));
     }
 
     // Mended faults: damaged, foreign and newer stores were overwritten; each is moved aside.
@@ -146,7 +184,7 @@ private slots:
         QCOMPARE(aside.size(), 1);
         QCOMPARE(fileBytes(folder.filePath(aside[0])), before);
         QVERIFY(store.notice().contains(aside[0]));
-        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), u"Human v Human"_s) > 0);
+        QVERIFY(store.beginMatch(handMadeSetup(TeamSource::InBuilt), MatchMode::HumanVHuman) > 0);
     }
 
     void storeThatCannotSaveSaysWhy()

@@ -96,7 +96,7 @@ QString storedScorecard(const QString &path)
     SeededRandom unused(1);
     if (!entry.id || !store.replayMatch(entry.id, match, unused).isEmpty())
         return {};
-    return entry.mode + u'\n' + scorecardText(match, match.resultText());
+    return modeCode(entry.mode) + u'\n' + scorecardText(match, match.resultText());
 }
 } // namespace
 
@@ -191,7 +191,7 @@ private slots:
                          waiting.value(0).endsWith(u" to reconnect…"_s),
                      qPrintable(waiting.value(0)));
         const QString parents = storedScorecard(dir.filePath(u"parent.sqlite"_s));
-        QVERIFY(parents.startsWith(u"Network\n"_s));
+        QVERIFY(parents.startsWith(u"network\n"_s));
         QCOMPARE(storedScorecard(childStore), parents);
     }
 };

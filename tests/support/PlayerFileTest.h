@@ -74,11 +74,11 @@ inline bool writeFile(const QByteArray &bytes)
 }
 
 // A file of Australians "Player <n>", n from first to last, each batting and bowling n.
-inline bool writeNumberedPlayers(int first, int last)
+inline bool writeNumberedPlayers(int first, int last, const QString &name = u"Player %1"_s)
 {
     QList<PlayerRecord> players;
     for (int n = first; n <= last; ++n)
-        players << player(u"Player %1"_s.arg(n), u"Australia", n, n);
+        players << player(name.arg(n), u"Australia", n, n);
     return writeFile(fileOf(players));
 }
 

@@ -13,6 +13,7 @@
 #include "core/store/MatchStore.h"
 #include "core/store/SideStore.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Translations.h"
 #include "ui/history/frmReplay.h"
 #include "ui/match/MatchWindows.h"
 #include "ui/match/frmInnings1.h"
@@ -98,7 +99,7 @@ void pickEleven(QWidget *selection, int tab, const QString &country)
 {
     child<QTabWidget>(selection, QStringLiteral("SSTab1"))->setCurrentIndex(tab);
     auto *combo = child<QComboBox>(selection, QStringLiteral("cboTeams_%1").arg(tab));
-    combo->setCurrentIndex(combo->findText(country));
+    combo->setCurrentIndex(combo->findData(country));
     Q_EMIT combo->activated(combo->currentIndex());
     auto *list = child<QListWidget>(selection, QStringLiteral("lstPlayers_%1").arg(tab));
     for (int row = 0; row < 11; ++row) {
@@ -171,6 +172,8 @@ qint64 writeLeague(const QString &storePath)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The language of the environment (LANGUAGE=de), from the catalogues the build made.
+    installTranslations(app, {QCoreApplication::applicationDirPath() + QStringLiteral("/../src")});
     installFontSubstitutions();
     g_outDir =
         QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();

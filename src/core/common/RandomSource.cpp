@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/common/RandomSource.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 TimeSeededRandom::TimeSeededRandom()
@@ -48,12 +49,17 @@ int ReplayRandom::draw(int n)
     if (!m_error.isEmpty())
         return 1;
     if (m_next == m_end) {
-        m_error = QStringLiteral("a draw from 1 to %1 was asked for but none was recorded").arg(n);
+        m_error = QCoreApplication::translate(
+                      "RandomSource", "a draw from 1 to %1 was asked for but none was recorded")
+                      .arg(n);
         return 1;
     }
     const int value = *m_next++;
     if (value < 1 || value > n) {
-        m_error = QStringLiteral("a recorded draw of %1 is outside 1 to %2").arg(value).arg(n);
+        m_error =
+            QCoreApplication::translate("RandomSource", "a recorded draw of %1 is outside 1 to %2")
+                .arg(value)
+                .arg(n);
         return 1;
     }
     return value;

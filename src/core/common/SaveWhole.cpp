@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/common/SaveWhole.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -13,14 +12,15 @@ QString failure(const QString &path, const QSaveFile &file)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return u"a folder of that name stands there"_s;
+        return QCoreApplication::translate("SaveWhole", "a folder of that name stands there");
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
-        return u"the folder %1 does not exist"_s.arg(folder.filePath());
+        return QCoreApplication::translate("SaveWhole", "the folder %1 does not exist")
+            .arg(folder.filePath());
     if (!folder.isWritable())
-        return u"the folder is read-only"_s;
+        return QCoreApplication::translate("SaveWhole", "the folder is read-only");
     if (file.error() == QFileDevice::ResourceError)
-        return u"the disk is full"_s;
+        return QCoreApplication::translate("SaveWhole", "the disk is full");
     return file.errorString();
 }
 

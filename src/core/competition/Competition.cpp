@@ -5,18 +5,25 @@
 #include "core/competition/SeriesScore.h"
 #include "core/store/ShortResult.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString nameProblem(const QString &name, const QString &kind)
+QString nameProblem(const QString &name, CompetitionKind kind)
 {
     const QString trimmed = name.trimmed();
+    const bool series = kind == CompetitionKind::Series;
     if (trimmed.isEmpty())
-        return u"The %1 needs a name."_s.arg(kind);
+        return series ? QCoreApplication::translate("CompetitionRules", "The series needs a name.")
+                      : QCoreApplication::translate("CompetitionRules", "The league needs a name.");
     if (trimmed.size() > CompetitionRules::LongestName)
-        return u"The %1's name has at most %2 characters."_s.arg(kind).arg(
-            CompetitionRules::LongestName);
+        return (series ? QCoreApplication::translate("CompetitionRules",
+                                                     "The series's name has at most %1 characters.")
+                       : QCoreApplication::translate(
+                             "CompetitionRules", "The league's name has at most %1 characters."))
+            .arg(CompetitionRules::LongestName);
     return {};
 }
 
@@ -37,26 +44,32 @@ QString CompetitionRules::seriesProblem(const QString &name, const QList<Competi
                                         int tests)
 {
     if (sides.size() != 2 || twiceIn(sides))
-        return u"Choose two different sides."_s;
+        return QCoreApplication::translate("CompetitionRules", "Choose two different sides.");
     if (tests < FewestTests || tests > MostTests)
-        return u"A series has from %1 to %2 tests."_s.arg(FewestTests).arg(MostTests);
-    return nameProblem(name, u"series"_s);
+        return QCoreApplication::translate("CompetitionRules", "A series has from %1 to %2 tests.")
+            .arg(FewestTests)
+            .arg(MostTests);
+    return nameProblem(name, CompetitionKind::Series);
 }
 
 QString CompetitionRules::leagueProblem(const QString &name, const QList<CompetitionSide> &sides)
 {
     if (sides.size() < FewestSides || sides.size() > MostSides)
-        return u"From %1 to %2 sides must play; %3 are ticked."_s.arg(FewestSides)
+        return QCoreApplication::translate("CompetitionRules",
+                                           "From %1 to %2 sides must play; %3 are ticked.")
+            .arg(FewestSides)
             .arg(MostSides)
             .arg(sides.size());
     if (twiceIn(sides))
-        return u"A side can play only once in a league."_s;
-    return nameProblem(name, u"league"_s);
+        return QCoreApplication::translate("CompetitionRules",
+                                           "A side can play only once in a league.");
+    return nameProblem(name, CompetitionKind::League);
 }
 
 QString Fixture::shortResult() const
 {
-    return match ? ::shortResult(status, result, overs) : u"Not played"_s;
+    return match ? ::shortResult(status, result, teams, overs)
+                 : QCoreApplication::translate("Competition", "Not played");
 }
 
 QStringList Competition::names() const
@@ -95,10 +108,11 @@ int Competition::nextFixture() const
 QString Competition::statusText() const
 {
     if (finished())
-        return u"Finished"_s;
+        return QCoreApplication::translate("Competition", "Finished");
     const bool begun = std::any_of(fixtures.begin(), fixtures.end(),
                                    [](const Fixture &fixture) { return fixture.match != 0; });
-    return begun ? u"In progress"_s : u"Not started"_s;
+    return begun ? QCoreApplication::translate("Competition", "In progress")
+                 : QCoreApplication::translate("Competition", "Not started");
 }
 
 QString Competition::score() const
@@ -121,12 +135,15 @@ QString Competition::leader() const
 
 QString Competition::kindText() const
 {
-    return kind == CompetitionKind::Series ? u"Series"_s : u"League"_s;
+    return kind == CompetitionKind::Series ? QCoreApplication::translate("Competition", "Series")
+                                           : QCoreApplication::translate("Competition", "League");
 }
 
 QString Competition::sidesText() const
 {
-    return names().join(kind == CompetitionKind::Series ? u" v "_s : u", "_s);
+    return names().join(kind == CompetitionKind::Series
+                            ? QCoreApplication::translate("Competition", " v ")
+                            : u", "_s);
 }
 
 QString kindName(CompetitionKind kind)

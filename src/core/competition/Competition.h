@@ -36,7 +36,8 @@ struct Fixture
     qint64 match = 0;    // 0 until started, and again when its match is deleted
     int firstPlace = -1; // the place that batted first
     MatchStore::Status status = MatchStore::Status::InProgress;
-    QString result;
+    MatchResult result;
+    std::array<QString, 2> teams; // as the stored match names them, the first batting first
     QDateTime started;
     int overs = 0;                     // in its log, while not finished
     std::optional<PlayedMatch> played; // once finished

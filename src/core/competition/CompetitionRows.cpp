@@ -4,11 +4,13 @@
 
 #include "core/common/Moments.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 QStringList seriesTestHeadings()
 {
-    return {u"Test"_s, u"Started"_s, u"Result"_s};
+    return {QCoreApplication::translate("CompetitionRows", "Test"),
+            QCoreApplication::translate("CompetitionRows", "Started"),
+            QCoreApplication::translate("CompetitionRows", "Result")};
 }
 
 QStringList seriesTestCells(const Fixture &fixture)
@@ -19,7 +21,10 @@ QStringList seriesTestCells(const Fixture &fixture)
 
 QStringList fixtureHeadings()
 {
-    return {u"Round"_s, u"Side A"_s, u"Side B"_s, u"Result"_s};
+    return {QCoreApplication::translate("CompetitionRows", "Round"),
+            QCoreApplication::translate("CompetitionRows", "Side A"),
+            QCoreApplication::translate("CompetitionRows", "Side B"),
+            QCoreApplication::translate("CompetitionRows", "Result")};
 }
 
 QStringList fixtureCells(const Competition &competition, const Fixture &fixture)
@@ -30,7 +35,12 @@ QStringList fixtureCells(const Competition &competition, const Fixture &fixture)
 
 QStringList competitionHeadings()
 {
-    return {u"Name"_s, u"Kind"_s, u"Sides"_s, u"Played"_s, u"Status"_s, u"Leader"_s};
+    return {QCoreApplication::translate("CompetitionRows", "Name"),
+            QCoreApplication::translate("CompetitionRows", "Kind"),
+            QCoreApplication::translate("CompetitionRows", "Sides"),
+            QCoreApplication::translate("CompetitionRows", "Played"),
+            QCoreApplication::translate("CompetitionRows", "Status"),
+            QCoreApplication::translate("CompetitionRows", "Leader")};
 }
 
 QStringList competitionCells(const Competition &competition)
@@ -38,7 +48,9 @@ QStringList competitionCells(const Competition &competition)
     return {competition.name,
             competition.kindText(),
             competition.sidesText(),
-            u"%1 of %2"_s.arg(competition.playedCount()).arg(competition.fixtures.size()),
+            QCoreApplication::translate("CompetitionRows", "%1 of %2")
+                .arg(competition.playedCount())
+                .arg(competition.fixtures.size()),
             competition.statusText(),
             competition.leader()};
 }

@@ -122,9 +122,11 @@ CompetitionStore::createLeague(const QString &name, const QList<CompetitionSide>
 
 CompetitionStore::Created CompetitionStore::create(const Competition &competition)
 {
-    const QString kind = competition.kind == CompetitionKind::Series ? u"series"_s : u"league"_s;
+    const bool series = competition.kind == CompetitionKind::Series;
     if (!m_store.saving())
-        return {0, u"The %1 could not be saved. %2"_s.arg(kind, m_store.problem())};
+        return {0, (series ? tr("The series could not be saved. %1")
+                           : tr("The league could not be saved. %1"))
+                       .arg(m_store.problem())};
     QSqlDatabase db = m_store.database();
     db.transaction();
     QSqlQuery query(db);
@@ -152,7 +154,9 @@ CompetitionStore::Created CompetitionStore::create(const Competition &competitio
     if (!error.isValid())
         error = db.lastError();
     db.rollback();
-    return {0, u"The %1 could not be saved: %2."_s.arg(kind, storeFailure(error))};
+    return {0, (series ? tr("The series could not be saved: %1.")
+                       : tr("The league could not be saved: %1."))
+                   .arg(storeFailure(error))};
 }
 
 QList<Competition> CompetitionStore::competitions(QString *why)
@@ -161,8 +165,8 @@ QList<Competition> CompetitionStore::competitions(QString *why)
     if (m_store.saving()) {
         QSqlQuery query(m_store.database());
         if (!query.exec(u"SELECT id FROM competitions ORDER BY created DESC, id DESC"_s) && why)
-            *why = u"The series and leagues could not be read: %1."_s.arg(
-                storeFailure(query.lastError()));
+            *why = tr("The series and leagues could not be read: %1.")
+                       .arg(storeFailure(query.lastError()));
         while (query.next())
             ids << query.value(0).toLongLong();
     }
@@ -209,7 +213,8 @@ bool CompetitionStore::readFixtures(Competition &competition)
     QSqlQuery query(m_store.database());
     query.setForwardOnly(true);
     query.prepare(u"SELECT f.number, f.round, f.place_a, f.place_b, f.match, f.team1, m.status, "
-                  "m.result, m.started, CASE WHEN m.status = 'finished' THEN 0 ELSE (SELECT "
+                  "m.outcome, m.winner, m.margin, m.team1, m.team2, m.started, CASE WHEN m.status "
+                  "= 'finished' THEN 0 ELSE (SELECT "
                   "coalesce(max(number) + 1, 0) FROM overs WHERE match = f.match) END, "
                   "t.total1, t.total2, t.decided, (SELECT coalesce(sum(wickets), 0) FROM "
                   "innings_totals WHERE match = f.match AND innings % 2 = 1), (SELECT "
@@ -228,17 +233,18 @@ bool CompetitionStore::readFixtures(Competition &competition)
         fixture.firstPlace = query.value(5).isNull() ? -1 : query.value(5).toInt();
         if (fixture.match) {
             fixture.status = statusOf(query.value(6).toString());
-            fixture.result = query.value(7).toString();
-            fixture.started = QDateTime::fromMSecsSinceEpoch(query.value(8).toLongLong());
-            fixture.overs = query.value(9).toInt();
+            fixture.result = storedResult(query, 7);
+            fixture.teams = {query.value(10).toString(), query.value(11).toString()};
+            fixture.started = QDateTime::fromMSecsSinceEpoch(query.value(12).toLongLong());
+            fixture.overs = query.value(13).toInt();
         }
         const bool first = fixture.firstPlace == fixture.places[0];
-        if (fixture.status == MatchStore::Status::Finished && !query.value(10).isNull() &&
+        if (fixture.status == MatchStore::Status::Finished && !query.value(14).isNull() &&
             (first || fixture.firstPlace == fixture.places[1])) {
             fixture.played = PlayedMatch{{fixture.firstPlace, fixture.places[first ? 1 : 0]},
-                                         query.value(12).toBool(),
-                                         {query.value(10).toInt(), query.value(11).toInt()},
-                                         {query.value(13).toInt(), query.value(14).toInt()}};
+                                         query.value(16).toBool(),
+                                         {query.value(14).toInt(), query.value(15).toInt()},
+                                         {query.value(17).toInt(), query.value(18).toInt()}};
         }
         competition.fixtures << fixture;
     }
@@ -265,7 +271,7 @@ QString CompetitionStore::link(qint64 competition, int number, qint64 match, int
                   "?"_s);
     if (!run(query, {match, placeOrNull(firstPlace), competition, number}))
         return storeFailure(query.lastError());
-    return query.numRowsAffected() == 1 ? QString() : u"the fixture is no longer in the store"_s;
+    return query.numRowsAffected() == 1 ? QString() : tr("the fixture is no longer in the store");
 }
 
 QString CompetitionStore::remove(qint64 id)
@@ -276,6 +282,6 @@ QString CompetitionStore::remove(qint64 id)
     QSqlQuery query(m_store.database());
     query.prepare(u"DELETE FROM competitions WHERE id = ?"_s);
     if (!run(query, {id}))
-        return u"It could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
-    return query.numRowsAffected() == 1 ? QString() : u"It is no longer in the store."_s;
+        return tr("It could not be deleted: %1.").arg(storeFailure(query.lastError()));
+    return query.numRowsAffected() == 1 ? QString() : tr("It is no longer in the store.");
 }

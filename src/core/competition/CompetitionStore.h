@@ -4,6 +4,8 @@
 
 #include "core/competition/Competition.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 class MatchStore;
@@ -13,6 +15,8 @@ class MatchStore;
 // match, so a fixture's match is an ordinary one: in the history, resumable, in the statistics.
 class CompetitionStore
 {
+    Q_DECLARE_TR_FUNCTIONS(CompetitionStore)
+
 public:
     explicit CompetitionStore(MatchStore &store) : m_store(store) {}
 

@@ -9,6 +9,7 @@
 #include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
 #include "core/store/SideStore.h"
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -21,7 +22,9 @@ QString fixtureSetup(MatchStore &store, const Competition &competition, const Fi
         const CompetitionSide side = competition.sides.value(fixture.places[n]);
         const std::optional<SavedSide> found = sides.side(side.side);
         if (!found)
-            return u"The side \"%1\" is no longer in the match store."_s.arg(side.name);
+            return QCoreApplication::translate("FixturePlay",
+                                               "The side \"%1\" is no longer in the match store.")
+                .arg(side.name);
         saved[n] = *found;
     }
     MatchSetup built;
@@ -99,7 +102,7 @@ QString simulateFixture(MatchStore &store, const Competition &competition, const
     // Begun and linked as a match on screen is; a failure after that leaves the fixture
     // begun, to go on from its last stored over.
     if (!id) {
-        id = store.beginMatch(match.log().setup, modeText(MatchMode::CpuVCpu));
+        id = store.beginMatch(match.log().setup, MatchMode::CpuVCpu);
         if (!id)
             return store.problem();
         if (QString why = CompetitionStore(store).link(competition.id, fixture.number, id,
@@ -123,8 +126,10 @@ SimulationRun simulateComputerFixtures(MatchStore &store, qint64 competition,
     SimulationRun run;
     const std::optional<Competition> read = CompetitionStore(store).competition(competition);
     if (!read)
-        return {0, store.saving() ? u"The series or league is no longer in the match store."_s
-                                  : store.problem()};
+        return {0, store.saving()
+                       ? QCoreApplication::translate(
+                             "FixturePlay", "The series or league is no longer in the match store.")
+                       : store.problem()};
     QList<Fixture> due;
     for (const Fixture &fixture : read->fixtures) {
         if (simulationDue(*read, fixture, onScreen))

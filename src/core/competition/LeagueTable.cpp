@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/competition/LeagueTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -85,8 +86,16 @@ QList<TableLine> leagueTable(const QStringList &names, const QList<PlayedMatch> 
 
 QStringList tableHeadings()
 {
-    return {u"Pos"_s, u"Side"_s, u"P"_s,   u"W"_s,   u"L"_s,
-            u"T"_s,   u"D"_s,    u"Pts"_s, u"PCT"_s, u"RpW"_s};
+    return {QCoreApplication::translate("LeagueTable", "Pos"),
+            QCoreApplication::translate("LeagueTable", "Side"),
+            QCoreApplication::translate("LeagueTable", "P", "played"),
+            QCoreApplication::translate("LeagueTable", "W", "won"),
+            QCoreApplication::translate("LeagueTable", "L", "lost"),
+            QCoreApplication::translate("LeagueTable", "T", "tied"),
+            QCoreApplication::translate("LeagueTable", "D", "drawn"),
+            QCoreApplication::translate("LeagueTable", "Pts", "points"),
+            QCoreApplication::translate("LeagueTable", "PCT", "percentage of points"),
+            QCoreApplication::translate("LeagueTable", "RpW", "runs per wicket ratio")};
 }
 
 QStringList tableCells(const TableLine &line, int position)
@@ -106,10 +115,12 @@ QStringList tableCells(const TableLine &line, int position)
 
 QString pointsRules()
 {
-    return u"Win %1 points, tie %2, draw %3, loss 0. PCT: points won as a percentage of the "
-           "points contested (%1 a match). Sides level on PCT are ordered by RpW: runs scored per "
-           "wicket lost divided by runs conceded per wicket taken; then by name."_s
-               .arg(PointsForWin)
-               .arg(PointsForTie)
-               .arg(PointsForDraw);
+    return QCoreApplication::translate(
+               "LeagueTable",
+               "Win %1 points, tie %2, draw %3, loss 0. PCT: points won as a percentage of the "
+               "points contested (%1 a match). Sides level on PCT are ordered by RpW: runs scored "
+               "per wicket lost divided by runs conceded per wicket taken; then by name.")
+        .arg(PointsForWin)
+        .arg(PointsForTie)
+        .arg(PointsForDraw);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/BallRules.h"
 
+#include <QCoreApplication>
+
 int BallRules::extrasForDraw(int r)
 {
     if (r <= 3)
@@ -17,24 +19,43 @@ int BallRules::extrasForDraw(int r)
     return 1;
 }
 
-QString BallRules::dismissalCaption(int k)
+Dismissal BallRules::dismissalFor(int k)
 {
     switch (k) {
     case 5:
     case 6:
     case 7:
-        return QStringLiteral("Bowled");
+        return Dismissal::Bowled;
     case 8:
-        // Shown with one ampersand: our labels are plain text, not mnemonics.
-        return QStringLiteral("Caught & Bowled");
+        return Dismissal::CaughtAndBowled;
     case 9:
-        return QStringLiteral("Stumped");
+        return Dismissal::Stumped;
     case 10:
     case 11:
-        return QStringLiteral("Caught Behind");
+        return Dismissal::CaughtBehind;
     default:
-        return QStringLiteral("Caught ");
+        return Dismissal::Caught;
     }
+}
+
+QString BallRules::dismissalCaption(Dismissal how)
+{
+    switch (how) {
+    case Dismissal::Bowled:
+        return QCoreApplication::translate("BallRules", "Bowled");
+    case Dismissal::CaughtAndBowled:
+        // Shown with one ampersand: our labels are plain text, not mnemonics.
+        return QCoreApplication::translate("BallRules", "Caught & Bowled");
+    case Dismissal::Stumped:
+        return QCoreApplication::translate("BallRules", "Stumped");
+    case Dismissal::CaughtBehind:
+        return QCoreApplication::translate("BallRules", "Caught Behind");
+    case Dismissal::Caught:
+        return QCoreApplication::translate("BallRules", "Caught ");
+    case Dismissal::NotOut:
+        break;
+    }
+    return QCoreApplication::translate("BallRules", "Not Out");
 }
 
 int BallRules::minutesForBalls(int b)

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/HighlightsLog.h"
 
+#include <QCoreApplication>
+
 QString HighlightsLog::initialText()
 {
-    return QStringLiteral("Match Highlights");
+    return QCoreApplication::translate("HighlightsLog", "Match Highlights");
 }
 
 QString HighlightsLog::withEntry(const QString &log, const QString &line)

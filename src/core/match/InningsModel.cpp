@@ -6,19 +6,21 @@
 #include "core/common/Colours.h"
 #include "core/match/MatchState.h"
 
+#include <QCoreApplication>
+
 InningsModel::InningsModel()
     : backColour(Bgr::DarkGreen), headingColour(Bgr::Yellow), totalLineColour(Bgr::Yellow)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         BattingLine &line = lines[i];
         const bool opener = i < 2;
-        line.name = QStringLiteral("Player ") + QString::number(i + 1);
+        line.name = QCoreApplication::translate("InningsModel", "Player %1").arg(i + 1);
         const quint32 colour = opener ? Bgr::White : Bgr::Yellow;
         line.nameColour = line.howOutColour = line.runsColour = colour;
         line.ballsColour = line.minsColour = colour;
         line.fowColour = Bgr::Yellow;
         if (opener) {
-            line.howOut = QStringLiteral("Not Out");
+            line.howOut = BallRules::dismissalCaption(Dismissal::NotOut);
             line.runs = line.balls = line.mins = 0;
         }
     }
@@ -27,8 +29,8 @@ InningsModel::InningsModel()
 QString InningsModel::totalLineCaption() const
 {
     // The plural stays with one wicket, as the scorecard always printed it.
-    return QStringLiteral("Total for the loss of ") + plainNumber(wicketsShown) +
-           QStringLiteral(" wickets:");
+    return QCoreApplication::translate("InningsModel", "Total for the loss of %1 wickets:")
+        .arg(plainNumber(wicketsShown));
 }
 
 BattingLine *InningsModel::batsman(int n)
@@ -52,7 +54,8 @@ void setupInnings(MatchState &state, InningsModel &model)
     model.headingColour = side.WaitingColour;
     model.backColour = side.BackColour;
     model.totalLineColour = side.WaitingColour;
-    model.caption =
-        side.Name.trimmed() + (state.CurrentInnings <= 2 ? QStringLiteral(" - 1st Innings")
-                                                         : QStringLiteral(" - 2nd Innings"));
+    model.caption = (state.CurrentInnings <= 2
+                         ? QCoreApplication::translate("InningsModel", "%1 - 1st Innings")
+                         : QCoreApplication::translate("InningsModel", "%1 - 2nd Innings"))
+                        .arg(side.Name.trimmed());
 }

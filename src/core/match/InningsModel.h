@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/match/BallRules.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -14,6 +16,7 @@ struct BattingLine
 {
     QString name;
     QString howOut;
+    Dismissal how = Dismissal::NotOut;
     std::optional<int> runs;
     std::optional<int> balls;
     std::optional<int> mins; // the caption

@@ -8,8 +8,8 @@
 #include "core/match/AppealDecision.h"
 #include "core/match/BallRules.h"
 #include "core/match/HighlightsLog.h"
-#include "core/match/ResultText.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <numeric>
 #include <utility>
@@ -47,23 +47,23 @@ QString Match::replay(const MatchLog &log, RandomSource &random)
 {
     const auto recorded = std::accumulate(log.drawCounts.begin(), log.drawCounts.end(), 0);
     if (log.drawCounts.size() != log.faces.size() || std::size_t(recorded) != log.draws.size())
-        return QStringLiteral("the draws recorded do not add up to its overs");
+        return tr("the draws recorded do not add up to its overs");
     const QSignalBlocker quiet(this);
     start(log.setup, random);
     const quint8 *next = log.draws.data();
     for (int over = 0; over < log.overs(); ++over) {
         const int face = log.faces[std::size_t(over)];
         if (face < 1 || face > 6)
-            return QStringLiteral("over %1 has a die face of %2").arg(over + 1).arg(face);
+            return tr("over %1 has a die face of %2").arg(over + 1).arg(face);
         if (isOver())
-            return QStringLiteral("over %1 comes after the result").arg(over + 1);
+            return tr("over %1 comes after the result").arg(over + 1);
         const quint8 *end = next + log.drawCounts[std::size_t(over)];
         ReplayRandom draws(next, end);
         playOver(face, draws);
         if (!draws.error().isEmpty())
-            return QStringLiteral("over %1: %2").arg(over + 1).arg(draws.error());
+            return tr("over %1: %2").arg(over + 1).arg(draws.error());
         if (!draws.exhausted())
-            return QStringLiteral("over %1 has more draws recorded than it took").arg(over + 1);
+            return tr("over %1 has more draws recorded than it took").arg(over + 1);
         next = end;
     }
     return {};
@@ -94,10 +94,15 @@ const InningsModel &Match::innings(int number) const
     return *m_innings[std::size_t(number)];
 }
 
+MatchResult Match::result() const
+{
+    return isOver() ? resultOf(m_state.TimeUp, qint16(m_summary.total1), qint16(m_summary.total2))
+                    : MatchResult{};
+}
+
 QString Match::resultText() const
 {
-    return ::resultText(m_state.TimeUp, qint16(m_summary.total1), qint16(m_summary.total2),
-                        m_summary.team1, m_summary.team2);
+    return ::resultText(result(), {m_summary.team1, m_summary.team2});
 }
 
 int Match::rollDie()
@@ -255,8 +260,9 @@ void Match::playAppeal(RandomSource &random)
 
 void Match::appealNotOut(const QString &name, RandomSource &random)
 {
-    addHighlight(QStringLiteral("An appeal is made against ") + name +
-                 QStringLiteral(" and he is given NOT OUT!"));
+    addHighlight(QCoreApplication::translate(
+                     "Match", "An appeal is made against %1 and he is given NOT OUT!")
+                     .arg(name));
     random.reseed();
     const int extras = BallRules::extrasForDraw(random.draw(20));
     m_lastOver.kind = OverReport::Kind::NotOut;
@@ -267,8 +273,9 @@ void Match::appealNotOut(const QString &name, RandomSource &random)
 
 void Match::appealOut(const QString &name, RandomSource &random)
 {
-    addHighlight(QStringLiteral("An appeal is made against ") + name +
-                 QStringLiteral(" and he is given out!"));
+    addHighlight(
+        QCoreApplication::translate("Match", "An appeal is made against %1 and he is given out!")
+            .arg(name));
     InningsModel &played = card();
     const int wickets = m_state.WicketsDown;
     const TeamRecord &side = m_state.battingSide();
@@ -288,7 +295,8 @@ void Match::appealOut(const QString &name, RandomSource &random)
     (m_state.Striker == m_state.BatsmanA ? b : a).minsTag += 4; // the partner batted the whole over
     a.showMinutes();
     b.showMinutes();
-    out.howOut = BallRules::dismissalCaption(kind);
+    out.how = BallRules::dismissalFor(kind);
+    out.howOut = BallRules::dismissalCaption(out.how);
     m_lastOver.kind = OverReport::Kind::Out;
     m_lastOver.howOut = out.howOut;
     out.fow = signedNumber(wickets + 1) + QLatin1Char('/') + plainNumber(played.total);
@@ -306,7 +314,7 @@ void Match::appealOut(const QString &name, RandomSource &random)
         BattingLine &in = *played.batsman(incoming);
         in.nameColour = in.howOutColour = in.runsColour = Bgr::White;
         in.minsColour = in.ballsColour = Bgr::White;
-        in.howOut = QStringLiteral("Not Out");
+        in.howOut = BallRules::dismissalCaption(Dismissal::NotOut);
         in.runs = in.mins = in.balls = 0;
         BattingLine::add(in.balls, 6 - balls);
         in.minsTag += 4 - minutes;

@@ -7,6 +7,7 @@
 #include "core/match/MatchLog.h"
 #include "core/match/MatchState.h"
 #include "core/match/OverReport.h"
+#include "core/match/ResultText.h"
 #include "core/match/SummaryModel.h"
 
 #include <QObject>
@@ -56,6 +57,7 @@ public:
     const SummaryModel &summary() const { return m_summary; }
     // Entries newest first, each ended by CR LF, with the heading as the last line.
     const QString &highlights() const { return m_highlights; }
+    MatchResult result() const;
     QString resultText() const;
     const MatchLog &log() const { return m_log; }
     // What the last over did; number 0 before the first.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/MatchLog.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace {
@@ -124,15 +125,19 @@ QString decodeSetup(QByteArrayView bytes, MatchSetup &setup)
 {
     Reader in(bytes);
     if (bytes.size() < 5 || QByteArrayView(Magic, 4) != bytes.first(4))
-        return QStringLiteral("the teams were not saved in a form this program knows");
+        return QCoreApplication::translate("MatchLog",
+                                           "the teams were not saved in a form this program knows");
     in.take(4);
     if (const int version = in.u8(); version != FormatVersion)
-        return QStringLiteral("the teams were saved in format %1, which this program does not know")
+        return QCoreApplication::translate(
+                   "MatchLog",
+                   "the teams were saved in format %1, which this program does not know")
             .arg(version);
     MatchSetup read;
     for (Side &side : read.sides) {
         if (const int size = in.u16(); size != TeamRecordBytes || in.left() < size)
-            return QStringLiteral("a team record has %1 bytes instead of %2")
+            return QCoreApplication::translate("MatchLog",
+                                               "a team record has %1 bytes instead of %2")
                 .arg(qMin(qsizetype(size), in.left()))
                 .arg(TeamRecordBytes);
         side.team = readTeam(in);
@@ -140,16 +145,18 @@ QString decodeSetup(QByteArrayView bytes, MatchSetup &setup)
             origin.recordNumber = int(in.u32());
             const int length = in.u8();
             if (length > LongestFullName || origin.recordNumber < 0)
-                return QStringLiteral("a player's record in the player file is damaged");
+                return QCoreApplication::translate(
+                    "MatchLog", "a player's record in the player file is damaged");
             origin.fullName = in.text(length);
         }
     }
     const int call = in.u8(), coin = in.u8(), choice = in.u8(), source = in.u8();
     if (in.overrun() || !in.atEnd())
-        return QStringLiteral("the teams' record is %1")
-            .arg(in.overrun() ? u"cut short" : u"too long");
+        return in.overrun()
+                   ? QCoreApplication::translate("MatchLog", "the teams' record is cut short")
+                   : QCoreApplication::translate("MatchLog", "the teams' record is too long");
     if (call > 1 || coin < 1 || coin > 2 || choice > 1 || source > 1)
-        return QStringLiteral("the toss is not one the game can make");
+        return QCoreApplication::translate("MatchLog", "the toss is not one the game can make");
     read.toss = {TossRules::Call(call), coin, TossRules::Choice(choice)};
     read.source = TeamSource(source);
     setup = read;

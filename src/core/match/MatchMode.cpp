@@ -2,25 +2,44 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/MatchMode.h"
 
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
 QString modeText(MatchMode mode)
 {
     switch (mode) {
     case MatchMode::HumanVCpu:
-        return QStringLiteral("Human v CPU");
+        return QCoreApplication::translate("MatchMode", "Human v CPU");
     case MatchMode::CpuVCpu:
-        return QStringLiteral("CPU v CPU");
+        return QCoreApplication::translate("MatchMode", "CPU v CPU");
     case MatchMode::Network:
-        return QStringLiteral("Network");
+        return QCoreApplication::translate("MatchMode", "Network");
     case MatchMode::HumanVHuman:
         break;
     }
-    return QStringLiteral("Human v Human");
+    return QCoreApplication::translate("MatchMode", "Human v Human");
 }
 
-MatchMode modeFromText(const QString &text)
+QString modeCode(MatchMode mode)
+{
+    switch (mode) {
+    case MatchMode::HumanVCpu:
+        return u"human-cpu"_s;
+    case MatchMode::CpuVCpu:
+        return u"cpu-cpu"_s;
+    case MatchMode::Network:
+        return u"network"_s;
+    case MatchMode::HumanVHuman:
+        break;
+    }
+    return u"human-human"_s;
+}
+
+MatchMode modeOfCode(const QString &code)
 {
     for (auto mode : {MatchMode::HumanVCpu, MatchMode::CpuVCpu, MatchMode::Network}) {
-        if (text == modeText(mode))
+        if (code == modeCode(mode))
             return mode;
     }
     return MatchMode::HumanVHuman;

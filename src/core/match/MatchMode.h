@@ -15,10 +15,12 @@ enum class MatchMode
     Network
 };
 
-// As the menu names it and the match store keeps it: "Human v CPU".
+// As the menus and the history name it: "Human v CPU".
 QString modeText(MatchMode mode);
-// A text the store does not know reads as two people: nothing then plays by itself.
-MatchMode modeFromText(const QString &text);
+// As the match store keeps it: "human-cpu". A code the store does not know reads as two
+// people: nothing then plays by itself.
+QString modeCode(MatchMode mode);
+MatchMode modeOfCode(const QString &code);
 
 // Which of the two sides the computer bats for (index as in MatchSetup::sides, the first
 // batting first); `userSide` counts only in Human v CPU.

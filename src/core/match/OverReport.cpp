@@ -2,13 +2,39 @@
 // SPDX-License-Identifier: MIT
 #include "core/match/OverReport.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString counted(int n, const QString &one, const QString &many)
+// What the over did, after "rolled n, ".
+QString outcome(const OverReport &over)
 {
-    return n == 0 ? u"no "_s + many : QString::number(n) + u' ' + (n == 1 ? one : many);
+    QString text;
+    switch (over.kind) {
+    case OverReport::Kind::Runs:
+        if (over.runs == 0)
+            text = QCoreApplication::translate("OverReport", "%1 no runs");
+        else if (over.runs == 1)
+            text = QCoreApplication::translate("OverReport", "%1 1 run");
+        else
+            text = QCoreApplication::translate("OverReport", "%1 %n runs", nullptr, over.runs);
+        return text.arg(over.batsman);
+    case OverReport::Kind::NotOut:
+        if (over.extras == 0)
+            text =
+                QCoreApplication::translate("OverReport", "appeal against %1, not out, no extras");
+        else if (over.extras == 1)
+            text = QCoreApplication::translate("OverReport", "appeal against %1, not out, 1 extra");
+        else
+            text = QCoreApplication::translate(
+                "OverReport", "appeal against %1, not out, %n extras", nullptr, over.extras);
+        return text.arg(over.batsman);
+    case OverReport::Kind::Out:
+        break;
+    }
+    return QCoreApplication::translate("OverReport", "%1 out, %2").arg(over.batsman, over.howOut);
 }
 
 } // namespace
@@ -17,30 +43,28 @@ QString overLine(const OverReport &over)
 {
     if (over.number == 0)
         return {};
-    QString line = u"Over %1: rolled %2, "_s.arg(over.number).arg(over.face);
-    switch (over.kind) {
-    case OverReport::Kind::Runs:
-        line += over.batsman + u' ' + counted(over.runs, u"run"_s, u"runs"_s);
-        break;
-    case OverReport::Kind::NotOut:
-        line += u"appeal against %1, not out, "_s.arg(over.batsman) +
-                counted(over.extras, u"extra"_s, u"extras"_s);
-        break;
-    case OverReport::Kind::Out:
-        line += u"%1 out, %2"_s.arg(over.batsman, over.howOut);
-        break;
-    }
+    QString line = QCoreApplication::translate("OverReport", "Over %1: rolled %2, %3")
+                       .arg(over.number)
+                       .arg(over.face)
+                       .arg(outcome(over));
     // Once the innings is over its end says the score; a break then needs none.
-    const QString score =
-        over.inningsClosed ? QString()
-                           : u": %1 %2 for %3"_s.arg(over.team).arg(over.total).arg(over.wickets);
+    const QString score = over.inningsClosed
+                              ? QString()
+                              : u": "_s + QCoreApplication::translate("OverReport", "%1 %2 for %3")
+                                              .arg(over.team)
+                                              .arg(over.total)
+                                              .arg(over.wickets);
     if (over.lunch)
-        line += u" \u00b7 Lunch"_s + score;
+        line += u" \u00b7 "_s + QCoreApplication::translate("OverReport", "Lunch") + score;
     if (over.tea)
-        line += u" \u00b7 Tea"_s + score;
+        line += u" \u00b7 "_s + QCoreApplication::translate("OverReport", "Tea") + score;
     if (over.stumpsDay > 0)
-        line += u" \u00b7 Stumps, day %1"_s.arg(over.stumpsDay) + score;
+        line += u" \u00b7 "_s +
+                QCoreApplication::translate("OverReport", "Stumps, day %1").arg(over.stumpsDay) +
+                score;
     if (over.inningsClosed)
-        line += u" \u00b7 %1 all out for %2"_s.arg(over.team).arg(over.total);
+        line += u" \u00b7 "_s + QCoreApplication::translate("OverReport", "%1 all out for %2")
+                                    .arg(over.team)
+                                    .arg(over.total);
     return line;
 }

@@ -4,16 +4,18 @@
 
 #include "core/match/Match.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 QString scorecardTitle(const Match &match)
 {
-    return match.summary().team1.trimmed() + u" v "_s + match.summary().team2.trimmed();
+    return QCoreApplication::translate("Scorecard", "%1 v %2")
+        .arg(match.summary().team1.trimmed(), match.summary().team2.trimmed());
 }
 
 QString scorecardState(const Match &match, bool abandoned)
 {
-    return (abandoned ? u"Match abandoned on day %1 at %2."_s : u"Match in progress: day %1, %2."_s)
+    return (abandoned ? QCoreApplication::translate("Scorecard", "Match abandoned on day %1 at %2.")
+                      : QCoreApplication::translate("Scorecard", "Match in progress: day %1, %2."))
         .arg(match.clock().day)
         .arg(match.clock().timeCaption());
 }

@@ -5,6 +5,7 @@
 #include "core/common/RandomSource.h"
 #include "core/match/MatchLog.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace TossRules {
@@ -41,17 +42,21 @@ void applyToss(std::array<Side, 2> &sides, const TossRecord &toss)
 
 QString tossText(const std::array<Side, 2> &sides)
 {
-    return sides[0].team.Name.trimmed() + QStringLiteral(" will toss the coin, ") +
-           sides[1].team.Name.trimmed() + QStringLiteral(" will call!");
+    return QCoreApplication::translate("TossRules", "%1 will toss the coin, %2 will call!")
+        .arg(sides[0].team.Name.trimmed(), sides[1].team.Name.trimmed());
 }
 
 QString resultText(const std::array<Side, 2> &sides, int coinResult, bool callerWon)
 {
     const TeamRecord &winner = (callerWon ? sides[1] : sides[0]).team;
-    const QString coin = coinResult == Heads ? QStringLiteral("The result was heads. ")
-                                             : QStringLiteral("The result was tails. ");
-    return coin + winner.Name.trimmed() +
-           QStringLiteral(" has won the toss.  Would you like to bat or bowl first?");
+    return (coinResult == Heads
+                ? QCoreApplication::translate("TossRules",
+                                              "The result was heads. %1 has won the toss.  "
+                                              "Would you like to bat or bowl first?")
+                : QCoreApplication::translate("TossRules",
+                                              "The result was tails. %1 has won the toss.  "
+                                              "Would you like to bat or bowl first?"))
+        .arg(winner.Name.trimmed());
 }
 
 } // namespace TossRules

@@ -4,11 +4,10 @@
 
 #include "core/net/NetMessage.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QtEndian>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray sha256(const QByteArray &bytes)
@@ -42,10 +41,12 @@ QByteArray FairRound::reveal() const
 QString FairRound::takeReveal(const QByteArray &nonce)
 {
     if (m_theirCommitment.isEmpty() || done())
-        return u"a nonce came out of turn in round %1"_s.arg(m_number);
+        return QCoreApplication::translate("FairDice", "a nonce came out of turn in round %1")
+            .arg(m_number);
     if (commitmentOf(nonce) != m_theirCommitment)
-        return u"the other copy's nonce for round %1 is not the one it committed to"_s.arg(
-            m_number);
+        return QCoreApplication::translate(
+                   "FairDice", "the other copy's nonce for round %1 is not the one it committed to")
+            .arg(m_number);
     const QByteArray &host = m_role == Role::Host ? m_nonce : nonce;
     const QByteArray &joiner = m_role == Role::Host ? nonce : m_nonce;
     m_seed = sha256(NetMessage::round(m_number, host + joiner));

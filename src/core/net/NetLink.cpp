@@ -5,7 +5,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-using namespace Qt::StringLiterals;
 using Kind = NetMessage::Kind;
 
 namespace {
@@ -37,8 +36,9 @@ QString NetLink::host(quint16 port, const QString &code)
     }
     m_server->close();
     if (!m_server->listen(QHostAddress::Any, port))
-        return u"This computer cannot listen at port %1: %2."_s.arg(port).arg(
-            m_server->errorString());
+        return tr("This computer cannot listen at port %1: %2.")
+            .arg(port)
+            .arg(m_server->errorString());
     return {};
 }
 
@@ -67,7 +67,7 @@ void NetLink::takeConnections()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         if (m_socket)
-            refuse(socket, u"Another computer is already in this match."_s);
+            refuse(socket, tr("Another computer is already in this match."));
         else
             follow(socket), noDelay(socket);
     }
@@ -86,8 +86,8 @@ void NetLink::follow(QTcpSocket *socket)
             socket->deleteLater();
             return;
         }
-        finish(m_joined ? u"The connection to the other computer was lost."_s
-                        : u"No connection: %1."_s.arg(socket->errorString()),
+        finish(m_joined ? tr("The connection to the other computer was lost.")
+                        : tr("No connection: %1.").arg(socket->errorString()),
                true);
     });
 }
@@ -118,7 +118,7 @@ void NetLink::readPeer()
     // Nothing of a broken stream is taken, and both sides are told; one that never gave a code
     // gave a wrong one.
     if (m_socket && !m_reader.error().isEmpty())
-        m_server && !m_joined ? wrongCode() : end(u"The match ended: %1."_s.arg(m_reader.error()));
+        m_server && !m_joined ? wrongCode() : end(tr("The match ended: %1.").arg(m_reader.error()));
 }
 
 void NetLink::take(const NetMessage::Message &message)
@@ -126,7 +126,7 @@ void NetLink::take(const NetMessage::Message &message)
     const std::optional<QString> text = NetMessage::readText(message.payload);
     if (m_joined) {
         if (message.kind == Kind::Bye)
-            return finish(text.value_or(u"The other computer ended the match."_s));
+            return finish(text.value_or(tr("The other computer ended the match.")));
         emit received(message);
         return;
     }
@@ -135,7 +135,7 @@ void NetLink::take(const NetMessage::Message &message)
             m_joined = true;
             emit joined();
         } else {
-            finish(message.kind == Kind::Refused && text ? *text : u"The host did not answer."_s);
+            finish(message.kind == Kind::Refused && text ? *text : tr("The host did not answer."));
         }
         return;
     }
@@ -151,12 +151,13 @@ void NetLink::take(const NetMessage::Message &message)
 void NetLink::wrongCode()
 {
     const bool more = ++m_wrongCodes < MaxWrongCodes;
-    refuse(m_socket, u"The join code is wrong."_s);
+    refuse(m_socket, tr("The join code is wrong."));
     if (!more)
         m_server->close();
-    emit peerRefused(more ? u"A computer gave a wrong join code."_s
-                          : u"%1 wrong join codes were given: this computer has stopped "
-                            "listening."_s.arg(MaxWrongCodes),
+    emit peerRefused(more ? tr("A computer gave a wrong join code.")
+                          : tr("%1 wrong join codes were given: this computer has stopped "
+                               "listening.")
+                                .arg(MaxWrongCodes),
                      more);
 }
 

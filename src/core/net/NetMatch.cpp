@@ -9,19 +9,21 @@
 #include "core/store/MatchStore.h"
 #include "core/store/NetworkStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <algorithm>
 #include <numeric>
 
-using namespace Qt::StringLiterals;
 using Kind = NetMessage::Kind;
 
 namespace {
 
-const QString Unreadable = u"The match ended: the other computer sent a message out of turn or "
-                           "one this one cannot read."_s;
+// Translated where it is used: a static QString would keep the language of before start-up.
+const char *const Unreadable =
+    QT_TRANSLATE_NOOP("NetMatch", "The match ended: the other computer sent a message out of turn "
+                                  "or one this one cannot read.");
 
 // The over a round's seed throws: the face first, then the appeal's draws as the over asks.
 OverEntry seededEntry(const Match &match, const QByteArray &seed)
@@ -68,7 +70,8 @@ QString joinCodeProblem(const QString &code)
     });
     return plain && code.size() >= 4 && code.size() <= 32
                ? QString()
-               : u"A join code is 4 to 32 letters (A to Z) and digits."_s;
+               : QCoreApplication::translate("NetMatch",
+                                             "A join code is 4 to 32 letters (A to Z) and digits.");
 }
 
 NetMatch::NetMatch(MatchSession &session, QObject *parent)
@@ -87,8 +90,8 @@ NetMatch::NetMatch(MatchSession &session, QObject *parent)
     // The match was given up or its result accepted here: the other computer is told.
     connect(&session, &MatchSession::matchEnded, this, [this] {
         if (m_phase == Phase::Playing || m_phase == Phase::Waiting || m_phase == Phase::Checking)
-            leave(m_session.match().isOver() ? u"The match is over."_s
-                                             : u"The other player has given up the match."_s);
+            leave(m_session.match().isOver() ? tr("The match is over.")
+                                             : tr("The other player has given up the match."));
     });
 }
 
@@ -96,7 +99,7 @@ NetMatch::~NetMatch() = default;
 
 QString NetMatch::host(const MatchSetup &setup, quint16 port, const QString &code)
 {
-    leave(u"The other player has started another match."_s);
+    leave(tr("The other player has started another match."));
     m_role = Role::Host;
     m_setup = setup;
     m_port = port;
@@ -110,7 +113,7 @@ QString NetMatch::host(const MatchSetup &setup, quint16 port, const QString &cod
 
 void NetMatch::join(const QString &address, quint16 port, const QString &code)
 {
-    leave(u"The other player has started another match."_s);
+    leave(tr("The other player has started another match."));
     m_role = Role::Joiner;
     m_address = address;
     m_port = port;
@@ -121,13 +124,13 @@ void NetMatch::join(const QString &address, quint16 port, const QString &code)
 
 QString NetMatch::reconnect()
 {
-    leave(u"The other player has started another match."_s);
+    leave(tr("The other player has started another match."));
     MatchStore *store = m_session.store();
     const qint64 id = m_session.storedId();
     const std::optional<NetworkLinkRecord> record =
         id ? NetworkStore(*store).link(id) : std::nullopt;
     if (!record)
-        return u"How to reach the other computer of this match is not in the match store."_s;
+        return tr("How to reach the other computer of this match is not in the match store.");
     m_role = record->host ? Role::Host : Role::Joiner;
     m_address = record->address;
     m_port = record->port;
@@ -227,14 +230,14 @@ QString NetMatch::turnText() const
     const int other = 1 - m_session.userSide();
     switch (m_phase) {
     case Phase::Waiting:
-        return u"Waiting for %1 to reconnect…"_s.arg(sideName(other));
+        return tr("Waiting for %1 to reconnect…").arg(sideName(other));
     case Phase::Checking:
-        return u"Comparing this match with the other computer's…"_s;
+        return tr("Comparing this match with the other computer's…");
     case Phase::Playing:
         if (m_session.match().isOver())
             return {};
-        return ourTurn() ? u"Your turn: %1 to roll"_s.arg(sideName(m_session.userSide()))
-                         : u"%1 to roll, on the other computer"_s.arg(sideName(other));
+        return ourTurn() ? tr("Your turn: %1 to roll").arg(sideName(m_session.userSide()))
+                         : tr("%1 to roll, on the other computer").arg(sideName(other));
     case Phase::Idle:
     case Phase::Connecting:
     case Phase::Toss:
@@ -319,8 +322,8 @@ void NetMatch::take(const NetMessage::Message &message)
     case Kind::Start:
         if (m_role == Role::Joiner && m_phase == Phase::Connecting) {
             if (QString why = decodeSetup(message.payload, m_setup); !why.isEmpty())
-                return stop(
-                    u"The match ended: the other computer's sides cannot be read (%1)."_s.arg(why));
+                return stop(tr("The match ended: the other computer's sides cannot be read (%1).")
+                                .arg(why));
             m_phase = Phase::Toss;
             emit linked();
             return;
@@ -366,15 +369,16 @@ void NetMatch::take(const NetMessage::Message &message)
             if (over->face != log.faces[index] ||
                 !std::equal(over->draws.begin(), over->draws.end(), first,
                             first + log.drawCounts[index]))
-                return stop(u"The match ended: the other computer played over %1 otherwise than "
-                            "the dice threw it here."_s.arg(over->number));
+                return stop(tr("The match ended: the other computer played over %1 otherwise than "
+                               "the dice threw it here.")
+                                .arg(over->number));
             return;
         }
         break;
     default:
         break;
     }
-    stop(Unreadable);
+    stop(tr(Unreadable));
 }
 
 void NetMatch::takeCommitment(quint32 number, const QByteArray &commitment)
@@ -387,14 +391,15 @@ void NetMatch::takeCommitment(quint32 number, const QByteArray &commitment)
             keepRound(**round);
             m_link->send(Kind::Reveal, NetMessage::round(number, (*round)->reveal()));
         } else if ((*round)->theirCommitment() != commitment) {
-            stop(u"The match ended: the other computer changed its part of round %1 of the "
-                 "dice."_s.arg(number));
+            stop(tr("The match ended: the other computer changed its part of round %1 of the "
+                    "dice.")
+                     .arg(number));
         }
         return; // the same again, after the link came back
     }
     if (m_round || number != nextRound() || startsRound(number) ||
         (m_phase == Phase::Toss && !m_call))
-        return stop(Unreadable);
+        return stop(tr(Unreadable));
     m_round.emplace(number, m_role, FairRound::newNonce());
     m_round->takeCommitment(commitment);
     keepRound(*m_round);
@@ -406,9 +411,9 @@ void NetMatch::takeReveal(quint32 number, const QByteArray &nonce)
     if (m_last && m_last->number() == number)
         return; // thrown already: the same again, after the link came back
     if (!m_round || m_round->number() != number || m_round->theirCommitment().isEmpty())
-        return stop(Unreadable);
+        return stop(tr(Unreadable));
     if (QString why = m_round->takeReveal(nonce); !why.isEmpty())
-        return stop(u"The match ended: %1."_s.arg(why));
+        return stop(tr("The match ended: %1.").arg(why));
     finishRound();
 }
 
@@ -449,7 +454,7 @@ void NetMatch::finishRound()
     const bool rolled = startsRound(number);
     const OverEntry entry = seededEntry(m_session.match(), m_last->seed());
     if (QString why = m_session.submit(entry); !why.isEmpty())
-        return stop(u"The match ended: %1."_s.arg(why));
+        return stop(tr("The match ended: %1.").arg(why));
     if (rolled)
         m_link->send(Kind::Over, NetMessage::over({number, entry.face, *entry.draws}));
     if (m_phase == Phase::Checking) { // caught up: compared again
@@ -491,7 +496,8 @@ void NetMatch::settle()
     if (theirs == ours + 1 && m_round && m_round->number() == theirs &&
         !m_round->theirCommitment().isEmpty())
         return;
-    stop(u"The two computers' matches differ (%1 overs here, %2 there): the match stops, and "
-         "neither is changed."_s.arg(ours)
+    stop(tr("The two computers' matches differ (%1 overs here, %2 there): the match stops, and "
+            "neither is changed.")
+             .arg(ours)
              .arg(theirs));
 }

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/net/NetMessage.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
-
-using namespace Qt::StringLiterals;
 
 namespace NetMessage {
 
@@ -37,15 +36,25 @@ std::optional<Message> Reader::next()
     const char *at = m_buffer.constData() + m_read;
     const quint32 length = qFromBigEndian<quint32>(at + 6);
     if (QByteArrayView(at, 4) != QByteArrayView(Magic, 4))
-        m_error = u"the other side is not a copy of Stumpwell"_s;
+        m_error =
+            QCoreApplication::translate("NetMessage", "the other side is not a copy of Stumpwell");
     else if (quint8(at[4]) != Version)
-        m_error = u"the other copy of Stumpwell speaks version %1 of the match protocol; this one "
-                  "speaks version %2"_s.arg(quint8(at[4]))
-                      .arg(Version);
+        m_error =
+            QCoreApplication::translate(
+                "NetMessage",
+                "the other copy of Stumpwell speaks version %1 of the match protocol; this one "
+                "speaks version %2")
+                .arg(quint8(at[4]))
+                .arg(Version);
     else if (quint8(at[5]) < quint8(Kind::Hello) || quint8(at[5]) > quint8(Kind::Last))
-        m_error = u"a message of an unknown kind (%1) came"_s.arg(quint8(at[5]));
+        m_error =
+            QCoreApplication::translate("NetMessage", "a message of an unknown kind (%1) came")
+                .arg(quint8(at[5]));
     else if (length > MaxPayload)
-        m_error = u"a message of %1 bytes came; the most is %2"_s.arg(length).arg(MaxPayload);
+        m_error =
+            QCoreApplication::translate("NetMessage", "a message of %1 bytes came; the most is %2")
+                .arg(length)
+                .arg(MaxPayload);
     if (!m_error.isEmpty()) {
         m_buffer.clear();
         return std::nullopt;

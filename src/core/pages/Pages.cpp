@@ -7,6 +7,7 @@
 #include "core/match/Match.h"
 #include "core/match/Scorecard.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -95,9 +96,12 @@ QString battingTable(const QList<CareerLine> &batting)
     QList<QStringList> rows;
     for (const CareerLine &line : batting)
         rows << careerCells(line);
-    return u"<h2>Batting</h2>\n"_s + (rows.isEmpty()
-                                          ? u"<p>No batting from the player file.</p>\n"_s
-                                          : htmlTable(careerHeadings(), rows));
+    return u"<h2>"_s + htmlText(QCoreApplication::translate("Pages", "Batting")) + u"</h2>\n"_s +
+           (rows.isEmpty() ? u"<p>"_s +
+                                 htmlText(QCoreApplication::translate(
+                                     "Pages", "No batting from the player file.")) +
+                                 u"</p>\n"_s
+                           : htmlTable(careerHeadings(), rows));
 }
 
 QString csvField(const QString &field)
@@ -125,9 +129,12 @@ QString scorecardText(const Match &match, const QString &state)
     for (const QString &number : inningsNumbers(match)) {
         const InningsModel &card = match.innings(number.toInt());
         text += card.caption + u'\n';
-        text += u"Name"_s.leftJustified(NameWidth + 1) + u"How Out"_s.leftJustified(HowOutWidth) +
-                u"Runs"_s.rightJustified(RunsWidth) + u"Balls"_s.rightJustified(FigureWidth) +
-                u"Mins"_s.rightJustified(FigureWidth) + u"FOW"_s.rightJustified(FowWidth) + u'\n';
+        text += QCoreApplication::translate("Pages", "Name").leftJustified(NameWidth + 1) +
+                QCoreApplication::translate("Pages", "How Out").leftJustified(HowOutWidth) +
+                QCoreApplication::translate("Pages", "Runs").rightJustified(RunsWidth) +
+                QCoreApplication::translate("Pages", "Balls").rightJustified(FigureWidth) +
+                QCoreApplication::translate("Pages", "Mins").rightJustified(FigureWidth) +
+                QCoreApplication::translate("Pages", "FOW").rightJustified(FowWidth) + u'\n';
         for (const BattingLine &line : card.lines) {
             const QString row = line.name.trimmed().leftJustified(NameWidth, u' ', true) + u' ' +
                                 line.howOut.trimmed().leftJustified(HowOutWidth, u' ', true) +
@@ -137,7 +144,7 @@ QString scorecardText(const Match &match, const QString &state)
                                 line.fow.trimmed().rightJustified(FowWidth);
             text += withoutTrailingBlanks(row) + u'\n';
         }
-        text += u"Extras:"_s.rightJustified(figuresAt) +
+        text += QCoreApplication::translate("Pages", "Extras:").rightJustified(figuresAt) +
                 QString::number(card.extras).rightJustified(RunsWidth) + u'\n';
         text += card.totalLineCaption().rightJustified(figuresAt) +
                 QString::number(card.total).rightJustified(RunsWidth) + u"\n\n"_s;
@@ -145,9 +152,11 @@ QString scorecardText(const Match &match, const QString &state)
     const SummaryModel &summary = match.summary();
     const qsizetype teamWidth = std::max<qsizetype>(
         {NameWidth, summary.team1.trimmed().size(), summary.team2.trimmed().size()});
-    text += u"Match Summary\n"_s;
-    text += QString().leftJustified(teamWidth) + u"1st Inns"_s.rightJustified(10) +
-            u"2nd Inns"_s.rightJustified(10) + u"Total"_s.rightJustified(10) + u'\n';
+    text += QCoreApplication::translate("Pages", "Match Summary") + u'\n';
+    text += QString().leftJustified(teamWidth) +
+            QCoreApplication::translate("Pages", "1st Inns").rightJustified(10) +
+            QCoreApplication::translate("Pages", "2nd Inns").rightJustified(10) +
+            QCoreApplication::translate("Pages", "Total").rightJustified(10) + u'\n';
     const auto summaryRow = [&](const QString &team, int first, int second, int total) {
         return team.trimmed().leftJustified(teamWidth) + QString::number(first).rightJustified(10) +
                QString::number(second).rightJustified(10) +
@@ -155,7 +164,9 @@ QString scorecardText(const Match &match, const QString &state)
     };
     text += summaryRow(summary.team1, summary.innings[1], summary.innings[3], summary.total1);
     text += summaryRow(summary.team2, summary.innings[2], summary.innings[4], summary.total2);
-    text += u"\nResult\n"_s + resultOrState(match, state) + u"\n\nHighlights\n"_s;
+    text += u'\n' + QCoreApplication::translate("Pages", "Result") + u'\n' +
+            resultOrState(match, state) + u"\n\n"_s +
+            QCoreApplication::translate("Pages", "Highlights") + u'\n';
     for (const QString &line : highlightLines(match))
         text += line + u'\n';
     return text;
@@ -170,22 +181,29 @@ QString scorecardHtml(const Match &match, const QString &state)
     };
     for (const QString &number : inningsNumbers(match)) {
         const InningsModel &card = match.innings(number.toInt());
-        html += u"<h2>"_s + esc(card.caption) +
-                u"</h2>\n<table><tr><th>Name</th><th>How Out</th><th class=\"n\">Runs</th>"
-                "<th class=\"n\">Balls</th><th class=\"n\">Mins</th><th class=\"n\">FOW</th>"
-                "</tr>\n"_s;
+        html += u"<h2>"_s + esc(card.caption) + u"</h2>\n<table><tr><th>"_s +
+                esc(QCoreApplication::translate("Pages", "Name")) + u"</th><th>"_s +
+                esc(QCoreApplication::translate("Pages", "How Out")) + u"</th><th class=\"n\">"_s +
+                esc(QCoreApplication::translate("Pages", "Runs")) + u"</th><th class=\"n\">"_s +
+                esc(QCoreApplication::translate("Pages", "Balls")) + u"</th><th class=\"n\">"_s +
+                esc(QCoreApplication::translate("Pages", "Mins")) + u"</th><th class=\"n\">"_s +
+                esc(QCoreApplication::translate("Pages", "FOW")) + u"</th></tr>\n"_s;
         for (const BattingLine &line : card.lines)
             html += u"<tr>"_s + cell(esc(line.name)) + cell(esc(line.howOut)) +
                     cell(figure(line.runs), true) + cell(figure(line.balls), true) +
                     cell(figure(line.mins), true) + cell(esc(line.fow), true) + u"</tr>\n"_s;
-        html += u"<tr><td></td><th class=\"n\">Extras:</th>"_s +
+        html += u"<tr><td></td><th class=\"n\">"_s +
+                esc(QCoreApplication::translate("Pages", "Extras:")) + u"</th>"_s +
                 cell(QString::number(card.extras), true) +
                 u"</tr>\n<tr><td colspan=\"2\" class=\"n\"><b>"_s + esc(card.totalLineCaption()) +
                 u"</b></td>"_s + cell(QString::number(card.total), true) + u"</tr></table>\n"_s;
     }
     const SummaryModel &summary = match.summary();
-    html += u"<h2>Match Summary</h2>\n<table><tr><th></th><th class=\"n\">1st Inns</th>"
-            "<th class=\"n\">2nd Inns</th><th class=\"n\">Total</th></tr>\n"_s;
+    html += u"<h2>"_s + esc(QCoreApplication::translate("Pages", "Match Summary")) +
+            u"</h2>\n<table><tr><th></th><th class=\"n\">"_s +
+            esc(QCoreApplication::translate("Pages", "1st Inns")) + u"</th><th class=\"n\">"_s +
+            esc(QCoreApplication::translate("Pages", "2nd Inns")) + u"</th><th class=\"n\">"_s +
+            esc(QCoreApplication::translate("Pages", "Total")) + u"</th></tr>\n"_s;
     const auto summaryRow = [&](const QString &team, int first, int second, int total) {
         return u"<tr>"_s + cell(esc(team)) + cell(QString::number(first), true) +
                cell(QString::number(second), true) + cell(QString::number(total), true) +
@@ -193,8 +211,10 @@ QString scorecardHtml(const Match &match, const QString &state)
     };
     html += summaryRow(summary.team1, summary.innings[1], summary.innings[3], summary.total1);
     html += summaryRow(summary.team2, summary.innings[2], summary.innings[4], summary.total2);
-    html += u"</table>\n<h2>Result</h2>\n<p style=\"white-space:pre-wrap\">"_s +
-            esc(resultOrState(match, state)) + u"</p>\n<h2>Highlights</h2>\n<p>"_s;
+    html += u"</table>\n<h2>"_s + esc(QCoreApplication::translate("Pages", "Result")) +
+            u"</h2>\n<p style=\"white-space:pre-wrap\">"_s + esc(resultOrState(match, state)) +
+            u"</p>\n<h2>"_s + esc(QCoreApplication::translate("Pages", "Highlights")) +
+            u"</h2>\n<p>"_s;
     QStringList lines;
     for (const QString &line : highlightLines(match))
         lines << esc(line);
@@ -204,23 +224,29 @@ QString scorecardHtml(const Match &match, const QString &state)
 
 QString seriesHtml(const Competition &series, const QList<CareerLine> &batting)
 {
-    QString html = htmlPageStart(u"Series: "_s + series.name);
+    QString html =
+        htmlPageStart(QCoreApplication::translate("Pages", "Series: %1").arg(series.name));
     html += u"<h2>"_s + htmlText(series.score()) + u"</h2>\n"_s;
     QList<QStringList> rows;
     QString results;
     for (const Fixture &fixture : series.fixtures) {
         rows << seriesTestCells(fixture);
-        const QString verdict = fixture.played ? fixture.result : fixture.shortResult();
-        results +=
-            u"<li>Test %1: %2</li>\n"_s.arg(QString::number(fixture.number), htmlText(verdict));
+        const QString verdict =
+            fixture.played ? resultText(fixture.result, fixture.teams) : fixture.shortResult();
+        results += u"<li>"_s +
+                   QCoreApplication::translate("Pages", "Test %1: %2")
+                       .arg(QString::number(fixture.number), htmlText(verdict)) +
+                   u"</li>\n"_s;
     }
     html += htmlTable(seriesTestHeadings(), rows) + battingTable(batting);
-    return html + u"<h2>Results</h2>\n<ul>\n"_s + results + u"</ul>\n</body></html>\n"_s;
+    return html + u"<h2>"_s + htmlText(QCoreApplication::translate("Pages", "Results")) +
+           u"</h2>\n<ul>\n"_s + results + u"</ul>\n</body></html>\n"_s;
 }
 
 QString leagueHtml(const Competition &league, const QList<CareerLine> &batting)
 {
-    QString html = htmlPageStart(u"League: "_s + league.name);
+    QString html =
+        htmlPageStart(QCoreApplication::translate("Pages", "League: %1").arg(league.name));
     QList<QStringList> rows;
     int position = 0;
     for (const TableLine &line : league.table())
@@ -229,13 +255,16 @@ QString leagueHtml(const Competition &league, const QList<CareerLine> &batting)
     rows.clear();
     for (const Fixture &fixture : league.fixtures)
         rows << fixtureCells(league, fixture);
-    html += u"<h2>Fixtures and results</h2>\n"_s + htmlTable(fixtureHeadings(), rows);
+    html += u"<h2>"_s + htmlText(QCoreApplication::translate("Pages", "Fixtures and results")) +
+            u"</h2>\n"_s + htmlTable(fixtureHeadings(), rows);
     return html + battingTable(batting) + u"</body></html>\n"_s;
 }
 
 QString recordsHtml(const QList<QList<RecordRow>> &lists, const QString &team)
 {
-    QString html = htmlPageStart(team.isEmpty() ? u"Records"_s : u"Records: "_s + team);
+    QString html = htmlPageStart(
+        team.isEmpty() ? QCoreApplication::translate("Pages", "Records")
+                       : QCoreApplication::translate("Pages", "Records: %1").arg(team));
     for (int list = 0; list < lists.size(); ++list) {
         const auto which = RecordList(list);
         QList<QStringList> rows;

@@ -6,6 +6,7 @@
 
 #include "core/players/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -149,21 +150,23 @@ QString FileError::reason(int code)
 {
     switch (code) {
     case FileError::FileNotFound:
-        return QStringLiteral("the file no longer exists");
+        return QCoreApplication::translate("PlayerFile", "the file no longer exists");
     case FileError::BadFileName:
-        return QStringLiteral("the file name is not valid");
+        return QCoreApplication::translate("PlayerFile", "the file name is not valid");
     case FileError::DeviceIo:
-        return QStringLiteral("the device reported an input/output error");
+        return QCoreApplication::translate("PlayerFile",
+                                           "the device reported an input/output error");
     case FileError::DiskFull:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("PlayerFile", "the disk is full");
     case FileError::PermissionDenied:
-        return QStringLiteral("permission to use the file was denied");
+        return QCoreApplication::translate("PlayerFile", "permission to use the file was denied");
     case FileError::PathFileAccess:
-        return QStringLiteral("the file cannot be opened (a folder may stand in its place)");
+        return QCoreApplication::translate(
+            "PlayerFile", "the file cannot be opened (a folder may stand in its place)");
     case FileError::InvalidCall:
-        return QStringLiteral("the name cannot be stored in the file");
+        return QCoreApplication::translate("PlayerFile", "the name cannot be stored in the file");
     default:
-        return QStringLiteral("an unexpected error occurred");
+        return QCoreApplication::translate("PlayerFile", "an unexpected error occurred");
     }
 }
 PlayerFile::PlayerFile(QString path) : m_path(std::move(path)) {}

@@ -4,12 +4,29 @@
 
 #include "core/players/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <algorithm>
 #include <cstring>
 
 const std::array<QStringView, 9> CountryNames = {u"Australia",   u"England",     u"India",
                                                  u"New Zealand", u"Pakistan",    u"South Africa",
                                                  u"Sri Lanka",   u"West Indies", u"Zimbabwe"};
+
+QString countryCaption(QStringView country)
+{
+    static constexpr std::array<const char *, 9> captions = {
+        QT_TRANSLATE_NOOP("Countries", "Australia"), QT_TRANSLATE_NOOP("Countries", "England"),
+        QT_TRANSLATE_NOOP("Countries", "India"),     QT_TRANSLATE_NOOP("Countries", "New Zealand"),
+        QT_TRANSLATE_NOOP("Countries", "Pakistan"),  QT_TRANSLATE_NOOP("Countries", "South Africa"),
+        QT_TRANSLATE_NOOP("Countries", "Sri Lanka"), QT_TRANSLATE_NOOP("Countries", "West Indies"),
+        QT_TRANSLATE_NOOP("Countries", "Zimbabwe")};
+    const auto at = std::find(CountryNames.begin(), CountryNames.end(), country);
+    return at == CountryNames.end()
+               ? country.toString()
+               : QCoreApplication::translate("Countries",
+                                             captions[std::size_t(at - CountryNames.begin())]);
+}
 
 namespace {
 constexpr int NameOffset = 0;

@@ -9,8 +9,10 @@
 #include <QtGlobal>
 #include <array>
 
-// The nine countries, in alphabetical order.
+// The nine countries, in alphabetical order, as the player file keeps them.
 extern const std::array<QStringView, 9> CountryNames;
+// A country as a player reads it, in the program's language.
+QString countryCaption(QStringView country);
 
 // One 132-byte record of the player file; the header record uses the same layout.
 struct PlayerRecord

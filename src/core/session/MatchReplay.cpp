@@ -4,9 +4,8 @@
 
 #include "core/store/MatchStore.h"
 
+#include <QCoreApplication>
 #include <algorithm>
-
-using namespace Qt::StringLiterals;
 
 QString MatchReplay::load(MatchStore &store, qint64 id)
 {
@@ -39,10 +38,14 @@ QString replayPosition(const Match &match, int over, int overs)
     // After the fourth innings the last one's figures stand.
     const int innings = std::min(match.currentInnings(), 4);
     const InningsModel &card = match.innings(innings);
-    const QString score = card.wicketsShown == 10
-                              ? u"%1 all out"_s.arg(card.total)
-                              : u"%1 for %2"_s.arg(card.total).arg(card.wicketsShown);
-    return u"Over %1 of %2 \u00b7 day %3, %4 \u00b7 %5 %6"_s.arg(over)
+    const QString score =
+        card.wicketsShown == 10
+            ? QCoreApplication::translate("MatchReplay", "%1 all out").arg(card.total)
+            : QCoreApplication::translate("MatchReplay", "%1 for %2")
+                  .arg(card.total)
+                  .arg(card.wicketsShown);
+    return QCoreApplication::translate("MatchReplay", "Over %1 of %2 · day %3, %4 · %5 %6")
+        .arg(over)
         .arg(overs)
         .arg(match.clock().day)
         .arg(match.clock().timeCaption(), card.caption, score);

@@ -8,6 +8,7 @@
 #include "core/match/Match.h"
 #include "core/store/CareerStatistics.h"
 #include "core/store/MatchStore.h"
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -66,8 +67,7 @@ void MatchSession::start(const MatchStart &start)
     m_mode = start.mode;
     m_userSide = start.userSide;
     m_match->start(start.setup, *m_random);
-    m_storedId =
-        m_store ? m_store->beginMatch(start.setup, modeText(start.mode), start.userSide) : 0;
+    m_storedId = m_store ? m_store->beginMatch(start.setup, start.mode, start.userSide) : 0;
     if (m_store && !m_store->saving())
         reportStoreProblem();
     beginPlay(false);
@@ -75,16 +75,18 @@ void MatchSession::start(const MatchStart &start)
 
 QString MatchSession::submit(const OverEntry &entry)
 {
-    return m_inProgress ? playEntry(*m_match, entry) : u"no match is in progress"_s;
+    return m_inProgress ? playEntry(*m_match, entry)
+                        : QCoreApplication::translate("MatchSession", "no match is in progress");
 }
 
 QString playEntry(Match &match, const OverEntry &entry)
 {
     if (!match.started() || match.isOver())
-        return u"the match has no over to play"_s;
+        return QCoreApplication::translate("MatchSession", "the match has no over to play");
     const int face = entry.face ? entry.face : match.rollDie();
     if (face < 1 || face > 6)
-        return u"a face of %1 is not on the die"_s.arg(face);
+        return QCoreApplication::translate("MatchSession", "a face of %1 is not on the die")
+            .arg(face);
     if (!entry.draws) {
         match.playOver(face);
         return {};
@@ -93,7 +95,8 @@ QString playEntry(Match &match, const OverEntry &entry)
         ReplayRandom draws(entry.draws->data(), entry.draws->data() + entry.draws->size());
         into.playOver(face, draws);
         return draws.error().isEmpty() && !draws.exhausted()
-                   ? u"the over has more draws than it took"_s
+                   ? QCoreApplication::translate("MatchSession",
+                                                 "the over has more draws than it took")
                    : draws.error();
     };
     // Tried on a copy first: draws that do not fit the over change nothing.
@@ -160,7 +163,7 @@ std::optional<qint64> MatchSession::lastInProgress() const
 QString MatchSession::load(qint64 id, Match &into)
 {
     if (!m_store || !m_store->saving())
-        return u"the match store is not open"_s;
+        return QCoreApplication::translate("MatchSession", "the match store is not open");
     const QString error = m_store->replayMatch(id, into, *m_random);
     if (!error.isEmpty() && !m_store->setStatus(id, MatchStore::Status::Damaged))
         reportStoreProblem();
@@ -178,7 +181,7 @@ QString MatchSession::resume(qint64 id, const Match *loaded)
             return error;
         loaded = &read;
     } else if (!m_store || !m_store->saving()) {
-        return u"the match store is not open"_s;
+        return QCoreApplication::translate("MatchSession", "the match store is not open");
     }
     // An abandoned match taken up again is in progress once more; the match on screen stays
     // when that cannot be saved.
@@ -193,7 +196,7 @@ QString MatchSession::resume(qint64 id, const Match *loaded)
     m_sides = m_match->log().setup.sides;
     m_storedId = id;
     const std::optional<MatchStore::Entry> entry = m_store->entry(id);
-    m_mode = entry ? modeFromText(entry->mode) : MatchMode::HumanVHuman;
+    m_mode = entry ? entry->mode : MatchMode::HumanVHuman;
     m_userSide = entry ? entry->userSide : -1;
     // The computer waits for Pause: the player first sees where the match stands.
     beginPlay(m_mode == MatchMode::HumanVCpu || m_mode == MatchMode::CpuVCpu);
@@ -239,7 +242,7 @@ QString resumeSummary(const Match &match)
     // After the fourth innings the last one's figures stand.
     const int innings = std::min(match.currentInnings(), 4);
     const int wickets = match.currentInnings() > 4 ? 10 : match.state().WicketsDown;
-    return u"%1 v %2: day %3, %4, %5 (%6 wickets)"_s
+    return QCoreApplication::translate("MatchSession", "%1 v %2: day %3, %4, %5 (%6 wickets)")
         .arg(match.summary().team1, match.summary().team2)
         .arg(match.clock().day)
         .arg(match.clock().timeCaption())

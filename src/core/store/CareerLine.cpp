@@ -2,23 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/store/CareerLine.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
-Dismissal dismissalOf(const QString &howOut)
-{
-    const QString kind = howOut.trimmed();
-    if (kind == u"Caught"_s)
-        return Dismissal::Caught;
-    if (kind == u"Bowled"_s)
-        return Dismissal::Bowled;
-    if (kind == u"Caught Behind"_s)
-        return Dismissal::CaughtBehind;
-    if (kind == u"Caught & Bowled"_s)
-        return Dismissal::CaughtAndBowled;
-    if (kind == u"Stumped"_s)
-        return Dismissal::Stumped;
-    return Dismissal::NotOut;
-}
+using namespace Qt::StringLiterals;
 
 QString CareerLine::highestText() const
 {
@@ -37,11 +23,24 @@ QString CareerLine::strikeRateText() const
 
 QStringList careerHeadings()
 {
-    return {u"Player"_s,          u"Team"_s,        u"Matches"_s, u"Innings"_s,
-            u"Not Outs"_s,        u"Runs"_s,        u"Highest"_s, u"Average"_s,
-            u"Balls"_s,           u"Strike Rate"_s, u"100s"_s,    u"50s"_s,
-            u"Ducks"_s,           u"Caught"_s,      u"Bowled"_s,  u"Caught Behind"_s,
-            u"Caught & Bowled"_s, u"Stumped"_s};
+    return {QCoreApplication::translate("CareerLine", "Player"),
+            QCoreApplication::translate("CareerLine", "Team"),
+            QCoreApplication::translate("CareerLine", "Matches"),
+            QCoreApplication::translate("CareerLine", "Innings"),
+            QCoreApplication::translate("CareerLine", "Not Outs"),
+            QCoreApplication::translate("CareerLine", "Runs"),
+            QCoreApplication::translate("CareerLine", "Highest"),
+            QCoreApplication::translate("CareerLine", "Average"),
+            QCoreApplication::translate("CareerLine", "Balls"),
+            QCoreApplication::translate("CareerLine", "Strike Rate"),
+            QCoreApplication::translate("CareerLine", "100s"),
+            QCoreApplication::translate("CareerLine", "50s"),
+            QCoreApplication::translate("CareerLine", "Ducks"),
+            QCoreApplication::translate("CareerLine", "Caught"),
+            QCoreApplication::translate("CareerLine", "Bowled"),
+            QCoreApplication::translate("CareerLine", "Caught Behind"),
+            QCoreApplication::translate("CareerLine", "Caught & Bowled"),
+            QCoreApplication::translate("CareerLine", "Stumped")};
 }
 
 QStringList careerCells(const CareerLine &line)

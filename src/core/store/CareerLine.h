@@ -7,20 +7,6 @@
 #include <QStringList>
 #include <array>
 
-// How a batsman was out, as the statistics count it; 0 is not out.
-enum class Dismissal
-{
-    NotOut,
-    Caught,
-    Bowled,
-    CaughtBehind,
-    CaughtAndBowled,
-    Stumped
-};
-
-// The kind behind a scorecard's how-out caption.
-Dismissal dismissalOf(const QString &howOut);
-
 // One player's batting over every finished match he played, as the store adds it up.
 struct CareerLine
 {

@@ -8,6 +8,7 @@
 #include "core/store/MatchRecords.h"
 #include "core/store/MatchStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -87,7 +88,7 @@ bool CareerStatistics::write(qint64 id, const MatchSetup &setup, const Match *fi
             for (const QVariant &value :
                  {QVariant(id), QVariant(innings), QVariant(int(line) + 1), QVariant(player),
                   QVariant(*batting.runs), QVariant(batting.balls.value_or(0)),
-                  QVariant(int(dismissalOf(batting.howOut)))})
+                  QVariant(int(batting.how))})
                 query.addBindValue(value);
             if (!query.exec())
                 return false;
@@ -104,7 +105,7 @@ bool CareerStatistics::finish(qint64 id, const Match &match, int stored)
     db.transaction();
     // A failed over or status has already stopped the store, and closing it rolled back.
     if ((stored < match.log().overs() && !m_store.appendOvers(id, match.log(), stored)) ||
-        !m_store.setStatus(id, MatchStore::Status::Finished, match.resultText()))
+        !m_store.setStatus(id, MatchStore::Status::Finished, match.result()))
         return false;
     if (write(id, match.log().setup, &match) && db.commit())
         return true;
@@ -115,8 +116,10 @@ bool CareerStatistics::failed(QSqlDatabase db)
 {
     const QString why = storeFailure(db.lastError());
     db.rollback();
-    return m_store.fail(u"The match store %1 could not save the match's end: %2."_s.arg(
-        QDir::toNativeSeparators(m_store.path()), why));
+    return m_store.fail(
+        QCoreApplication::translate("CareerStatistics",
+                                    "The match store %1 could not save the match's end: %2.")
+            .arg(QDir::toNativeSeparators(m_store.path()), why));
 }
 
 QList<CareerLine> CareerStatistics::careers(qint64 competition)
@@ -211,8 +214,9 @@ int CareerStatistics::rebuild()
     }
     const QString why = storeFailure(db.lastError());
     db.rollback();
-    m_store.fail(u"The match store %1 could not rebuild its statistics: %2."_s.arg(
-        QDir::toNativeSeparators(m_store.path()), why));
+    m_store.fail(QCoreApplication::translate(
+                     "CareerStatistics", "The match store %1 could not rebuild its statistics: %2.")
+                     .arg(QDir::toNativeSeparators(m_store.path()), why));
     return -1;
 }
 

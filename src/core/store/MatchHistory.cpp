@@ -5,6 +5,7 @@
 
 #include "core/match/Match.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -35,29 +36,32 @@ QList<MatchStore::Entry> MatchStore::history(QString *why)
     QSqlQuery query(QSqlDatabase::database(*m_connection));
     query.setForwardOnly(true);
     // Where an unfinished match stands comes from the number of its overs.
-    if (!query.exec(u"SELECT m.id, m.mode, m.status, m.started, m.team1, m.team2, m.result, "
-                    "m.players, CASE WHEN m.status = 'finished' THEN 0 ELSE (SELECT "
-                    "coalesce(max(number) + 1, 0) FROM overs WHERE match = m.id) END, c.kind, "
-                    "c.name, f.number, f.round FROM matches m LEFT JOIN fixtures f ON f.match = "
-                    "m.id LEFT JOIN competitions c ON c.id = f.competition ORDER BY m.started "
-                    "DESC, m.id DESC"_s)) {
+    if (!query.exec(
+            u"SELECT m.id, m.mode, m.status, m.started, m.team1, m.team2, m.outcome, "
+            "m.winner, m.margin, m.players, CASE WHEN m.status = 'finished' THEN 0 ELSE (SELECT "
+            "coalesce(max(number) + 1, 0) FROM overs WHERE match = m.id) END, c.kind, "
+            "c.name, f.number, f.round FROM matches m LEFT JOIN fixtures f ON f.match = "
+            "m.id LEFT JOIN competitions c ON c.id = f.competition ORDER BY m.started "
+            "DESC, m.id DESC"_s)) {
         if (why)
-            *why =
-                u"The match history could not be read: %1."_s.arg(storeFailure(query.lastError()));
+            *why = QCoreApplication::translate("MatchStore",
+                                               "The match history could not be read: %1.")
+                       .arg(storeFailure(query.lastError()));
         return entries;
     }
     while (query.next()) {
-        const bool series = query.value(9).toString() == u"series"_s;
+        const bool series = query.value(11).toString() == u"series"_s;
         entries.append(Entry{
-            query.value(0).toLongLong(), query.value(1).toString(),
+            query.value(0).toLongLong(), modeOfCode(query.value(1).toString()),
             statusOf(query.value(2).toString()),
             QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()), query.value(4).toString(),
-            query.value(5).toString(), query.value(6).toString(), -1, query.value(7).toString(),
-            query.value(8).toInt(),
-            query.value(10).isNull()
+            query.value(5).toString(), storedResult(query, 6), -1, query.value(9).toString(),
+            query.value(10).toInt(),
+            query.value(12).isNull()
                 ? QString()
-                : u"%1, %2 %3"_s.arg(query.value(10).toString(), series ? u"test"_s : u"round"_s,
-                                     query.value(series ? 11 : 12).toString())});
+                : (series ? QCoreApplication::translate("MatchStore", "%1, test %2")
+                          : QCoreApplication::translate("MatchStore", "%1, round %2"))
+                      .arg(query.value(12).toString(), query.value(series ? 13 : 14).toString())});
     }
     return entries;
 }
@@ -71,8 +75,11 @@ QString MatchStore::deleteMatch(qint64 id)
     query.prepare(u"DELETE FROM matches WHERE id = ?"_s);
     query.addBindValue(id);
     if (!query.exec())
-        return u"The match could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
-    return query.numRowsAffected() == 1 ? QString() : u"The match is no longer in the store."_s;
+        return QCoreApplication::translate("MatchStore", "The match could not be deleted: %1.")
+            .arg(storeFailure(query.lastError()));
+    return query.numRowsAffected() == 1
+               ? QString()
+               : QCoreApplication::translate("MatchStore", "The match is no longer in the store.");
 }
 
 QString MatchStore::replayMatch(qint64 id, Match &into, RandomSource &random)

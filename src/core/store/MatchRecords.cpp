@@ -8,6 +8,7 @@
 #include "core/match/Match.h"
 #include "core/store/MatchStore.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -68,7 +69,8 @@ RecordRow matchRow(const QSqlQuery &query)
     RecordRow row;
     row.match = query.value(0).toLongLong();
     row.date = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong());
-    row.teams = query.value(2).toString() + u" v "_s + query.value(3).toString();
+    row.teams = QCoreApplication::translate("MatchRecords", "%1 v %2")
+                    .arg(query.value(2).toString(), query.value(3).toString());
     return row;
 }
 
@@ -78,27 +80,28 @@ QString recordListTitle(RecordList which)
 {
     switch (which) {
     case RecordList::HighestTotals:
-        return u"Highest innings totals"_s;
+        return QCoreApplication::translate("MatchRecords", "Highest innings totals");
     case RecordList::LowestTotals:
-        return u"Lowest completed totals (all out)"_s;
+        return QCoreApplication::translate("MatchRecords", "Lowest completed totals (all out)");
     case RecordList::LargestWins:
-        return u"Largest wins by runs"_s;
+        return QCoreApplication::translate("MatchRecords", "Largest wins by runs");
     case RecordList::HighestAggregates:
-        return u"Highest match aggregates"_s;
+        return QCoreApplication::translate("MatchRecords", "Highest match aggregates");
     case RecordList::HighestScores:
-        return u"Highest individual scores"_s;
+        return QCoreApplication::translate("MatchRecords", "Highest individual scores");
     case RecordList::MostRunsInMatch:
-        return u"Most runs in a match"_s;
+        return QCoreApplication::translate("MatchRecords", "Most runs in a match");
     case RecordList::MostHundreds:
-        return u"Most hundreds"_s;
+        return QCoreApplication::translate("MatchRecords", "Most hundreds");
     case RecordList::HighestAverage:
-        return u"Highest career average (at least 10 innings)"_s;
+        return QCoreApplication::translate("MatchRecords",
+                                           "Highest career average (at least 10 innings)");
     case RecordList::MostDucks:
-        return u"Most ducks"_s;
+        return QCoreApplication::translate("MatchRecords", "Most ducks");
     case RecordList::Partnerships:
         break;
     }
-    return u"Highest partnership for each wicket"_s;
+    return QCoreApplication::translate("MatchRecords", "Highest partnership for each wicket");
 }
 
 bool MatchRecords::add(qint64 id, const Match &finished)
@@ -264,7 +267,8 @@ QList<RecordRow> MatchRecords::list(RecordList which, const QString &team)
         case RecordList::LargestWins:
             row.holder = row.team = query.value(4).toString();
             row.value = std::abs(query.value(5).toInt() - query.value(6).toInt());
-            row.figure = QString::number(int(row.value)) + u" runs"_s;
+            row.figure =
+                QCoreApplication::translate("MatchRecords", "%n runs", nullptr, int(row.value));
             break;
         case RecordList::HighestAggregates:
             row.value = query.value(5).toInt() + query.value(6).toInt();
@@ -363,24 +367,54 @@ QStringList recordHeadings(RecordList which)
     switch (which) {
     case RecordList::HighestTotals:
     case RecordList::LowestTotals:
-        return {u"Team"_s, u"Total"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Total"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::LargestWins:
-        return {u"Team"_s, u"Margin"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Margin"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::HighestAggregates:
-        return {u"Team"_s, u"Runs"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Runs"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::MostHundreds:
-        return {u"Batsman"_s, u"100s"_s, u"Team"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Batsman"),
+                QCoreApplication::translate("MatchRecords", "100s"),
+                QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::HighestAverage:
-        return {u"Batsman"_s, u"Average"_s, u"Team"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Batsman"),
+                QCoreApplication::translate("MatchRecords", "Average"),
+                QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::MostDucks:
-        return {u"Batsman"_s, u"Ducks"_s, u"Team"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Batsman"),
+                QCoreApplication::translate("MatchRecords", "Ducks"),
+                QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::HighestScores:
     case RecordList::MostRunsInMatch:
-        return {u"Batsman"_s, u"Runs"_s, u"Team"_s, u"Match"_s, u"Date"_s};
+        return {QCoreApplication::translate("MatchRecords", "Batsman"),
+                QCoreApplication::translate("MatchRecords", "Runs"),
+                QCoreApplication::translate("MatchRecords", "Team"),
+                QCoreApplication::translate("MatchRecords", "Match"),
+                QCoreApplication::translate("MatchRecords", "Date")};
     case RecordList::Partnerships:
         break;
     }
-    return {u"Wicket"_s, u"Runs"_s, u"Batsmen"_s, u"Team"_s, u"Match"_s, u"Date"_s};
+    return {QCoreApplication::translate("MatchRecords", "Wicket"),
+            QCoreApplication::translate("MatchRecords", "Runs"),
+            QCoreApplication::translate("MatchRecords", "Batsmen"),
+            QCoreApplication::translate("MatchRecords", "Team"),
+            QCoreApplication::translate("MatchRecords", "Match"),
+            QCoreApplication::translate("MatchRecords", "Date")};
 }
 
 QStringList recordCells(RecordList which, const RecordRow &row)

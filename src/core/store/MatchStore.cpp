@@ -4,6 +4,7 @@
 
 #include "core/store/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,6 +62,38 @@ const QList<SchemaStep> &Schema::matches()
         {3,
          {QStringLiteral("ALTER TABLE matches ADD COLUMN players TEXT"),
           QStringLiteral("CREATE INDEX matches_by_started ON matches(started)")}},
+        // The mode as a code, and the result as its parts: the texts they were stored as are
+        // read this once. A finished match whose result cannot be read stops the step (the
+        // NULL refused below), and the store is moved aside.
+        {9,
+         {QStringLiteral("UPDATE matches SET mode = CASE mode WHEN 'Human v CPU' THEN "
+                         "'human-cpu' WHEN 'CPU v CPU' THEN 'cpu-cpu' WHEN 'Network' THEN "
+                         "'network' ELSE 'human-human' END"),
+          QStringLiteral("ALTER TABLE matches ADD COLUMN outcome TEXT NOT NULL DEFAULT ''"),
+          QStringLiteral("ALTER TABLE matches ADD COLUMN winner INTEGER"),
+          QStringLiteral("ALTER TABLE matches ADD COLUMN margin INTEGER"),
+          QStringLiteral("ALTER TABLE matches ADD COLUMN margin_unit TEXT"),
+          QStringLiteral("UPDATE matches SET outcome = 'draw' WHERE status = 'finished' AND "
+                         "result = 'The time allowed for this match has expired; the innings "
+                         "were not completed and the match has been declared a draw'"),
+          QStringLiteral("UPDATE matches SET outcome = 'tie' WHERE status = 'finished' AND result "
+                         "= 'This test match has been tied!'"),
+          // Two sides of one name: the totals, where kept, say which won.
+          QStringLiteral("UPDATE matches SET outcome = 'win', margin = p.margin, margin_unit = "
+                         "'runs', winner = CASE WHEN p.name = team1 AND p.name = team2 THEN "
+                         "coalesce((SELECT t.total2 > t.total1 FROM match_totals t WHERE t.match "
+                         "= matches.id), 0) WHEN p.name = team1 THEN 0 ELSE 1 END FROM (SELECT "
+                         "id, CAST(substr(result, 46, instr(result, ' runs : ') - 46) AS "
+                         "INTEGER) AS margin, substr(result, instr(result, ' runs : ') + 8) AS "
+                         "name, result FROM matches WHERE status = 'finished') AS p WHERE p.id = "
+                         "matches.id AND p.margin > 0 AND p.name IN (team1, team2) AND p.result "
+                         "= 'I declare the winner of this test match, by  ' || p.margin || ' "
+                         "runs : ' || p.name"),
+          QStringLiteral("CREATE TEMP TABLE unread_results (id INTEGER NOT NULL)"),
+          QStringLiteral("INSERT INTO unread_results SELECT NULL FROM matches WHERE status = "
+                         "'finished' AND outcome = ''"),
+          QStringLiteral("DROP TABLE unread_results"),
+          QStringLiteral("ALTER TABLE matches DROP COLUMN result")}},
     };
     return steps;
 }
@@ -90,23 +123,32 @@ MatchStore::Status statusOf(const QString &text)
     return MatchStore::Status::InProgress;
 }
 
+MatchResult storedResult(const QSqlQuery &query, int column)
+{
+    const MatchResult::Kind kind = resultKindOf(query.value(column).toString());
+    if (kind != MatchResult::Kind::Win)
+        return {kind};
+    return {kind, query.value(column + 1).toInt(), query.value(column + 2).toInt()};
+}
+
 QString storeFailure(const QSqlError &error)
 {
     // SQLite's primary result codes, the low byte of the extended ones the driver gives.
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
-        return QStringLiteral("the store is in use by another copy of Stumpwell");
+        return QCoreApplication::translate("MatchStore",
+                                           "the store is in use by another copy of Stumpwell");
     case 8: // SQLITE_READONLY
-        return QStringLiteral("the store or its folder is read-only");
+        return QCoreApplication::translate("MatchStore", "the store or its folder is read-only");
     case 10: // SQLITE_IOERR
-        return QStringLiteral("the disk could not be read or written");
+        return QCoreApplication::translate("MatchStore", "the disk could not be read or written");
     case 11: // SQLITE_CORRUPT
-        return QStringLiteral("the store is damaged");
+        return QCoreApplication::translate("MatchStore", "the store is damaged");
     case 13: // SQLITE_FULL
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("MatchStore", "the disk is full");
     case 14: // SQLITE_CANTOPEN
-        return QStringLiteral("the store could not be opened");
+        return QCoreApplication::translate("MatchStore", "the store could not be opened");
     }
     return error.text();
 }
@@ -185,7 +227,8 @@ bool MatchStore::open()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("The folder %1 for the match store could not be created.")
+        return fail(QCoreApplication::translate(
+                        "MatchStore", "The folder %1 for the match store could not be created.")
                         .arg(QDir::toNativeSeparators(folder)));
     m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
     // Only a lock whose program has died is stale: a long match keeps it for hours.
@@ -196,7 +239,8 @@ bool MatchStore::open()
         return fail(busy ? QStringLiteral("Another copy of Stumpwell is using the match store "
                                           "%1. This copy will not resume or save matches.")
                                .arg(QDir::toNativeSeparators(m_path))
-                         : QStringLiteral("The folder %1 for the match store cannot be written.")
+                         : QCoreApplication::translate(
+                               "MatchStore", "The folder %1 for the match store cannot be written.")
                                .arg(QDir::toNativeSeparators(folder)));
     }
     return openFile();
@@ -205,23 +249,28 @@ bool MatchStore::open()
 bool MatchStore::openFile()
 {
     if (cutShort(m_path))
-        return moveAside(QStringLiteral("is damaged"));
+        return moveAside(QCoreApplication::translate("MatchStore", "is damaged"));
     m_connection = uniqueConnectionName();
     QString error;
     switch (inspect(error)) {
     case Verdict::Ready:
         return true;
     case Verdict::Damaged:
-        return moveAside(QStringLiteral("is damaged"));
+        return moveAside(QCoreApplication::translate("MatchStore", "is damaged"));
     case Verdict::Foreign:
-        return moveAside(QStringLiteral("belongs to another program"));
+        return moveAside(QCoreApplication::translate("MatchStore", "belongs to another program"));
     case Verdict::Newer:
-        return moveAside(QStringLiteral("was written by a newer Stumpwell"));
+        return moveAside(
+            QCoreApplication::translate("MatchStore", "was written by a newer Stumpwell"));
+    case Verdict::Unreadable:
+        return moveAside(
+            QCoreApplication::translate("MatchStore", "holds a match this version cannot read"));
     case Verdict::Unusable:
         break;
     }
-    return fail(QStringLiteral("The match store %1 could not be opened: %2.")
-                    .arg(QDir::toNativeSeparators(m_path), error));
+    return fail(
+        QCoreApplication::translate("MatchStore", "The match store %1 could not be opened: %2.")
+            .arg(QDir::toNativeSeparators(m_path), error));
 }
 
 // Every query is gone again before the caller acts on the verdict: a connection still in use
@@ -263,8 +312,9 @@ MatchStore::Verdict MatchStore::inspect(QString &error)
         for (const QString &statement : migrations()[step]) {
             if (!query.exec(statement)) {
                 error = storeFailure(query.lastError());
+                const bool refused = (query.lastError().nativeErrorCode().toInt() & 0xff) == 19;
                 db.rollback();
-                return Verdict::Unusable;
+                return refused ? Verdict::Unreadable : Verdict::Unusable; // SQLITE_CONSTRAINT
             }
         }
         query.exec(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
@@ -292,19 +342,20 @@ bool MatchStore::moveAside(const QString &why)
     const QString aside = m_path + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     if (!QFile::rename(m_path, aside))
-        return fail(QStringLiteral("The match store %1 %2 and could not be moved aside.")
+        return fail(QCoreApplication::translate(
+                        "MatchStore", "The match store %1 %2 and could not be moved aside.")
                         .arg(QDir::toNativeSeparators(m_path), why));
     for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         if (QFile::exists(m_path + suffix))
             QFile::rename(m_path + suffix, aside + suffix);
     }
-    m_notice = QStringLiteral("The match store %1 %2. It was kept as %3, and a new store was "
-                              "started.")
+    m_notice = QCoreApplication::translate("MatchStore", "The match store %1 %2. It was kept as "
+                                                         "%3, and a new store was started.")
                    .arg(QDir::toNativeSeparators(m_path), why, QDir::toNativeSeparators(aside));
     return openFile();
 }
 
-qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int userSide)
+qint64 MatchStore::beginMatch(const MatchSetup &setup, MatchMode mode, int userSide)
 {
     if (!saving())
         return 0;
@@ -316,9 +367,9 @@ qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int 
                                      "?, ?, ?, ?, ?, ?)"));
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const QVariant &value :
-             {text(mode), text(statusText(Status::InProgress)), QVariant(now), QVariant(now),
-              text(setup.sides[0].team.Name.trimmed()), text(setup.sides[1].team.Name.trimmed()),
-              QVariant(encodeSetup(setup)),
+             {QVariant(modeCode(mode)), text(statusText(Status::InProgress)), QVariant(now),
+              QVariant(now), text(setup.sides[0].team.Name.trimmed()),
+              text(setup.sides[1].team.Name.trimmed()), QVariant(encodeSetup(setup)),
               userSide == 0 || userSide == 1 ? QVariant(userSide) : QVariant(),
               text(playerNames(setup))})
             query.addBindValue(value);
@@ -328,7 +379,8 @@ qint64 MatchStore::beginMatch(const MatchSetup &setup, const QString &mode, int 
         return {};
     }();
     if (!error.isEmpty())
-        fail(QStringLiteral("The match store %1 could not save the new match: %2.")
+        fail(QCoreApplication::translate("MatchStore",
+                                         "The match store %1 could not save the new match: %2.")
                  .arg(QDir::toNativeSeparators(m_path), error));
     return id;
 }
@@ -349,10 +401,11 @@ bool MatchStore::appendOver(qint64 id, const MatchLog &log, int index)
     if (error.isEmpty())
         return true;
     db.rollback();
-    return fail(QStringLiteral("The match store %1 could not save over %2: %3.")
-                    .arg(QDir::toNativeSeparators(m_path))
-                    .arg(index + 1)
-                    .arg(error));
+    return fail(
+        QCoreApplication::translate("MatchStore", "The match store %1 could not save over %2: %3.")
+            .arg(QDir::toNativeSeparators(m_path))
+            .arg(index + 1)
+            .arg(error));
 }
 
 bool MatchStore::appendOvers(qint64 id, const MatchLog &log, int from)
@@ -393,22 +446,27 @@ QString MatchStore::writeOvers(qint64 id, const MatchLog &log, int from, int to,
     return query.exec() ? QString() : storeFailure(query.lastError());
 }
 
-bool MatchStore::setStatus(qint64 id, Status status, const QString &result)
+bool MatchStore::setStatus(qint64 id, Status status, const MatchResult &result)
 {
     if (!saving() || id <= 0)
         return false;
     const QString error = [&]() -> QString {
         QSqlQuery query(QSqlDatabase::database(*m_connection));
-        query.prepare(QStringLiteral("UPDATE matches SET status = ?, result = ?, updated = ? "
-                                     "WHERE id = ?"));
+        query.prepare(QStringLiteral("UPDATE matches SET status = ?, outcome = ?, winner = ?, "
+                                     "margin = ?, margin_unit = ?, updated = ? WHERE id = ?"));
         query.addBindValue(statusText(status));
-        query.addBindValue(text(result));
+        query.addBindValue(text(resultKindCode(result.kind)));
+        const bool win = result.kind == MatchResult::Kind::Win;
+        query.addBindValue(win ? QVariant(result.winner) : QVariant());
+        query.addBindValue(win ? QVariant(result.margin) : QVariant());
+        query.addBindValue(win ? QVariant(QStringLiteral("runs")) : QVariant());
         query.addBindValue(QDateTime::currentMSecsSinceEpoch());
         query.addBindValue(id);
         return query.exec() ? QString() : storeFailure(query.lastError());
     }();
     return error.isEmpty() ||
-           fail(QStringLiteral("The match store %1 could not save the match's status: %2.")
+           fail(QCoreApplication::translate(
+                    "MatchStore", "The match store %1 could not save the match's status: %2.")
                     .arg(QDir::toNativeSeparators(m_path), error));
 }
 
@@ -430,19 +488,19 @@ std::optional<MatchStore::Entry> MatchStore::entry(qint64 id)
     if (!saving())
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(*m_connection));
-    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, result, "
-                                 "user_side FROM matches WHERE id = ?"));
+    query.prepare(QStringLiteral("SELECT id, mode, status, started, team1, team2, outcome, "
+                                 "winner, margin, user_side FROM matches WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec() || !query.next())
         return std::nullopt;
     return Entry{query.value(0).toLongLong(),
-                 query.value(1).toString(),
+                 modeOfCode(query.value(1).toString()),
                  statusOf(query.value(2).toString()),
                  QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong()),
                  query.value(4).toString(),
                  query.value(5).toString(),
-                 query.value(6).toString(),
-                 query.value(7).isNull() ? -1 : query.value(7).toInt(),
+                 storedResult(query, 6),
+                 query.value(9).isNull() ? -1 : query.value(9).toInt(),
                  {},
                  0,
                  {}};
@@ -456,7 +514,7 @@ QString MatchStore::readLog(qint64 id, MatchLog &log)
     query.prepare(QStringLiteral("SELECT setup FROM matches WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec() || !query.next())
-        return QStringLiteral("the match is not in the store");
+        return QCoreApplication::translate("MatchStore", "the match is not in the store");
     MatchLog read;
     if (QString error = decodeSetup(query.value(0).toByteArray(), read.setup); !error.isEmpty())
         return error;
@@ -467,11 +525,13 @@ QString MatchStore::readLog(qint64 id, MatchLog &log)
         return storeFailure(query.lastError());
     while (query.next()) {
         if (query.value(0).toLongLong() != read.overs())
-            return QStringLiteral("over %1 is missing").arg(read.overs() + 1);
+            return QCoreApplication::translate("MatchStore", "over %1 is missing")
+                .arg(read.overs() + 1);
         const qint64 face = query.value(1).toLongLong();
         const QByteArray draws = query.value(2).toByteArray();
         if (face < 0 || face > 255 || draws.size() > 255)
-            return QStringLiteral("over %1 is damaged").arg(read.overs() + 1);
+            return QCoreApplication::translate("MatchStore", "over %1 is damaged")
+                .arg(read.overs() + 1);
         read.faces.push_back(quint8(face));
         read.drawCounts.push_back(quint8(draws.size()));
         read.draws.insert(read.draws.end(), draws.begin(), draws.end());

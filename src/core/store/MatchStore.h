@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/match/MatchLog.h"
+#include "core/match/MatchMode.h"
+#include "core/match/ResultText.h"
 
 #include <QDateTime>
 #include <QList>
@@ -18,6 +20,7 @@
 // A file that is damaged, another program's, or of a newer version is moved aside, never
 // overwritten. When the store cannot save, it says why once and saves nothing more.
 class Match;
+class QSqlQuery;
 class RandomSource;
 
 class MatchStore
@@ -34,12 +37,12 @@ public:
     struct Entry
     {
         qint64 id = 0;
-        QString mode;
+        MatchMode mode = MatchMode::HumanVHuman;
         Status status = Status::InProgress;
         QDateTime started;
         QString team1;
         QString team2;
-        QString result;
+        MatchResult result;
         int userSide = -1; // index in the setup's sides; -1 unless one person plays the computer
         QString players;   // every name of both elevens, one a line, for the history's filter
         int overs = 0;     // in its log, when not finished (history() only)
@@ -63,14 +66,14 @@ public:
     const QString &problem() const { return m_problem; }
     const QString &notice() const { return m_notice; }
 
-    // A new match in progress, from its setup, with who plays it (see modeText()) and the side
-    // the user plays against the computer (-1 for none); its id, or 0 when it could not be saved.
-    qint64 beginMatch(const MatchSetup &setup, const QString &mode, int userSide = -1);
+    // A new match in progress, from its setup, with who plays it and the side the user plays
+    // against the computer (-1 for none); its id, or 0 when it could not be saved.
+    qint64 beginMatch(const MatchSetup &setup, MatchMode mode, int userSide = -1);
     // Commits over `index` (0-based) of the log.
     bool appendOver(qint64 id, const MatchLog &log, int index);
     // Saves every over of the log from `from` on, inside the caller's transaction.
     bool appendOvers(qint64 id, const MatchLog &log, int from);
-    bool setStatus(qint64 id, Status status, const QString &result = {});
+    bool setStatus(qint64 id, Status status, const MatchResult &result = {});
 
     // The match in progress updated last, if any.
     std::optional<Entry> lastInProgress();
@@ -102,7 +105,8 @@ private:
         Damaged,
         Foreign,
         Newer,
-        Unusable
+        Unusable,
+        Unreadable // an earlier version's file holding what this one cannot read
     };
 
     bool openFile();
@@ -123,6 +127,8 @@ private:
 // The status as the store writes it ("in progress", "finished", "abandoned", "damaged").
 QString statusText(MatchStore::Status status);
 MatchStore::Status statusOf(const QString &text);
+// The result from the outcome, winner and margin columns, the first at `column`.
+MatchResult storedResult(const QSqlQuery &query, int column);
 // Why the store refused, in a player's words ("the disk is full"); SQLite's own text otherwise.
 QString storeFailure(const QSqlError &error);
 // Every scorecard name and full name of both elevens, one a line.

@@ -5,6 +5,7 @@
 
 #include "core/store/MatchStore.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -36,7 +37,8 @@ bool NetworkStore::saveLink(qint64 match, const NetworkLinkRecord &link)
                                   QVariant(link.address.isNull() ? u""_s : link.address),
                                   QVariant(int(link.port)), QVariant(link.code)})
         query.addBindValue(value);
-    return query.exec() || m_store.fail(u"The network match could not be saved"_s);
+    return query.exec() || m_store.fail(QCoreApplication::translate(
+                               "NetworkStore", "The network match could not be saved"));
 }
 
 std::optional<NetworkLinkRecord> NetworkStore::link(qint64 match)
@@ -72,7 +74,8 @@ bool NetworkStore::saveRound(qint64 match, const StoredRound &round)
     saved = saved && query.exec() && db.commit();
     if (!saved)
         db.rollback();
-    return saved || m_store.fail(u"The network match could not be saved"_s);
+    return saved || m_store.fail(QCoreApplication::translate(
+                        "NetworkStore", "The network match could not be saved"));
 }
 
 QList<StoredRound> NetworkStore::rounds(qint64 match)

@@ -2,54 +2,57 @@
 // SPDX-License-Identifier: MIT
 #include "core/store/ShortResult.h"
 
-#include "core/common/CaptionNumbers.h"
 #include "core/match/ClockModel.h"
-#include "core/match/ResultText.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
-namespace {
-
-QString standing(const QString &what, int overs)
+QString shortResult(MatchStore::Status status, const MatchResult &result,
+                    const std::array<QString, 2> &teams, int overs)
 {
     const ClockModel clock = clockAfter(overs);
-    return u"%1: day %2, %3"_s.arg(what).arg(clock.day).arg(clock.timeCaption());
-}
-
-// The verdict's own words around the margin and the winner, taken from the verdict itself.
-QString winner(const QString &result)
-{
-    const QString sample = resultText(false, 2, 1, u"\n"_s, {});
-    const QString before = sample.left(sample.indexOf(signedNumber(1)));
-    const QString between = sample.mid(before.size() + signedNumber(1).size()).chopped(1);
-    if (!result.startsWith(before))
-        return {};
-    const qsizetype end = result.indexOf(between, before.size());
-    if (end < 0)
-        return {};
-    const QString margin = result.mid(before.size(), end - before.size()).trimmed();
-    return u"%1 won by %2 %3"_s.arg(result.mid(end + between.size()), margin,
-                                    margin == u"1"_s ? u"run"_s : u"runs"_s);
-}
-
-} // namespace
-
-QString shortResult(MatchStore::Status status, const QString &result, int overs)
-{
     switch (status) {
     case MatchStore::Status::InProgress:
-        return standing(u"In progress"_s, overs);
+        return QCoreApplication::translate("ShortResult", "In progress: day %1, %2")
+            .arg(clock.day)
+            .arg(clock.timeCaption());
     case MatchStore::Status::Abandoned:
-        return standing(u"Abandoned"_s, overs);
+        return QCoreApplication::translate("ShortResult", "Abandoned: day %1, %2")
+            .arg(clock.day)
+            .arg(clock.timeCaption());
     case MatchStore::Status::Damaged:
-        return result;
     case MatchStore::Status::Finished:
         break;
     }
-    if (result == resultText(true, 0, 0, {}, {}))
-        return u"Match drawn"_s;
-    if (result == resultText(false, 0, 0, {}, {}))
-        return u"Match tied"_s;
-    const QString won = winner(result);
-    return won.isEmpty() ? result : won;
+    switch (result.kind) {
+    case MatchResult::Kind::Draw:
+        return QCoreApplication::translate("ShortResult", "Match drawn");
+    case MatchResult::Kind::Tie:
+        return QCoreApplication::translate("ShortResult", "Match tied");
+    case MatchResult::Kind::Win: {
+        const QString winner = teams[std::size_t(result.winner == 1)];
+        return result.margin == 1
+                   ? QCoreApplication::translate("ShortResult", "%1 won by 1 run").arg(winner)
+                   : QCoreApplication::translate("ShortResult", "%1 won by %n runs", nullptr,
+                                                 result.margin)
+                         .arg(winner);
+    }
+    case MatchResult::Kind::None:
+        break;
+    }
+    return {};
+}
+
+QString statusCaption(MatchStore::Status status)
+{
+    switch (status) {
+    case MatchStore::Status::Finished:
+        return QCoreApplication::translate("ShortResult", "finished");
+    case MatchStore::Status::Abandoned:
+        return QCoreApplication::translate("ShortResult", "abandoned");
+    case MatchStore::Status::Damaged:
+        return QCoreApplication::translate("ShortResult", "damaged");
+    case MatchStore::Status::InProgress:
+        break;
+    }
+    return QCoreApplication::translate("ShortResult", "in progress");
 }

@@ -3,11 +3,13 @@
 #include "core/store/SideStore.h"
 #include "core/store/Schema.h"
 
+#include "core/competition/Competition.h"
 #include "core/match/InBuiltTeams.h"
 #include "core/players/PlayerFile.h"
 #include "core/players/TeamSheet.h"
 #include "core/store/MatchStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -49,11 +51,12 @@ namespace {
 SavedSide inBuiltSide(std::size_t place)
 {
     const Side side = ::inBuiltSides()[place];
-    SavedSide saved{place == 0 ? SideStore::Australia : SideStore::England,
-                    side.team.Name.trimmed() + u" (in-built)"_s,
-                    side.team.Name.trimmed(),
-                    0,
-                    {}};
+    SavedSide saved{
+        place == 0 ? SideStore::Australia : SideStore::England,
+        QCoreApplication::translate("SideStore", "%1 (in-built)").arg(side.team.Name.trimmed()),
+        side.team.Name.trimmed(),
+        0,
+        {}};
     for (std::size_t n = 0; n < saved.players.size(); ++n)
         saved.players[n] = {0, side.team.Players[n + 1].trimmed()};
     return saved;
@@ -73,7 +76,9 @@ QList<SavedSide> SideStore::inBuiltSides()
 
 QString SideStore::storeProblem() const
 {
-    return m_store.problem().isEmpty() ? u"The match store is not open."_s : m_store.problem();
+    return m_store.problem().isEmpty()
+               ? QCoreApplication::translate("SideStore", "The match store is not open.")
+               : m_store.problem();
 }
 
 QList<SavedSide> SideStore::sides()
@@ -118,16 +123,20 @@ QString SideStore::nameProblem(const QString &name, qint64 except)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return u"A side needs a name."_s;
+        return QCoreApplication::translate("SideStore", "A side needs a name.");
     if (trimmed.size() > LongestName)
-        return u"A side's name has at most %1 characters."_s.arg(LongestName);
+        return QCoreApplication::translate("SideStore", "A side's name has at most %1 characters.")
+            .arg(LongestName);
     for (QChar c : trimmed) {
         if (!c.isPrint())
-            return u"A side's name cannot hold tabs, line breaks or other control characters."_s;
+            return QCoreApplication::translate(
+                "SideStore",
+                "A side's name cannot hold tabs, line breaks or other control characters.");
     }
     for (const SavedSide &side : sides()) {
         if (side.id != except && side.name.compare(trimmed, Qt::CaseInsensitive) == 0)
-            return u"There is already a side of that name."_s;
+            return QCoreApplication::translate("SideStore",
+                                               "There is already a side of that name.");
     }
     return {};
 }
@@ -139,7 +148,8 @@ QString SideStore::add(SavedSide &side)
     for (const SidePlayer &player : side.players) {
         if (player.recordNumber < 2 || player.recordNumber > PlayerFile::MaxRecords ||
             player.fullName.trimmed().isEmpty())
-            return u"A side needs eleven players from the player database."_s;
+            return QCoreApplication::translate(
+                "SideStore", "A side needs eleven players from the player database.");
     }
     if (QString problem = nameProblem(side.name); !problem.isEmpty())
         return problem;
@@ -169,7 +179,8 @@ QString SideStore::add(SavedSide &side)
         const QString why =
             (query.lastError().isValid() ? query.lastError() : db.lastError()).text();
         db.rollback();
-        return u"The side could not be saved: %1."_s.arg(why);
+        return QCoreApplication::translate("SideStore", "The side could not be saved: %1.")
+            .arg(why);
     }
     side.id = id;
     side.name = side.name.trimmed();
@@ -180,11 +191,12 @@ QString SideStore::add(SavedSide &side)
 QString SideStore::rename(qint64 id, const QString &name)
 {
     if (id < 0)
-        return u"The in-built sides cannot be renamed."_s;
+        return QCoreApplication::translate("SideStore", "The in-built sides cannot be renamed.");
     if (!m_store.saving())
         return storeProblem();
     if (!side(id))
-        return u"The side is no longer in the match store."_s;
+        return QCoreApplication::translate("SideStore",
+                                           "The side is no longer in the match store.");
     if (QString problem = nameProblem(name, id); !problem.isEmpty())
         return problem;
     QSqlQuery query(m_store.database());
@@ -193,18 +205,20 @@ QString SideStore::rename(qint64 id, const QString &name)
     query.addBindValue(id);
     return query.exec()
                ? QString()
-               : u"The side could not be renamed: %1."_s.arg(storeFailure(query.lastError()));
+               : QCoreApplication::translate("SideStore", "The side could not be renamed: %1.")
+                     .arg(storeFailure(query.lastError()));
 }
 
 QString SideStore::remove(qint64 id)
 {
     if (id < 0)
-        return u"The in-built sides cannot be deleted."_s;
+        return QCoreApplication::translate("SideStore", "The in-built sides cannot be deleted.");
     if (!m_store.saving())
         return storeProblem();
     const std::optional<SavedSide> doomed = side(id);
     if (!doomed)
-        return u"The side is no longer in the match store."_s;
+        return QCoreApplication::translate("SideStore",
+                                           "The side is no longer in the match store.");
     QSqlQuery query(m_store.database());
     // Unfinished while any fixture is unplayed or its match not finished.
     query.prepare(u"SELECT c.kind, c.name FROM competitions c JOIN competition_sides s ON "
@@ -214,16 +228,24 @@ QString SideStore::remove(qint64 id)
     query.addBindValue(id);
     query.addBindValue(statusText(MatchStore::Status::Finished));
     if (!query.exec())
-        return u"The side could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
+        return QCoreApplication::translate("SideStore", "The side could not be deleted: %1.")
+            .arg(storeFailure(query.lastError()));
     if (query.next())
-        return u"\"%1\" plays in the %2 \"%3\", which is not finished yet, so it cannot be "
-               "deleted."_s.arg(doomed->name, query.value(0).toString(), query.value(1).toString());
+        return (kindOf(query.value(0).toString()) == CompetitionKind::League
+                    ? QCoreApplication::translate("SideStore",
+                                                  "\"%1\" plays in the league \"%2\", which is not "
+                                                  "finished yet, so it cannot be deleted.")
+                    : QCoreApplication::translate("SideStore",
+                                                  "\"%1\" plays in the series \"%2\", which is not "
+                                                  "finished yet, so it cannot be deleted."))
+            .arg(doomed->name, query.value(1).toString());
     query.finish();
     query.prepare(u"DELETE FROM sides WHERE id = ?"_s);
     query.addBindValue(id);
     return query.exec()
                ? QString()
-               : u"The side could not be deleted: %1."_s.arg(storeFailure(query.lastError()));
+               : QCoreApplication::translate("SideStore", "The side could not be deleted: %1.")
+                     .arg(storeFailure(query.lastError()));
 }
 
 QString matchSide(const SavedSide &side, const PlayerFile &file, int place, Side &into)
@@ -237,22 +259,31 @@ QString matchSide(const SavedSide &side, const PlayerFile &file, int place, Side
     for (const SidePlayer &player : side.players) {
         const FileResult<PlayerRecord> read = file.ReadRecord(player.recordNumber);
         if (read.error == FileError::FileNotFound)
-            return u"The player database file \"%1\" does not exist, so the side \"%2\" cannot "
-                   "play."_s.arg(file.path(), side.name);
+            return QCoreApplication::translate(
+                       "SideStore",
+                       "The player database file \"%1\" does not exist, so the side \"%2\" cannot "
+                       "play.")
+                .arg(file.path(), side.name);
         if (!read.ok() && read.error != FileError::BadRecordNumber)
-            return u"The player database file \"%1\" could not be read (%2), so the side "
-                   "\"%3\" cannot play."_s.arg(file.path(), FileError::reason(read.error),
-                                               side.name);
+            return QCoreApplication::translate(
+                       "SideStore",
+                       "The player database file \"%1\" could not be read (%2), so the side "
+                       "\"%3\" cannot play.")
+                .arg(file.path(), FileError::reason(read.error), side.name);
         if (player.recordNumber < 2 || !read.ok() ||
             read.value.PlayerName.trimmed() != player.fullName)
-            missing << u"%1 (record %2)"_s.arg(player.fullName).arg(player.recordNumber);
+            missing << QCoreApplication::translate("SideStore", "%1 (record %2)")
+                           .arg(player.fullName)
+                           .arg(player.recordNumber);
         else
             sheet.add(read.value, player.recordNumber);
     }
     if (!missing.isEmpty())
-        return u"These players of the side \"%1\" are no longer in the player database \"%2\": "
-               "%3. The file may have been replaced or cut."_s.arg(side.name, file.path(),
-                                                                   missing.join(u", "_s));
+        return QCoreApplication::translate(
+                   "SideStore",
+                   "These players of the side \"%1\" are no longer in the player database \"%2\": "
+                   "%3. The file may have been replaced or cut.")
+            .arg(side.name, file.path(), missing.join(u", "_s));
     Side built = ::inBuiltSides()[place == 0 ? 0 : 1];
     sheet.writeSide(built, side.name);
     into = built;
@@ -267,7 +298,8 @@ QString matchSides(const SavedSide &first, const SavedSide &second, const Player
         return other.inBuilt() && int(inBuiltPlace(other.id)) == place ? 1 - place : place;
     };
     if (first.id == second.id)
-        return u"A side cannot play itself: choose two different sides."_s;
+        return QCoreApplication::translate(
+            "SideStore", "A side cannot play itself: choose two different sides.");
     std::array<Side, 2> built;
     QStringList problems;
     for (const QString &problem : {matchSide(first, file, colours(second, 0), built[0]),

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/charts/frmFOWGraph.h"
 
-#include "core/common/CaptionNumbers.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 
@@ -27,7 +26,7 @@ frmFOWGraph::frmFOWGraph(const MatchState &state, QWidget *parent)
       m_state(state)
 {
     setObjectName(QStringLiteral("frmFOWGraph"));
-    setWindowTitle(QStringLiteral("Fall of Wickets/Partnership Graph"));
+    setWindowTitle(tr("Fall of Wickets/Partnership Graph"));
     resize(ChartLayout::DesignWidth, ChartLayout::DesignHeight);
     setForeColour(this, Qt::black);
 
@@ -41,7 +40,7 @@ frmFOWGraph::frmFOWGraph(const MatchState &state, QWidget *parent)
         square->setGeometry(ChartLayout::legendSquareRect(i, design));
         m_shpLegend[std::size_t(i)] = square;
 
-        auto *label = new QLabel(QStringLiteral("1. Batter/Batter"), this);
+        auto *label = new QLabel(tr("1. Batter/Batter"), this);
         label->setObjectName(QStringLiteral("lblBatters_%1").arg(i));
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(false);
@@ -81,14 +80,13 @@ void frmFOWGraph::Form_Load()
         const QString text = card ? legendText(card->Pair[std::size_t(k)], runs) : QString();
         m_lblBatters[std::size_t(k - 1)]->setText(text);
         if (!text.isEmpty())
-            spoken << QStringLiteral("%1, %2 runs")
-                          .arg(card->Pair[std::size_t(k)].trimmed(), plainNumber(runs));
+            spoken << tr("%1, %n runs", nullptr, runs).arg(card->Pair[std::size_t(k)].trimmed());
     }
     // The pie itself says nothing to a screen reader; the description does.
-    setAccessibleDescription(spoken.isEmpty()
-                                 ? QStringLiteral("No partnership of this innings has ended yet.")
-                                 : QStringLiteral("Partnerships of this innings: %1.")
-                                       .arg(spoken.join(QStringLiteral("; "))));
+    setAccessibleDescription(
+        spoken.isEmpty()
+            ? tr("No partnership of this innings has ended yet.")
+            : tr("Partnerships of this innings: %1.").arg(spoken.join(QStringLiteral("; "))));
     DrawPartnershipPie();
 }
 

@@ -4,15 +4,15 @@
 
 #include "core/common/SaveWhole.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
-using namespace Qt::StringLiterals;
-
 bool exportHtml(QWidget *parent, const QString &title, const QString &fileName, const QString &html)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, title, fileName, u"HTML (*.html)"_s);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, title, fileName, QCoreApplication::translate("HtmlExport", "HTML (*.html)"));
     if (path.isEmpty())
         return false;
     const QString why = saveWhole(path, html.toUtf8());
@@ -20,6 +20,7 @@ bool exportHtml(QWidget *parent, const QString &title, const QString &fileName, 
         return true;
     QMessageBox::warning(
         parent, title,
-        u"The page could not be written to %1: %2."_s.arg(QDir::toNativeSeparators(path), why));
+        QCoreApplication::translate("HtmlExport", "The page could not be written to %1: %2.")
+            .arg(QDir::toNativeSeparators(path), why));
     return false;
 }

@@ -18,19 +18,19 @@ using namespace Qt::StringLiterals;
 
 frmCompetitions::frmCompetitions(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_tblCompetitions(makeTable(this, u"tblCompetitions"_s)),
-      m_cmdOpenCompetition(new QPushButton(u"&Open"_s, this))
+      m_cmdOpenCompetition(new QPushButton(tr("&Open"), this))
 {
     setObjectName(u"frmCompetitions"_s);
-    setWindowTitle(u"Series and Leagues"_s);
+    setWindowTitle(tr("Series and Leagues"));
     resize(twipsSize(10500, 4500));
     m_cmdOpenCompetition->setObjectName(u"cmdOpenCompetition"_s);
     m_cmdOpenCompetition->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdOpenCompetition);
-    m_cmdDeleteCompetition = addButton(buttons, this, u"cmdDeleteCompetition"_s, u"&Delete"_s);
+    m_cmdDeleteCompetition = addButton(buttons, this, u"cmdDeleteCompetition"_s, tr("&Delete"));
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(buttons, this, u"cmdCloseCompetitions"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdCloseCompetitions"_s, tr("&Close"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tblCompetitions);
     layout->addLayout(buttons);
@@ -83,8 +83,12 @@ void frmCompetitions::cmdDeleteCompetition_Click()
         return;
     const auto answer = QMessageBox::question(
         this, windowTitle(),
-        u"Delete the %1 \"%2\"? Its matches stay in the match history as single matches."_s.arg(
-            kindName(competition->kind), competition->name),
+        (competition->kind == CompetitionKind::Series
+             ? tr("Delete the series \"%1\"? Its matches stay in the match history as single "
+                  "matches.")
+             : tr("Delete the league \"%1\"? Its matches stay in the match history as single "
+                  "matches."))
+            .arg(competition->name),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;

@@ -25,8 +25,8 @@ frmLeague::frmLeague(MatchSession &session, qint64 id, QWidget *parent)
     : CompetitionWindow(session, id, parent),
       m_tblLeagueTable(makeTable(this, u"tblLeagueTable"_s)),
       m_tblLeagueFixtures(makeTable(this, u"tblLeagueFixtures"_s)),
-      m_cmdPlayNextFixture(new QPushButton(u"Play &Next Fixture"_s, this)),
-      m_cmdSimulate(new QPushButton(u"&Simulate Computer Fixtures"_s, this))
+      m_cmdPlayNextFixture(new QPushButton(tr("Play &Next Fixture"), this)),
+      m_cmdSimulate(new QPushButton(tr("&Simulate Computer Fixtures"), this))
 {
     setObjectName(u"frmLeague"_s);
     resize(twipsSize(9000, 8400));
@@ -36,7 +36,7 @@ frmLeague::frmLeague(MatchSession &session, qint64 id, QWidget *parent)
     m_cmdPlayNextFixture->setObjectName(u"cmdPlayNextFixture"_s);
     m_cmdPlayNextFixture->setDefault(true);
     m_cmdSimulate->setObjectName(u"cmdSimulate"_s);
-    auto *cmdExport = new QPushButton(u"&Export\u2026"_s, this);
+    auto *cmdExport = new QPushButton(tr("&Export…"), this);
     cmdExport->setObjectName(u"cmdExportLeague"_s);
 
     auto *buttons = new QHBoxLayout;
@@ -58,7 +58,7 @@ frmLeague::frmLeague(MatchSession &session, qint64 id, QWidget *parent)
 
 void frmLeague::showCompetition(const Competition &league)
 {
-    setWindowTitle(u"League: "_s + league.name);
+    setWindowTitle(tr("League: %1").arg(league.name));
     QList<QStringList> rows;
     int position = 0;
     for (const TableLine &line : league.table())
@@ -83,8 +83,7 @@ void frmLeague::cmdSimulate_Click()
     MatchStore *store = m_session.store();
     if (!store)
         return;
-    QProgressDialog progress(u"Simulating the computer's fixtures\u2026"_s, u"Cancel"_s, 0, 1,
-                             this);
+    QProgressDialog progress(tr("Simulating the computer's fixtures…"), tr("Cancel"), 0, 1, this);
     progress.setObjectName(u"dlgSimulate"_s);
     progress.setWindowTitle(windowTitle());
     // The frame's menus wait too: a fixture of this run resumed from the history meanwhile
@@ -102,10 +101,10 @@ void frmLeague::cmdSimulate_Click()
     reload();
     if (!run.problem.isEmpty())
         QMessageBox::warning(this, windowTitle(),
-                             u"The fixtures could not all be simulated: %1"_s.arg(run.problem));
+                             tr("The fixtures could not all be simulated: %1").arg(run.problem));
 }
 
 void frmLeague::cmdExportLeague_Click()
 {
-    exportPage(u"Export League"_s, u"league.html"_s, leagueHtml);
+    exportPage(tr("Export League"), u"league.html"_s, leagueHtml);
 }

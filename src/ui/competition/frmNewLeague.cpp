@@ -26,13 +26,13 @@ frmNewLeague::frmNewLeague(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_sides(SideStore(store).sides())
 {
     setObjectName(u"frmNewLeague"_s);
-    setWindowTitle(u"New League"_s);
+    setWindowTitle(tr("New League"));
     resize(twipsSize(6000, 6000));
 
     m_tblLeagueSides = makeTable(this, u"tblLeagueSides"_s);
     m_tblLeagueSides->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_tblLeagueSides->setColumnCount(3);
-    m_tblLeagueSides->setHorizontalHeaderLabels({u"Side"_s, u"Plays"_s, u"Computer"_s});
+    m_tblLeagueSides->setHorizontalHeaderLabels({tr("Side"), tr("Plays"), tr("Computer")});
     m_tblLeagueSides->setRowCount(int(m_sides.size()));
     for (int row = 0; row < m_sides.size(); ++row) {
         auto *name = new QTableWidgetItem(m_sides[row].name);
@@ -51,9 +51,9 @@ frmNewLeague::frmNewLeague(MatchStore &store, QWidget *parent)
 
     m_cboRounds = new QComboBox(this);
     m_cboRounds->setObjectName(u"cboRounds"_s);
-    m_cboRounds->addItem(u"Each pair once"_s, 1);
-    m_cboRounds->addItem(u"Each pair twice"_s, 2);
-    m_txtLeagueName = new QLineEdit(u"League %1"_s.arg(QDate::currentDate().year()), this);
+    m_cboRounds->addItem(tr("Each pair once"), 1);
+    m_cboRounds->addItem(tr("Each pair twice"), 2);
+    m_txtLeagueName = new QLineEdit(tr("League %1").arg(QDate::currentDate().year()), this);
     m_txtLeagueName->setObjectName(u"txtLeagueName"_s);
     m_txtLeagueName->setMaxLength(CompetitionRules::LongestName);
     m_lblLeagueProblem = new QLabel(this);
@@ -61,15 +61,15 @@ frmNewLeague::frmNewLeague(MatchStore &store, QWidget *parent)
     m_lblLeagueProblem->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_cmdStartLeague = buttons->addButton(u"&Start"_s, QDialogButtonBox::AcceptRole);
+    m_cmdStartLeague = buttons->addButton(tr("&Start"), QDialogButtonBox::AcceptRole);
     m_cmdStartLeague->setObjectName(u"cmdStartLeague"_s);
     m_cmdStartLeague->setDefault(true);
-    QPushButton *cmdCancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    QPushButton *cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(u"cmdCancelLeague"_s);
 
     auto *form = new QFormLayout;
-    form->addRow(u"&Rounds:"_s, m_cboRounds);
-    form->addRow(u"&Name:"_s, m_txtLeagueName);
+    form->addRow(tr("&Rounds:"), m_cboRounds);
+    form->addRow(tr("&Name:"), m_txtLeagueName);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tblLeagueSides);
     layout->addLayout(form);

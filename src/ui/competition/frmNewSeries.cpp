@@ -37,7 +37,7 @@ frmNewSeries::frmNewSeries(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_sides(SideStore(store).sides())
 {
     setObjectName(u"frmNewSeries"_s);
-    setWindowTitle(u"New Series"_s);
+    setWindowTitle(tr("New Series"));
 
     m_cboSeriesSide1 = makeCombo(this, u"cboSeriesSide1"_s);
     m_cboSeriesSide2 = makeCombo(this, u"cboSeriesSide2"_s);
@@ -61,19 +61,19 @@ frmNewSeries::frmNewSeries(MatchStore &store, QWidget *parent)
     m_lblSeriesProblem->setObjectName(u"lblSeriesProblem"_s);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_cmdStartSeries = buttons->addButton(u"&Start"_s, QDialogButtonBox::AcceptRole);
+    m_cmdStartSeries = buttons->addButton(tr("&Start"), QDialogButtonBox::AcceptRole);
     m_cmdStartSeries->setObjectName(u"cmdStartSeries"_s);
     m_cmdStartSeries->setDefault(true);
-    QPushButton *cmdCancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    QPushButton *cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(u"cmdCancelSeries"_s);
 
     auto *form = new QFormLayout;
-    form->addRow(u"Side &1:"_s, m_cboSeriesSide1);
-    form->addRow(u"Side &2:"_s, m_cboSeriesSide2);
-    form->addRow(u"&Tests:"_s, m_spnTests);
-    form->addRow(u"&Players:"_s, m_cboSeriesMode);
-    form->addRow(u"&Your side:"_s, m_cboUserSide);
-    form->addRow(u"&Name:"_s, m_txtSeriesName);
+    form->addRow(tr("Side &1:"), m_cboSeriesSide1);
+    form->addRow(tr("Side &2:"), m_cboSeriesSide2);
+    form->addRow(tr("&Tests:"), m_spnTests);
+    form->addRow(tr("&Players:"), m_cboSeriesMode);
+    form->addRow(tr("&Your side:"), m_cboUserSide);
+    form->addRow(tr("&Name:"), m_txtSeriesName);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_lblSeriesProblem);
@@ -98,7 +98,7 @@ void frmNewSeries::sidesChanged()
     m_cboUserSide->setCurrentIndex(std::max(user, 0));
     // The name follows the sides until the user writes one of his own.
     const QString name =
-        u"%1 v %2 %3"_s.arg(one, two, QString::number(QDate::currentDate().year()));
+        tr("%1 v %2 %3").arg(one, two, QString::number(QDate::currentDate().year()));
     if (m_txtSeriesName->text() == m_defaultName)
         m_txtSeriesName->setText(name.left(CompetitionRules::LongestName));
     m_defaultName = name.left(CompetitionRules::LongestName);

@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 frmSeries::frmSeries(MatchSession &session, qint64 id, QWidget *parent)
     : CompetitionWindow(session, id, parent),
       m_tblSeriesTests(makeTable(this, u"tblSeriesTests"_s)), m_lblSeriesScore(new QLabel(this)),
-      m_cmdPlayNext(new QPushButton(u"Play &Next Test"_s, this)),
+      m_cmdPlayNext(new QPushButton(tr("Play &Next Test"), this)),
       m_tblSeriesBatting(makeTable(this, u"tblSeriesBatting"_s))
 {
     setObjectName(u"frmSeries"_s);
@@ -34,7 +34,7 @@ frmSeries::frmSeries(MatchSession &session, qint64 id, QWidget *parent)
     m_lblSeriesScore->setFont(bold);
     m_cmdPlayNext->setObjectName(u"cmdPlayNext"_s);
     m_cmdPlayNext->setDefault(true);
-    auto *cmdExport = new QPushButton(u"&Export\u2026"_s, this);
+    auto *cmdExport = new QPushButton(tr("&Export…"), this);
     cmdExport->setObjectName(u"cmdExportSeries"_s);
 
     auto *buttons = new QHBoxLayout;
@@ -45,7 +45,7 @@ frmSeries::frmSeries(MatchSession &session, qint64 id, QWidget *parent)
     layout->addWidget(m_lblSeriesScore);
     layout->addWidget(m_tblSeriesTests, 2);
     layout->addLayout(buttons);
-    layout->addWidget(new QLabel(u"Batting in this series"_s, this));
+    layout->addWidget(new QLabel(tr("Batting in this series"), this));
     layout->addWidget(m_tblSeriesBatting, 3);
 
     connect(m_cmdPlayNext, &QPushButton::clicked, this, [this] { emit playNext(m_id); });
@@ -55,7 +55,7 @@ frmSeries::frmSeries(MatchSession &session, qint64 id, QWidget *parent)
 
 void frmSeries::showCompetition(const Competition &series)
 {
-    setWindowTitle(u"Series: "_s + series.name);
+    setWindowTitle(tr("Series: %1").arg(series.name));
     m_lblSeriesScore->setText(series.score());
     QList<QStringList> rows;
     for (const Fixture &test : series.fixtures)
@@ -70,5 +70,5 @@ void frmSeries::showCompetition(const Competition &series)
 
 void frmSeries::cmdExportSeries_Click()
 {
-    exportPage(u"Export Series"_s, u"series.html"_s, seriesHtml);
+    exportPage(tr("Export Series"), u"series.html"_s, seriesHtml);
 }

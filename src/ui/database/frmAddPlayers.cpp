@@ -45,40 +45,36 @@ frmAddPlayers::frmAddPlayers(PlayerDatabase &players, QWidget *parent)
     : QDialog(parent), m_players(players)
 {
     setObjectName(QStringLiteral("frmAddPlayers"));
-    setWindowTitle(QStringLiteral("Adding A New Player"));
+    setWindowTitle(tr("Adding A New Player"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 6075, 2175);
 
     // Created in tab order.
-    makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Name:"), 120, 120, LabelWidth,
-              LabelHeight);
+    makeLabel(this, QStringLiteral("Label1_0"), tr("Name:"), 120, 120, LabelWidth, LabelHeight);
     m_txtName = makeTextBox(this, QStringLiteral("txtName"), 80, 1320, 120, 4635);
-    m_txtName->setAccessibleName(QStringLiteral("Name"));
-    makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("Country:"), 120, 480, LabelWidth,
-              LabelHeight);
+    m_txtName->setAccessibleName(tr("Name"));
+    makeLabel(this, QStringLiteral("Label1_2"), tr("Country:"), 120, 480, LabelWidth, LabelHeight);
     m_cboCountry = new QComboBox(this);
     m_cboCountry->setObjectName(QStringLiteral("cboCountry"));
     m_cboCountry->setEditable(false);
     m_cboCountry->setGeometry(twipsRect(1320, 480, 2535, 315));
-    m_cboCountry->setAccessibleName(QStringLiteral("Country"));
-    makeLabel(this, QStringLiteral("Label2_0"), QStringLiteral("Batting Avg:"), 120, 840,
-              LabelWidth, LabelHeight);
+    m_cboCountry->setAccessibleName(tr("Country"));
+    makeLabel(this, QStringLiteral("Label2_0"), tr("Batting Avg:"), 120, 840, LabelWidth,
+              LabelHeight);
     m_txtBatting = makeTextBox(this, QStringLiteral("txtBatting"), 3, 1320, 840, 615);
-    m_txtBatting->setAccessibleName(QStringLiteral("Batting average"));
-    makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Bowling Avg:"), 2040, 840,
-              LabelWidth, LabelHeight);
+    m_txtBatting->setAccessibleName(tr("Batting average"));
+    makeLabel(this, QStringLiteral("Label1_1"), tr("Bowling Avg:"), 2040, 840, LabelWidth,
+              LabelHeight);
     m_txtBowling = makeTextBox(this, QStringLiteral("txtBowling"), 3, 3240, 840, 615);
-    m_txtBowling->setAccessibleName(QStringLiteral("Bowling average"));
-    makeLabel(this, QStringLiteral("Label2_1"), QStringLiteral("Player Has:"), 120, 1200,
-              LabelWidth, LabelHeight);
-    m_chkCaptain = makeCheckBox(this, QStringLiteral("chkCaptain"),
-                                QStringLiteral("&Captain Experience"), 1320, 1200, 1875);
-    m_chkWicket = makeCheckBox(this, QStringLiteral("chkWicket"),
-                               QStringLiteral("&Wicket Keeping Experience"), 3240, 1200, 2715);
-    m_cmdAdd =
-        makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), 3360, 1680, 1335, 375);
-    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("&Cancel"), 4800, 1680,
-                            1155, 375);
+    m_txtBowling->setAccessibleName(tr("Bowling average"));
+    makeLabel(this, QStringLiteral("Label2_1"), tr("Player Has:"), 120, 1200, LabelWidth,
+              LabelHeight);
+    m_chkCaptain = makeCheckBox(this, QStringLiteral("chkCaptain"), tr("&Captain Experience"), 1320,
+                                1200, 1875);
+    m_chkWicket = makeCheckBox(this, QStringLiteral("chkWicket"), tr("&Wicket Keeping Experience"),
+                               3240, 1200, 2715);
+    m_cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), tr("&Add"), 3360, 1680, 1335, 375);
+    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), tr("&Cancel"), 4800, 1680, 1155, 375);
     m_cmdAdd->setDefault(true);
 
     QWidget *order[] = {m_txtName,    m_cboCountry, m_txtBatting, m_txtBowling,
@@ -102,42 +98,42 @@ void frmAddPlayers::Form_Load()
 {
     m_cboCountry->clear();
     for (QStringView country : CountryNames)
-        m_cboCountry->addItem(country.toString());
+        m_cboCountry->addItem(countryCaption(country), country.toString());
     m_cboCountry->setCurrentIndex(-1);
 }
 
 void frmAddPlayers::cmdAdd_Click()
 {
-    const EntryCheck check =
-        checkNewPlayer(m_txtName->text(), m_cboCountry->currentText(), m_txtBatting->text(),
-                       m_txtBowling->text(), m_chkCaptain->isChecked(), m_chkWicket->isChecked());
+    const EntryCheck check = checkNewPlayer(
+        m_txtName->text(), m_cboCountry->currentData().toString(), m_txtBatting->text(),
+        m_txtBowling->text(), m_chkCaptain->isChecked(), m_chkWicket->isChecked());
     m_txtName->setText(check.name);
     m_txtBatting->setText(check.batting);
     m_txtBowling->setText(check.bowling);
 
     switch (check.fault) {
     case EntryFault::ShortName:
-        warn(QStringLiteral("Name To Short"),
-             QStringLiteral("Players names must be at least 3 characters or more in length"));
+        warn(tr("Name To Short"),
+             tr("Players names must be at least 3 characters or more in length"));
         return;
     case EntryFault::UnstorableName:
-        warn(QStringLiteral("Invalid Player Name"),
-             QStringLiteral("Players names can only hold letters and signs of the Windows-1252 "
-                            "character set, and no control characters such as tabs.  This name "
-                            "cannot be stored."));
+        warn(tr("Invalid Player Name"),
+             tr("Players names can only hold letters and signs of the Windows-1252 "
+                "character set, and no control characters such as tabs.  This name "
+                "cannot be stored."));
         return;
     case EntryFault::NoCountry:
-        warn(QStringLiteral("No Country Selected"),
-             QStringLiteral("You must choose a country for this player before they can be added "
-                            "to the database"));
+        warn(tr("No Country Selected"),
+             tr("You must choose a country for this player before they can be added "
+                "to the database"));
         return;
     case EntryFault::BadBatting:
-        warn(QStringLiteral("Invalid Batting Average"),
-             QStringLiteral("Batting averages must be whole numbers between 0 and 255 inclusive"));
+        warn(tr("Invalid Batting Average"),
+             tr("Batting averages must be whole numbers between 0 and 255 inclusive"));
         return;
     case EntryFault::BadBowling:
-        warn(QStringLiteral("Invalid Bowling Average"),
-             QStringLiteral("Bowling averages must be whole numbers between 0 and 255 inclusive"));
+        warn(tr("Invalid Bowling Average"),
+             tr("Bowling averages must be whole numbers between 0 and 255 inclusive"));
         return;
     case EntryFault::None:
         break;
@@ -170,16 +166,16 @@ void frmAddPlayers::warn(const QString &title, const QString &text)
 void frmAddPlayers::appendFailed(int code)
 {
     if (code == FileError::BadRecordNumber) {
-        warn(QStringLiteral("Database Full"),
-             QStringLiteral("The Basic Players file already holds %1 players, as many as it can "
-                            "hold.  This player was not added.")
+        warn(tr("Database Full"),
+             tr("The Basic Players file already holds %1 players, as many as it can "
+                "hold.  This player was not added.")
                  .arg(PlayerFile::MaxRecords - 1));
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Player Not Added"),
-                    QStringLiteral("The player could not be written to the Basic Players file: %1 "
-                                   "(error %2).  The file has not been changed, and the entry is "
-                                   "still in the boxes.")
+    QMessageBox box(QMessageBox::Critical, tr("Player Not Added"),
+                    tr("The player could not be written to the Basic Players file: %1 "
+                       "(error %2).  The file has not been changed, and the entry is "
+                       "still in the boxes.")
                         .arg(FileError::reason(code))
                         .arg(code),
                     QMessageBox::Ok, this);

@@ -16,26 +16,25 @@ frmFoundPlayers::frmFoundPlayers(QWidget *parent, const QString &part,
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFoundPlayers"));
-    setWindowTitle(QStringLiteral("Find Player"));
+    setWindowTitle(tr("Find Player"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 6075, 3615);
 
     const QString heading =
-        players.size() == 1 ? QStringLiteral("1 player's name contains \u201c%1\u201d:").arg(part)
-                            : QStringLiteral("%1 players' names contain \u201c%2\u201d:")
-                                  .arg(plainNumber(players.size()), part);
+        players.size() == 1
+            ? tr("1 player's name contains “%1”:").arg(part)
+            : tr("%n players' names contain “%1”:", nullptr, int(players.size())).arg(part);
     auto *label = makeLabel(this, QStringLiteral("lblFound"), heading, 120, 120, 5835, 255);
     label->setTextFormat(Qt::PlainText);
 
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lstFound"));
-    list->setAccessibleName(QStringLiteral("Players found"));
+    list->setAccessibleName(tr("Players found"));
     list->setGeometry(twipsRect(120, 480, 5835, 2535));
     for (const NumberedPlayer &player : players)
         list->addItem(line(player.record));
 
-    auto *ok =
-        makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4620, 3120, 1335, 375);
+    auto *ok = makeButton(this, QStringLiteral("cmdOK"), tr("OK"), 4620, 3120, 1335, 375);
     ok->setDefault(true);
     setTabOrder(list, ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -50,7 +49,7 @@ void frmFoundPlayers::showModal(QWidget *parent, const QString &part,
 
 QString frmFoundPlayers::line(const PlayerRecord &record)
 {
-    return QStringLiteral("%1, %2, batting %3, bowling %4")
+    return tr("%1, %2, batting %3, bowling %4")
         .arg(record.PlayerName.trimmed(), record.Country.trimmed(),
              plainNumber(record.BattingAverage), plainNumber(record.BowlingAverage));
 }

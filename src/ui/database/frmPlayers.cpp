@@ -57,29 +57,29 @@ frmPlayers::frmPlayers(PlayerDatabase &players, QWidget *parent)
     : QDialog(parent), m_database(players)
 {
     setObjectName(QStringLiteral("frmPlayers"));
-    setWindowTitle(QStringLiteral("Players Database"));
+    setWindowTitle(tr("Players Database"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 5685, 2985);
 
-    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Players in the database:"), 120, 120,
-              1935, LabelHeight);
+    makeLabel(this, QStringLiteral("Label1"), tr("Players in the database:"), 120, 120, 1935,
+              LabelHeight);
     m_lblTotal = makeLabel(this, QStringLiteral("lblTotal"), QStringLiteral("0"), 2160, 120,
                            CountWidth, LabelHeight);
     for (const CountRow &row : CountRows) {
         makeLabel(this, QStringLiteral("Label2_%1").arg(row.label2Index),
-                  CountryNames[std::size_t(row.country)].toString(), row.left, row.top, NameWidth,
-                  LabelHeight);
+                  countryCaption(CountryNames[std::size_t(row.country)]), row.left, row.top,
+                  NameWidth, LabelHeight);
         m_countLabels[std::size_t(row.country)] =
             makeLabel(this, QString::fromUtf16(row.countName), QStringLiteral("0"), row.countLeft,
                       row.top, CountWidth, LabelHeight);
     }
 
-    m_cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add New Player"), 120,
-                          ButtonTop, ButtonWidth, ButtonHeight);
-    m_cmdFind = makeButton(this, QStringLiteral("cmdFind"), QStringLiteral("&Find Player"), 1560,
-                           ButtonTop, ButtonWidth, ButtonHeight);
-    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 4200,
-                            ButtonTop, ButtonWidth, ButtonHeight);
+    m_cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), tr("&Add New Player"), 120, ButtonTop,
+                          ButtonWidth, ButtonHeight);
+    m_cmdFind = makeButton(this, QStringLiteral("cmdFind"), tr("&Find Player"), 1560, ButtonTop,
+                           ButtonWidth, ButtonHeight);
+    m_cmdClose = makeButton(this, QStringLiteral("cmdClose"), tr("&Close"), 4200, ButtonTop,
+                            ButtonWidth, ButtonHeight);
     m_cmdAdd->setDefault(true);
     setTabOrder(m_cmdAdd, m_cmdFind);
     setTabOrder(m_cmdFind, m_cmdClose);
@@ -103,10 +103,10 @@ bool frmPlayers::Form_Load()
 {
     FileResult<int> records = m_database.file().RecordCount();
     if (records.error == FileError::FileNotFound) {
-        tell(this, QMessageBox::Information, QStringLiteral("Basic Players Database was not found"),
-             QStringLiteral("The Basic Players file does not exist.  It will be created now will "
-                            "no players in it.  You will now be able to enter players into the "
-                            "Basic Players Database"));
+        tell(this, QMessageBox::Information, tr("Basic Players Database was not found"),
+             tr("The Basic Players file does not exist.  It will be created now will "
+                "no players in it.  You will now be able to enter players into the "
+                "Basic Players Database"));
         const FileResult<bool> created = m_database.file().CreateEmpty();
         if (!created.ok()) {
             fatalError(created.error);
@@ -124,13 +124,13 @@ bool frmPlayers::Form_Load()
         // A file shorter than one record has no header either: the next add writes one first.
         const QString text =
             records.value == 0
-                ? QStringLiteral("The Basic Players file is shorter than one record, so it holds "
-                                 "no player.  The next player you add will be written after a new "
-                                 "header that replaces what the file holds now.")
-                : QStringLiteral("The Basic Players file ends with part of a record, which is not "
-                                 "a whole player and is not counted.  The next player you add "
-                                 "will be written in its place.");
-        tell(this, QMessageBox::Warning, QStringLiteral("Basic Players Database is damaged"), text);
+                ? tr("The Basic Players file is shorter than one record, so it holds "
+                     "no player.  The next player you add will be written after a new "
+                     "header that replaces what the file holds now.")
+                : tr("The Basic Players file ends with part of a record, which is not "
+                     "a whole player and is not counted.  The next player you add "
+                     "will be written in its place.");
+        tell(this, QMessageBox::Warning, tr("Basic Players Database is damaged"), text);
     }
     return true;
 }
@@ -159,10 +159,10 @@ void frmPlayers::showCounts()
 
 void frmPlayers::fatalError(int code)
 {
-    tell(this, QMessageBox::Critical, QStringLiteral("Fatal Error"),
-         QStringLiteral("An error ") + signedNumber(code) +
-             QStringLiteral(" has occured in Form_Load, frmPlayers.  Program will end.  Please "
-                            "report this error to the programmer"));
+    tell(this, QMessageBox::Critical, tr("Fatal Error"),
+         tr("An error %1 has occured in Form_Load, frmPlayers.  Program will end.  Please "
+            "report this error to the programmer")
+             .arg(signedNumber(code)));
     endProgram();
 }
 
@@ -182,8 +182,8 @@ void frmPlayers::cmdFind_Click()
 {
     QInputDialog ask(this);
     ask.setObjectName(QStringLiteral("dlgFindPlayer"));
-    ask.setWindowTitle(QStringLiteral("Find Player"));
-    ask.setLabelText(QStringLiteral("Type all or part of the player's name:"));
+    ask.setWindowTitle(tr("Find Player"));
+    ask.setLabelText(tr("Type all or part of the player's name:"));
     ask.setTextValue(QString());
     if (ask.exec() != QDialog::Accepted)
         return;
@@ -193,12 +193,12 @@ void frmPlayers::cmdFind_Click()
 
     const FileResult<QList<NumberedPlayer>> found = m_database.file().PlayersNamed(part);
     if (!found.ok()) {
-        tell(this, QMessageBox::Critical, QStringLiteral("Find Player"),
-             QStringLiteral("The Basic Players file could not be read: %1.")
+        tell(this, QMessageBox::Critical, tr("Find Player"),
+             tr("The Basic Players file could not be read: %1.")
                  .arg(FileError::reason(found.error)));
     } else if (found.value.isEmpty()) {
-        tell(this, QMessageBox::Information, QStringLiteral("Find Player"),
-             QStringLiteral("No player's name contains \u201c%1\u201d.").arg(part));
+        tell(this, QMessageBox::Information, tr("Find Player"),
+             tr("No player's name contains “%1”.").arg(part));
     } else {
         frmFoundPlayers::showModal(this, part, found.value);
     }

@@ -29,7 +29,8 @@ void HistoryModel::setEntries(QList<MatchStore::Entry> entries)
     m_entries = std::move(entries);
     m_shortResults.clear();
     for (const MatchStore::Entry &match : std::as_const(m_entries))
-        m_shortResults << shortResult(match.status, match.result, match.overs);
+        m_shortResults << shortResult(match.status, match.result, {match.team1, match.team2},
+                                      match.overs);
     endResetModel();
 }
 
@@ -55,7 +56,9 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
         case Team2:
             return match.team2;
         case Result:
-            return match.result.isEmpty() ? m_shortResults[index.row()] : match.result;
+            return match.result.kind == MatchResult::Kind::None
+                       ? m_shortResults[index.row()]
+                       : resultText(match.result, {match.team1, match.team2});
         case Competition:
             return match.fixture;
         default:
@@ -74,9 +77,9 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case Team2:
         return match.team2;
     case Mode:
-        return match.mode;
+        return modeText(match.mode);
     case Status:
-        return statusText(match.status);
+        return statusCaption(match.status);
     case Result:
         return m_shortResults[index.row()];
     case Competition:
@@ -90,8 +93,8 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList headings{u"Started"_s, u"Team 1"_s, u"Team 2"_s,          u"Mode"_s,
-                                      u"Status"_s,  u"Result"_s, u"Series or League"_s};
+    const QStringList headings{tr("Started"), tr("Team 1"), tr("Team 2"),          tr("Mode"),
+                               tr("Status"),  tr("Result"), tr("Series or League")};
     return headings.value(section);
 }
 
@@ -117,9 +120,9 @@ bool HistoryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) 
     case Team2:
         return byText(a.team2, b.team2);
     case Mode:
-        return byText(a.mode, b.mode);
+        return byText(modeText(a.mode), modeText(b.mode));
     case Status:
-        return byText(statusText(a.status), statusText(b.status));
+        return byText(statusCaption(a.status), statusCaption(b.status));
     case Competition:
         return byText(a.fixture, b.fixture);
     default:

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,22 +50,24 @@ QString writeScorecard(const QString &path, const Match &match, const QString &s
 
 void exportScorecard(QWidget *parent, const Match &match, const QString &state)
 {
-    const QString html = u"Web page (*.html)"_s;
-    const QString text = u"Plain text (*.txt)"_s;
-    const QString pdf = u"PDF (*.pdf)"_s;
+    const QString html = QCoreApplication::translate("ScorecardExport", "Web page (*.html)");
+    const QString text = QCoreApplication::translate("ScorecardExport", "Plain text (*.txt)");
+    const QString pdf = QCoreApplication::translate("ScorecardExport", "PDF (*.pdf)");
     QString filter = html;
     QString path = QFileDialog::getSaveFileName(
-        parent, u"Export Scorecard"_s, scorecardTitle(match) + u".html"_s,
-        QStringList{html, text, pdf}.join(u";;"_s), &filter);
+        parent, QCoreApplication::translate("ScorecardExport", "Export Scorecard"),
+        scorecardTitle(match) + u".html"_s, QStringList{html, text, pdf}.join(u";;"_s), &filter);
     if (path.isEmpty())
         return;
     const QString wanted = filter == pdf ? u".pdf"_s : filter == text ? u".txt"_s : u".html"_s;
     if (QFileInfo(path).suffix().isEmpty())
         path += wanted;
     if (const QString why = writeScorecard(path, match, state); !why.isEmpty())
-        QMessageBox::warning(parent, u"Export Scorecard"_s,
-                             u"The scorecard could not be written to %1: %2."_s.arg(
-                                 QDir::toNativeSeparators(path), why));
+        QMessageBox::warning(parent,
+                             QCoreApplication::translate("ScorecardExport", "Export Scorecard"),
+                             QCoreApplication::translate(
+                                 "ScorecardExport", "The scorecard could not be written to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), why));
 }
 
 void printScorecard(QWidget *parent, const Match &match, const QString &state)

@@ -22,14 +22,14 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     : QDialog(parent), m_store(store), m_onScreen(onScreen)
 {
     setObjectName(u"frmHistory"_s);
-    setWindowTitle(u"Match History"_s);
+    setWindowTitle(tr("Match History"));
     resize(twipsSize(14700, 6000)); // every column whole, the competition's too
 
     m_txtFilter = new QLineEdit(this);
     m_txtFilter->setObjectName(u"txtFilter"_s);
-    m_txtFilter->setPlaceholderText(u"Team or player"_s);
+    m_txtFilter->setPlaceholderText(tr("Team or player"));
     m_txtFilter->setClearButtonEnabled(true);
-    auto *lblFilter = new QLabel(u"&Filter:"_s, this);
+    auto *lblFilter = new QLabel(tr("&Filter:"), this);
     lblFilter->setBuddy(m_txtFilter);
 
     m_model = new HistoryModel(this);
@@ -59,13 +59,13 @@ frmHistory::frmHistory(MatchStore &store, qint64 onScreen, QWidget *parent)
     m_table->setColumnWidth(5, twips(2700));
 
     auto *buttons = new QHBoxLayout;
-    m_cmdOpen = addButton(buttons, this, u"cmdOpen"_s, u"&Open"_s);
+    m_cmdOpen = addButton(buttons, this, u"cmdOpen"_s, tr("&Open"));
     m_cmdOpen->setDefault(true);
-    m_cmdResume = addButton(buttons, this, u"cmdResume"_s, u"&Resume"_s);
-    m_cmdDelete = addButton(buttons, this, u"cmdDelete"_s, u"&Delete"_s);
-    QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplay"_s, u"Re&play"_s);
+    m_cmdResume = addButton(buttons, this, u"cmdResume"_s, tr("&Resume"));
+    m_cmdDelete = addButton(buttons, this, u"cmdDelete"_s, tr("&Delete"));
+    QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplay"_s, tr("Re&play"));
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, tr("&Close"));
 
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);
@@ -154,14 +154,14 @@ void frmHistory::cmdDelete_Click()
     if (!m_cmdDelete->isEnabled() || !entry)
         return;
     QMessageBox question(QMessageBox::Question, windowTitle(),
-                         u"Delete the match %1 v %2 and everything recorded from it?"_s.arg(
-                             entry->team1, entry->team2),
+                         tr("Delete the match %1 v %2 and everything recorded from it?")
+                             .arg(entry->team1, entry->team2),
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::No);
     // Its fixture is to be played again.
     if (!entry->fixture.isEmpty())
         question.setInformativeText(
-            u"It is %1, which becomes unplayed again."_s.arg(entry->fixture));
+            tr("It is %1, which becomes unplayed again.").arg(entry->fixture));
     if (question.exec() != QMessageBox::Yes)
         return;
     if (const QString problem = m_store.deleteMatch(entry->id); !problem.isEmpty())

@@ -11,6 +11,7 @@
 
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,22 +60,23 @@ public:
         if (noted())
             return role == Qt::DisplayRole && index.column() == 0 ? QVariant(m_note) : QVariant();
         const RecordRow &row = m_rows[index.row()];
-        const QString heading = m_headings.value(index.column());
         const bool figure = index.column() == 1; // every list's figure
+        // By place, not by heading, so that the headings may be translated.
+        const bool wicket = m_which == RecordList::Partnerships && index.column() == 0;
+        const bool date = index.column() == m_headings.size() - 1;
         switch (role) {
         case Qt::DisplayRole:
             return recordCells(m_which, row).value(index.column());
         case Qt::TextAlignmentRole:
-            return figure || heading == u"Wicket"_s ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                                    : QVariant();
+            return figure || wicket ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         case MatchRole:
             return row.match;
         case Qt::UserRole:
             if (figure)
                 return row.value;
-            if (heading == u"Wicket"_s)
+            if (wicket)
                 return row.wicket;
-            if (heading == u"Date"_s)
+            if (date)
                 return row.date;
             return recordCells(m_which, row).value(index.column());
         default:
@@ -105,7 +107,7 @@ QWidget *page(QComboBox *choice, QTableView *table)
     auto *layout = new QVBoxLayout(widget);
     if (choice) {
         auto *row = new QHBoxLayout;
-        auto *label = new QLabel(u"&Show:"_s, widget);
+        auto *label = new QLabel(QCoreApplication::translate("frmRecords", "&Show:"), widget);
         label->setBuddy(choice);
         row->addWidget(label);
         row->addWidget(choice, 1);
@@ -121,14 +123,14 @@ frmRecords::frmRecords(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_records(store)
 {
     setObjectName(u"frmRecords"_s);
-    setWindowTitle(u"Records"_s);
+    setWindowTitle(tr("Records"));
     resize(twipsSize(12000, 6000));
 
     m_cboRecordsTeam = new QComboBox(this);
     m_cboRecordsTeam->setObjectName(u"cboRecordsTeam"_s);
-    m_cboRecordsTeam->addItem(u"All teams"_s);
+    m_cboRecordsTeam->addItem(tr("All teams"));
     m_cboRecordsTeam->addItems(m_records.teams());
-    auto *lblTeam = new QLabel(u"&Filter by team:"_s, this);
+    auto *lblTeam = new QLabel(tr("&Filter by team:"), this);
     lblTeam->setBuddy(m_cboRecordsTeam);
 
     m_cboTeamRecord = listChoice(this, u"cboTeamRecord"_s, RecordList::HighestTotals,
@@ -140,17 +142,17 @@ frmRecords::frmRecords(MatchStore &store, QWidget *parent)
     m_tblPartnerships = addTable(u"tblPartnerships"_s);
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(u"tabRecords"_s);
-    tabs->addTab(page(m_cboTeamRecord, m_tblTeamRecords), u"&Team"_s);
-    tabs->addTab(page(m_cboBattingRecord, m_tblBattingRecords), u"&Batting"_s);
-    tabs->addTab(page(nullptr, m_tblPartnerships), u"&Partnerships"_s);
+    tabs->addTab(page(m_cboTeamRecord, m_tblTeamRecords), tr("&Team"));
+    tabs->addTab(page(m_cboBattingRecord, m_tblBattingRecords), tr("&Batting"));
+    tabs->addTab(page(nullptr, m_tblPartnerships), tr("&Partnerships"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(lblTeam);
     top->addWidget(m_cboRecordsTeam, 1);
     auto *buttons = new QHBoxLayout;
-    QPushButton *cmdExport = addButton(buttons, this, u"cmdExportRecords"_s, u"&Export\u2026"_s);
+    QPushButton *cmdExport = addButton(buttons, this, u"cmdExportRecords"_s, tr("&Export…"));
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, tr("&Close"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabs);
@@ -195,7 +197,7 @@ void frmRecords::showList(QTableView *table, RecordList which)
     auto *rows = new QSortFilterProxyModel(table);
     auto *model = new RecordsModel(
         which, std::move(list),
-        noPlayers ? u"In-built teams add no individual records."_s : QString(), rows);
+        noPlayers ? tr("In-built teams add no individual records.") : QString(), rows);
     rows->setSourceModel(model);
     rows->setSortRole(Qt::UserRole);
     rows->setSortCaseSensitivity(Qt::CaseInsensitive);
@@ -231,6 +233,6 @@ void frmRecords::openRow(const QModelIndex &index)
 
 void frmRecords::cmdExportRecords_Click()
 {
-    exportHtml(this, u"Export Records"_s, u"records.html"_s,
+    exportHtml(this, tr("Export Records"), u"records.html"_s,
                recordsHtml(m_records.book(team()), team()));
 }

@@ -37,7 +37,7 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
       m_sldOver(new QSlider(Qt::Horizontal, this)), m_lblPosition(new QLabel(this))
 {
     setObjectName(u"frmReplay"_s);
-    setWindowTitle(u"Replay: "_s + scorecardTitle(m_replay->match()));
+    setWindowTitle(tr("Replay: %1").arg(scorecardTitle(m_replay->match())));
     setAttribute(Qt::WA_DeleteOnClose);
     // The game ends with its frame, whatever replays are still open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -49,7 +49,7 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
     m_sldOver->setObjectName(u"sldOver"_s);
     m_sldOver->setRange(0, m_replay->overs());
     m_sldOver->setValue(m_replay->overs());
-    m_sldOver->setAccessibleName(u"Over"_s);
+    m_sldOver->setAccessibleName(tr("Over"));
     m_lblPosition->setObjectName(u"lblReplayPosition"_s);
 
     auto *bar = new QHBoxLayout;
@@ -67,18 +67,18 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
         QPushButton *button = addButton(bar, this, name, caption);
         // A button's own shortcut clicks a moment later, once however often the key repeats.
         connect(addKeys(name, keys), &QAction::triggered, button, &QPushButton::click);
-        button->setToolTip(caption + u" ("_s + keys.first().toString() + u')');
+        button->setToolTip(tr("%1 (%2)").arg(caption, keys.first().toString()));
         return button;
     };
-    QPushButton *first = keyedButton(u"cmdReplayFirst"_s, u"First"_s, {Qt::Key_Home});
-    QPushButton *back = keyedButton(u"cmdStepBack"_s, u"Back"_s, {Qt::Key_Left, Qt::Key_Up});
-    m_cmdPlay = keyedButton(u"cmdReplayPlay"_s, u"Play"_s, {Qt::Key_Space});
+    QPushButton *first = keyedButton(u"cmdReplayFirst"_s, tr("First"), {Qt::Key_Home});
+    QPushButton *back = keyedButton(u"cmdStepBack"_s, tr("Back"), {Qt::Key_Left, Qt::Key_Up});
+    m_cmdPlay = keyedButton(u"cmdReplayPlay"_s, tr("Play"), {Qt::Key_Space});
     QPushButton *forward =
-        keyedButton(u"cmdStepForward"_s, u"Forward"_s, {Qt::Key_Right, Qt::Key_Down});
-    QPushButton *last = keyedButton(u"cmdReplayLast"_s, u"Last"_s, {Qt::Key_End});
+        keyedButton(u"cmdStepForward"_s, tr("Forward"), {Qt::Key_Right, Qt::Key_Down});
+    QPushButton *last = keyedButton(u"cmdReplayLast"_s, tr("Last"), {Qt::Key_End});
     bar->addWidget(m_sldOver, 1);
     // The cards by name, to bring up one hidden under another.
-    QPushButton *cmdWindows = addButton(bar, this, u"cmdWindows"_s, u"&Window"_s);
+    QPushButton *cmdWindows = addButton(bar, this, u"cmdWindows"_s, tr("&Window"));
     auto *cards = new QMenu(cmdWindows);
     cmdWindows->setMenu(cards);
     connect(cards, &QMenu::aboutToShow, this, [this, cards] {
@@ -91,8 +91,8 @@ frmReplay::frmReplay(std::unique_ptr<MatchReplay> replay, QSize area, QWidget *p
                 });
         }
     });
-    QPushButton *cmdClose = addButton(bar, this, u"cmdClose"_s, u"&Close"_s);
-    cmdClose->setToolTip(u"Close (Esc)"_s);
+    QPushButton *cmdClose = addButton(bar, this, u"cmdClose"_s, tr("&Close"));
+    cmdClose->setToolTip(tr("Close (Esc)"));
     connect(addKeys(u"pageBack"_s, {Qt::Key_PageUp}), &QAction::triggered, this,
             [this] { step(-m_sldOver->pageStep()); });
     connect(addKeys(u"pageForward"_s, {Qt::Key_PageDown}), &QAction::triggered, this,
@@ -179,13 +179,13 @@ void frmReplay::cmdReplayPlay_Click()
 {
     if (m_timer.isActive()) {
         m_timer.stop();
-        m_cmdPlay->setText(u"Play"_s);
+        m_cmdPlay->setText(tr("Play"));
         return;
     }
     // From the end, play starts again from the toss.
     if (m_sldOver->value() == m_sldOver->maximum())
         m_sldOver->setValue(0);
-    m_cmdPlay->setText(u"Pause"_s);
+    m_cmdPlay->setText(tr("Pause"));
     m_timer.start();
 }
 

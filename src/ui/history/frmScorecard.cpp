@@ -24,7 +24,7 @@ frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *pa
     : QDialog(parent), m_match(match), m_state(state)
 {
     setObjectName(u"frmScorecard"_s);
-    setWindowTitle(u"Scorecard - "_s + scorecardTitle(match));
+    setWindowTitle(tr("Scorecard - %1").arg(scorecardTitle(match)));
     resize(twipsSize(9000, 9000));
 
     auto *page = new QTextBrowser(this);
@@ -32,18 +32,18 @@ frmScorecard::frmScorecard(const Match &match, const QString &state, QWidget *pa
     page->setHtml(scorecardHtml(match, state));
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *cmdExport = addButton(buttons, this, u"cmdExport"_s, u"&Export\u2026"_s);
-    QPushButton *cmdCopy = addButton(buttons, this, u"cmdCopy"_s, u"Cop&y"_s);
-    QPushButton *cmdPrint = addButton(buttons, this, u"cmdPrint"_s, u"&Print\u2026"_s);
+    QPushButton *cmdExport = addButton(buttons, this, u"cmdExport"_s, tr("&Export…"));
+    QPushButton *cmdCopy = addButton(buttons, this, u"cmdCopy"_s, tr("Cop&y"));
+    QPushButton *cmdPrint = addButton(buttons, this, u"cmdPrint"_s, tr("&Print…"));
     if (replayable) {
-        QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplayCard"_s, u"&Replay"_s);
+        QPushButton *cmdReplay = addButton(buttons, this, u"cmdReplayCard"_s, tr("&Replay"));
         connect(cmdReplay, &QPushButton::clicked, this, [this] {
             m_replayChosen = true;
             accept();
         });
     }
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, tr("&Close"));
     cmdClose->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -64,7 +64,7 @@ bool frmScorecard::openStored(QWidget *parent, MatchStore &store, qint64 id, boo
     TimeSeededRandom unused;
     if (const QString error = store.replayMatch(id, match, unused); !error.isEmpty()) {
         QMessageBox::warning(parent, parent->windowTitle(),
-                             u"The match could not be opened: %1."_s.arg(error));
+                             tr("The match could not be opened: %1.").arg(error));
         return false;
     }
     frmScorecard scorecard(match, scorecardState(match, abandoned), parent, true);

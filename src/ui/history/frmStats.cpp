@@ -82,7 +82,7 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     : QDialog(parent), m_model(new StatsModel(CareerStatistics(store).careers(), this))
 {
     setObjectName(u"frmStats"_s);
-    setWindowTitle(u"Player Statistics"_s);
+    setWindowTitle(tr("Player Statistics"));
     resize(twipsSize(14000, 6000));
 
     m_cboTeam = new QComboBox(this);
@@ -92,9 +92,9 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
         teams << line.team;
     teams.removeDuplicates();
     teams.sort(Qt::CaseInsensitive);
-    m_cboTeam->addItem(u"All teams"_s);
+    m_cboTeam->addItem(tr("All teams"));
     m_cboTeam->addItems(teams);
-    auto *lblTeam = new QLabel(u"&Team:"_s, this);
+    auto *lblTeam = new QLabel(tr("&Team:"), this);
     lblTeam->setBuddy(m_cboTeam);
 
     m_rows = new QSortFilterProxyModel(this);
@@ -121,9 +121,9 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
     top->addWidget(lblTeam);
     top->addWidget(m_cboTeam, 1);
     auto *buttons = new QHBoxLayout;
-    QPushButton *cmdCsv = addButton(buttons, this, u"cmdCsv"_s, u"&Export CSV\u2026"_s);
+    QPushButton *cmdCsv = addButton(buttons, this, u"cmdCsv"_s, tr("&Export CSV…"));
     buttons->addStretch();
-    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, u"&Close"_s);
+    QPushButton *cmdClose = addButton(buttons, this, u"cmdClose"_s, tr("&Close"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(table);
@@ -141,8 +141,8 @@ frmStats::frmStats(MatchStore &store, QWidget *parent)
 // The rows as shown: the team picked and the order chosen.
 void frmStats::cmdCsv_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, u"Export Statistics"_s, u"statistics.csv"_s,
-                                                u"CSV (*.csv)"_s);
+    QString path = QFileDialog::getSaveFileName(this, tr("Export Statistics"), u"statistics.csv"_s,
+                                                tr("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QList<CareerLine> shown;
@@ -150,6 +150,6 @@ void frmStats::cmdCsv_Click()
         shown << m_model->lines()[m_rows->mapToSource(m_rows->index(row, 0)).row()];
     if (const QString why = saveWhole(path, careersCsv(shown).toUtf8()); !why.isEmpty())
         QMessageBox::warning(this, windowTitle(),
-                             u"The statistics could not be written to %1: %2."_s.arg(
-                                 QDir::toNativeSeparators(path), why));
+                             tr("The statistics could not be written to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), why));
 }

@@ -14,7 +14,7 @@ frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmHighlights"), true, parent),
       m_text(new QPlainTextEdit(client()))
 {
-    setWindowTitle(QStringLiteral("Highlights Summary"));
+    setWindowTitle(tr("Highlights Summary"));
     m_text->setObjectName(QStringLiteral("txtHighlights"));
     m_text->setGeometry(twipsRect(0, 0, 7815, 1455));
     m_text->setFont(sansSerifFont(8.25));
@@ -23,7 +23,7 @@ frmHighlights::frmHighlights(const QString &log, QWidget *parent)
     m_text->setReadOnly(true); // only the game writes the log
     // Nothing to undo in a log only the game writes; a replay would pile up its every move.
     m_text->setUndoRedoEnabled(false);
-    m_text->setAccessibleName(QStringLiteral("Match highlights"));
+    m_text->setAccessibleName(tr("Match highlights"));
     // Filled as the window is: the scroll bar, changing with every entry, is then painted
     // without the window's title bar under it.
     client()->setAutoFillBackground(true);

@@ -20,17 +20,20 @@ namespace {
 
 struct Heading
 {
-    const char16_t *caption;
+    const char *caption;
     int left, top, width;
     bool right;
 };
 
 // Column headings lbl(0..6): left, top, width; all 255 twips high, bold.
 constexpr Heading headings[] = {
-    {u"Name", 240, 120, 1335, false},    {u"How Out", 2280, 120, 2775, false},
-    {u"Runs", 5160, 120, 495, true},     {u"Balls", 5760, 120, 495, true},
-    {u"Mins", 6360, 120, 495, true},     {u"FOW", 6960, 120, 495, true},
-    {u"Extras:", 4320, 3120, 735, true},
+    {QT_TRANSLATE_NOOP("frmInnings1", "Name"), 240, 120, 1335, false},
+    {QT_TRANSLATE_NOOP("frmInnings1", "How Out"), 2280, 120, 2775, false},
+    {QT_TRANSLATE_NOOP("frmInnings1", "Runs"), 5160, 120, 495, true},
+    {QT_TRANSLATE_NOOP("frmInnings1", "Balls"), 5760, 120, 495, true},
+    {QT_TRANSLATE_NOOP("frmInnings1", "Mins"), 6360, 120, 495, true},
+    {QT_TRANSLATE_NOOP("frmInnings1", "FOW"), 6960, 120, 495, true},
+    {QT_TRANSLATE_NOOP("frmInnings1", "Extras:"), 4320, 3120, 735, true},
 };
 
 constexpr int lineTop = 360;
@@ -68,10 +71,9 @@ void frmInnings1::buildControls()
     m_box->setMaxLength(1);
     m_box->setFont(sansSerifFont(12, true));
     m_box->setAlignment(Qt::AlignCenter);
-    m_box->setAccessibleName(QStringLiteral("Die face"));
+    m_box->setAccessibleName(tr("Die face"));
 
-    m_roll =
-        makeButton(form, QStringLiteral("cmdRoll"), QStringLiteral("&ROLL"), 6120, 3720, 735, 405);
+    m_roll = makeButton(form, QStringLiteral("cmdRoll"), tr("&ROLL"), 6120, 3720, 735, 405);
     m_roll->setFont(sansSerifFont(8.25));
     setDefaultButton(m_roll);
     setTabOrder(m_box, m_roll);
@@ -80,9 +82,8 @@ void frmInnings1::buildControls()
     const QFont body = sansSerifFont(9.75);
     for (std::size_t i = 0; i < m_headings.size(); ++i) {
         const Heading &h = headings[i];
-        m_headings[i] =
-            tableLabel(form, QStringLiteral("lbl_") + QString::number(i),
-                       QString::fromUtf16(h.caption), h.left, h.top, h.width, h.right, heading);
+        m_headings[i] = tableLabel(form, QStringLiteral("lbl_") + QString::number(i), tr(h.caption),
+                                   h.left, h.top, h.width, h.right, heading);
     }
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const int top = lineTop + lineStep * int(i);

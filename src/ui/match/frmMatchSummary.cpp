@@ -32,7 +32,7 @@ QLabel *teamLabel(QWidget *parent, const QString &name, int top)
 frmMatchSummary::frmMatchSummary(const SummaryModel &model, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmMatchSummary"), false, parent), m_model(model)
 {
-    setWindowTitle(QStringLiteral("Match Summary"));
+    setWindowTitle(tr("Match Summary"));
     QWidget *form = client();
     setBackColour(form, QColor(255, 224, 192));
     m_team1 = teamLabel(form, QStringLiteral("lblTeam1"), 120);

@@ -28,17 +28,18 @@ QLabel *centred(QWidget *parent, const QString &name, const QString &caption, in
 frmResult::frmResult(const Match &match, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmResult"), false, parent), m_timer(new QTimer(this))
 {
-    setWindowTitle(QStringLiteral("End of Test Match"));
+    setWindowTitle(tr("End of Test Match"));
     QWidget *form = client();
     setBackColour(form, Qt::white);
-    centred(form, QStringLiteral("Label1"), QStringLiteral("The Result Of"), 120, 495,
-            sansSerifFont(18, true), Qt::black);
+    centred(form, QStringLiteral("Label1"), tr("The Result Of"), 120, 495, sansSerifFont(18, true),
+            Qt::black);
     m_team1 = centred(form, QStringLiteral("lblTeam1"), QString(), 600, 615,
                       sansSerifFont(24, false, true), QColor(192, 0, 0));
     // A 24 pt line is taller than the 495-twip box it was drawn in; the box grows 30 twips each
     // way about the same middle so the whole line fits and the "V" stays where it was.
-    centred(form, QStringLiteral("Label3"), QStringLiteral("V"), 1170, 555,
-            sansSerifFont(24, false, true), QColor(0, 0, 192));
+    //: Between the two team names: versus.
+    centred(form, QStringLiteral("Label3"), tr("V"), 1170, 555, sansSerifFont(24, false, true),
+            QColor(0, 0, 192));
     m_team2 = centred(form, QStringLiteral("lblTeam2"), QString(), 1680, 615,
                       sansSerifFont(24, false, true), QColor(192, 0, 0));
     m_result = centred(form, QStringLiteral("lblResult"), QString(), 2400, 855, sansSerifFont(9.75),
@@ -46,7 +47,7 @@ frmResult::frmResult(const Match &match, QWidget *parent)
     m_result->setWordWrap(true);
     setBackColour(m_result, QColor(255, 192, 192));
     setSingleBorder(m_result);
-    m_ok = makeButton(form, QStringLiteral("cmdOk"), QStringLiteral("&Ok"), 1920, 3360, 735, 375);
+    m_ok = makeButton(form, QStringLiteral("cmdOk"), tr("&Ok"), 1920, 3360, 735, 375);
     m_ok->setFont(sansSerifFont(8.25));
     m_ok->setEnabled(false);
     setDefaultButton(m_ok);

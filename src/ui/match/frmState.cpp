@@ -35,18 +35,18 @@ QLabel *value(QWidget *parent, const QString &name, int left, int top, int width
 frmState::frmState(const ClockModel &clock, QWidget *parent)
     : MatchSubWindow(QStringLiteral("frmState"), false, parent), m_model(clock)
 {
-    setWindowTitle(QStringLiteral("State of Play"));
+    setWindowTitle(tr("State of Play"));
     QWidget *form = client();
     setBackColour(form, colourFromBgr(0xC0E0FF));
-    heading(form, 0, QStringLiteral("Day:"), 120, 120, 615);
+    heading(form, 0, tr("Day:"), 120, 120, 615);
     m_day = value(form, QStringLiteral("lblDay"), 120, 360, 495);
-    heading(form, 4, QStringLiteral("Session:"), 960, 120, 615);
+    heading(form, 4, tr("Session:"), 960, 120, 615);
     m_session = value(form, QStringLiteral("lblSession"), 960, 360, 495);
-    heading(form, 1, QStringLiteral("Time:"), 120, 720, 615);
+    heading(form, 1, tr("Time:"), 120, 720, 615);
     m_time = value(form, QStringLiteral("lblTime"), 120, 960, 735);
-    heading(form, 2, QStringLiteral("Overs Today"), 120, 1320, 1215);
+    heading(form, 2, tr("Overs Today"), 120, 1320, 1215);
     m_overs = value(form, QStringLiteral("lblOvers"), 120, 1560, 495);
-    heading(form, 3, QStringLiteral("Overs Remaining:"), 120, 1920, 1335);
+    heading(form, 3, tr("Overs Remaining:"), 120, 1920, 1335);
     m_oversRemaining = value(form, QStringLiteral("lblOversR"), 120, 2160, 495);
     setClientTwips(1905, 2565);
     writeCaptions();

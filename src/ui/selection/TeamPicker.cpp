@@ -47,22 +47,22 @@ TeamPicker::TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent)
     setObjectName(indexed("SSTab1Canvas", tab));
     resize(twipsSize(7455, 4815));
 
-    makeLabel(this, indexed("Label1", 2 * tab), u"Team:"_s, 120, 360, 3135, 240);
+    makeLabel(this, indexed("Label1", 2 * tab), tr("Team:"), 120, 360, 3135, 240);
     m_cboTeams = new QComboBox(this);
     m_cboTeams->setObjectName(indexed("cboTeams", tab));
     m_cboTeams->setEditable(false);
     m_cboTeams->setGeometry(twipsRect(120, 600, 3135, 315));
-    m_cboTeams->setAccessibleName(u"Team %1 country"_s.arg(tab + 1));
+    m_cboTeams->setAccessibleName(tr("Team %1 country").arg(tab + 1));
     for (const QStringView country : CountryNames)
-        m_cboTeams->addItem(country.toString());
+        m_cboTeams->addItem(countryCaption(country), country.toString());
     m_cboTeams->setCurrentIndex(-1);
     connect(m_cboTeams, &QComboBox::activated, this, &TeamPicker::cboTeams_Click);
 
-    makeLabel(this, indexed("Label1", 2 * tab + 1), u"Available Players:"_s, 120, 960, 3135, 240);
+    makeLabel(this, indexed("Label1", 2 * tab + 1), tr("Available Players:"), 120, 960, 3135, 240);
     m_lstPlayers = new QListWidget(this);
     m_lstPlayers->setObjectName(indexed("lstPlayers", tab));
     m_lstPlayers->setGeometry(twipsRect(120, 1200, 3135, 3375));
-    m_lstPlayers->setAccessibleName(u"Team %1 available players"_s.arg(tab + 1));
+    m_lstPlayers->setAccessibleName(tr("Team %1 available players").arg(tab + 1));
     m_lstPlayers->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstPlayers->setUniformItemSizes(true);
     connect(m_lstPlayers, &QListWidget::itemDoubleClicked, this, &TeamPicker::lstPlayers_DblClick);
@@ -70,10 +70,10 @@ TeamPicker::TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent)
     // Enter and Space pick as a double-click does (and Enter never reaches a default button).
     m_lstPlayers->installEventFilter(this);
 
-    makeLabel(this, indexed("Label2", 3 * tab), u"Players (In Batting Order):"_s, 3480, 960, 3000,
+    makeLabel(this, indexed("Label2", 3 * tab), tr("Players (In Batting Order):"), 3480, 960, 3000,
               240);
-    makeLabel(this, indexed("Label2", 3 * tab + 1), u"Bat"_s, 6600, 960, 375, 240);
-    makeLabel(this, indexed("Label2", 3 * tab + 2), u"Bowl"_s, 6960, 960, 480, 240);
+    makeLabel(this, indexed("Label2", 3 * tab + 1), tr("Bat"), 6600, 960, 375, 240);
+    makeLabel(this, indexed("Label2", 3 * tab + 2), tr("Bowl"), 6960, 960, 480, 240);
 
     const Qt::Alignment numbers = Qt::AlignHCenter;
     for (int row = 0; row <= TeamSheet::Size; ++row) {
@@ -91,23 +91,23 @@ TeamPicker::TeamPicker(int tab, const PlayerDatabase &players, QWidget *parent)
             makeRowLabel(this, indexed("lblBowl", figure), u"0"_s, 6960, top, 375, colour, numbers);
     }
     QLabel *bat = m_lblBat.back();
-    bat->setToolTip(u"Batting averages of the eleven added up"_s);
-    bat->setAccessibleName(u"Team %1 batting total"_s.arg(tab + 1));
+    bat->setToolTip(tr("Batting averages of the eleven added up"));
+    bat->setAccessibleName(tr("Team %1 batting total").arg(tab + 1));
     QLabel *bowl = m_lblBowl.back();
-    bowl->setToolTip(u"The five best bowling averages added up, a player who does not bowl "
-                     "counting 100"_s);
-    bowl->setAccessibleName(u"Team %1 bowling total"_s.arg(tab + 1));
+    bowl->setToolTip(tr("The five best bowling averages added up, a player who does not bowl "
+                        "counting 100"));
+    bowl->setAccessibleName(tr("Team %1 bowling total").arg(tab + 1));
 }
 
 void TeamPicker::labelTotals()
 {
-    makeRowLabel(this, u"lblTotals"_s, u"Totals: all 11 bat, best 5 bowl"_s, 3480, TotalTop, 3135,
+    makeRowLabel(this, u"lblTotals"_s, tr("Totals: all 11 bat, best 5 bowl"), 3480, TotalTop, 3135,
                  EvenRowColour, Qt::AlignLeft);
 }
 
 QString TeamPicker::country() const
 {
-    return trimBlanks(m_cboTeams->currentText()).toString();
+    return trimBlanks(m_cboTeams->currentData().toString()).toString();
 }
 
 bool TeamPicker::eventFilter(QObject *watched, QEvent *event)
@@ -131,17 +131,20 @@ void TeamPicker::cboTeams_Click()
     emit countryChosen(country());
 
     const PlayerFile &file = m_players.file();
-    const auto players = file.PlayersOfCountry(m_cboTeams->currentText());
+    const auto players = file.PlayersOfCountry(m_cboTeams->currentData().toString());
     if (!players.ok()) {
         const QString problem =
             players.error == FileError::FileNotFound
-                ? u"The player database file \"%1\" does not exist yet, so there are no players "
-                  "to choose from."_s.arg(file.path())
-                : u"The player database file \"%1\" could not be read (%2), so no players can "
-                  "be listed."_s.arg(file.path(), FileError::reason(players.error));
+                ? tr("The player database file \"%1\" does not exist yet, so there are no players "
+                     "to choose from.")
+                      .arg(file.path())
+                : tr("The player database file \"%1\" could not be read (%2), so no players can "
+                     "be listed.")
+                      .arg(file.path(), FileError::reason(players.error));
         QMessageBox::warning(window(), window()->windowTitle(),
-                             problem + u"\n\nThe Players Database window (Data menu) creates the "
-                                       "file when it is missing."_s);
+                             tr("%1\n\nThe Players Database window (Data menu) creates the "
+                                "file when it is missing.")
+                                 .arg(problem));
         return;
     }
     // One batch, sorted once: a country may have thousands of players.
@@ -179,10 +182,10 @@ void TeamPicker::lstPlayers_DblClick()
     // matches its entry is as good as unreadable.
     if (!read.ok() || PlayerListEntry(read.value.PlayerName.text(), recordNumber) != entry) {
         QMessageBox::warning(window(), window()->windowTitle(),
-                             u"The player \"%1\" could not be read from the player database "
-                             "(record %2). The file may have changed since the list was filled: "
-                             "choose the country again."_s.arg(trimBlanks(entry).toString(),
-                                                               QString::number(recordNumber)));
+                             tr("The player \"%1\" could not be read from the player database "
+                                "(record %2). The file may have changed since the list was filled: "
+                                "choose the country again.")
+                                 .arg(trimBlanks(entry).toString(), QString::number(recordNumber)));
         return;
     }
 

@@ -17,7 +17,7 @@ frmChooseSides::frmChooseSides(const QList<SavedSide> &sides, QWidget *parent)
     : QDialog(parent), m_sides(sides)
 {
     setObjectName(u"frmChooseSides"_s);
-    setWindowTitle(u"Saved Sides"_s);
+    setWindowTitle(tr("Saved Sides"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 5535, 2160);
 
@@ -32,14 +32,15 @@ frmChooseSides::frmChooseSides(const QList<SavedSide> &sides, QWidget *parent)
         connect(box, &QComboBox::currentIndexChanged, this, &frmChooseSides::updatePlay);
         return box;
     };
-    m_cboSide1 = combo(u"cboSide1"_s, u"Side &1:"_s, 120);
-    m_cboSide2 = combo(u"cboSide2"_s, u"Side &2:"_s, 555);
+    m_cboSide1 = combo(u"cboSide1"_s, tr("Side &1:"), 120);
+    m_cboSide2 = combo(u"cboSide2"_s, tr("Side &2:"), 555);
     m_lblSidesProblem = makeLabel(this, u"lblSidesProblem"_s, QString(), 1260, 990, 4155, 240);
     setForeColour(m_lblSidesProblem, QColor(192, 0, 0));
 
-    QPushButton *cancel = makeButton(this, u"cmdCancelSides"_s, u"Cancel"_s, 2760, 1620, 1215, 375);
+    QPushButton *cancel =
+        makeButton(this, u"cmdCancelSides"_s, tr("Cancel"), 2760, 1620, 1215, 375);
     cancel->setAutoDefault(false);
-    m_cmdPlaySides = makeButton(this, u"cmdPlaySides"_s, u"&Play"_s, 4200, 1620, 1215, 375);
+    m_cmdPlaySides = makeButton(this, u"cmdPlaySides"_s, tr("&Play"), 4200, 1620, 1215, 375);
     m_cmdPlaySides->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_cmdPlaySides, &QPushButton::clicked, this, &QDialog::accept);
@@ -55,7 +56,7 @@ frmChooseSides::frmChooseSides(const QList<SavedSide> &sides, QWidget *parent)
 void frmChooseSides::updatePlay()
 {
     const bool same = m_cboSide1->currentIndex() == m_cboSide2->currentIndex();
-    m_lblSidesProblem->setText(same ? u"Choose two different sides."_s : QString());
+    m_lblSidesProblem->setText(same ? tr("Choose two different sides.") : QString());
     m_cmdPlaySides->setEnabled(!same && m_cboSide1->currentIndex() >= 0 &&
                                m_cboSide2->currentIndex() >= 0);
 }

@@ -20,7 +20,7 @@ frmNewSide::frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget 
     : QDialog(parent), m_sides(sides)
 {
     setObjectName(u"frmNewSide"_s);
-    setWindowTitle(u"New Side"_s);
+    setWindowTitle(tr("New Side"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 7455, 5655);
 
@@ -29,7 +29,7 @@ frmNewSide::frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget 
     m_picker->move(twipsPoint(0, -240));
     m_picker->labelTotals();
 
-    QLabel *label = makeLabel(this, u"lblSideName"_s, u"Side &name:"_s, 120, 4470, 1000, 240);
+    QLabel *label = makeLabel(this, u"lblSideName"_s, tr("Side &name:"), 120, 4470, 1000, 240);
     m_txtSideName = new QLineEdit(this);
     m_txtSideName->setObjectName(u"txtSideName"_s);
     m_txtSideName->setGeometry(twipsRect(1140, 4440, 2115, 315));
@@ -38,12 +38,12 @@ frmNewSide::frmNewSide(SideStore &sides, const PlayerDatabase &players, QWidget 
         makeLabel(this, u"lblSideNameProblem"_s, QString(), 120, 4800, 7215, 240);
     setForeColour(m_lblSideNameProblem, QColor(192, 0, 0));
 
-    m_cmdUndo = makeButton(this, u"cmdUndo"_s, u"&Undo Pick"_s, 120, 5160, 1215, 375);
-    m_cmdUndo->setToolTip(u"Take back the last player picked (Backspace)"_s);
+    m_cmdUndo = makeButton(this, u"cmdUndo"_s, tr("&Undo Pick"), 120, 5160, 1215, 375);
+    m_cmdUndo->setToolTip(tr("Take back the last player picked (Backspace)"));
     m_cmdUndo->setAutoDefault(false);
-    QPushButton *cancel = makeButton(this, u"cmdCancelSide"_s, u"Cancel"_s, 4785, 5160, 1215, 375);
+    QPushButton *cancel = makeButton(this, u"cmdCancelSide"_s, tr("Cancel"), 4785, 5160, 1215, 375);
     cancel->setAutoDefault(false);
-    m_cmdSaveSide = makeButton(this, u"cmdSaveSide"_s, u"&Save"_s, 6120, 5160, 1215, 375);
+    m_cmdSaveSide = makeButton(this, u"cmdSaveSide"_s, tr("&Save"), 6120, 5160, 1215, 375);
     m_cmdSaveSide->setDefault(true);
 
     connect(m_cmdUndo, &QPushButton::clicked, this, &frmNewSide::cmdUndo_Click);

@@ -22,21 +22,21 @@ frmSides::frmSides(MatchStore &store, const PlayerDatabase &players, QWidget *pa
     : QDialog(parent), m_store(store), m_players(players)
 {
     setObjectName(u"frmSides"_s);
-    setWindowTitle(u"Sides"_s);
+    setWindowTitle(tr("Sides"));
     resize(twipsSize(8400, 5400));
 
     m_tblSides = makeTable(this, u"tblSides"_s);
     m_tblSides->setColumnCount(3);
-    m_tblSides->setHorizontalHeaderLabels({u"Name"_s, u"Country"_s, u"Created"_s});
+    m_tblSides->setHorizontalHeaderLabels({tr("Name"), tr("Country"), tr("Created")});
     m_tblSides->setColumnWidth(0, twips(3600));
     m_tblSides->setColumnWidth(1, twips(1800));
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *cmdNewSide = addButton(buttons, this, u"cmdNewSide"_s, u"&New\u2026"_s);
-    m_cmdRenameSide = addButton(buttons, this, u"cmdRenameSide"_s, u"&Rename\u2026"_s);
-    m_cmdDeleteSide = addButton(buttons, this, u"cmdDeleteSide"_s, u"&Delete"_s);
+    QPushButton *cmdNewSide = addButton(buttons, this, u"cmdNewSide"_s, tr("&New…"));
+    m_cmdRenameSide = addButton(buttons, this, u"cmdRenameSide"_s, tr("&Rename…"));
+    m_cmdDeleteSide = addButton(buttons, this, u"cmdDeleteSide"_s, tr("&Delete"));
     buttons->addStretch();
-    QPushButton *cmdCloseSides = addButton(buttons, this, u"cmdCloseSides"_s, u"&Close"_s);
+    QPushButton *cmdCloseSides = addButton(buttons, this, u"cmdCloseSides"_s, tr("&Close"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tblSides);
@@ -106,8 +106,8 @@ void frmSides::cmdRenameSide_Click()
     const qint64 id = side->id;
     QInputDialog dialog(this);
     dialog.setObjectName(u"frmRenameSide"_s);
-    dialog.setWindowTitle(u"Rename Side"_s);
-    dialog.setLabelText(u"New name for \"%1\":"_s.arg(side->name));
+    dialog.setWindowTitle(tr("Rename Side"));
+    dialog.setLabelText(tr("New name for \"%1\":").arg(side->name));
     dialog.setTextValue(side->name);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -123,7 +123,7 @@ void frmSides::cmdDeleteSide_Click()
         return;
     const qint64 id = side->id;
     const auto answer =
-        QMessageBox::question(this, windowTitle(), u"Delete the side \"%1\"?"_s.arg(side->name),
+        QMessageBox::question(this, windowTitle(), tr("Delete the side \"%1\"?").arg(side->name),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;

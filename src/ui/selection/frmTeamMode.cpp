@@ -17,26 +17,26 @@ using namespace Qt::StringLiterals;
 frmTeamMode::frmTeamMode(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTeamMode"));
-    setWindowTitle(QStringLiteral("Use Game Teams or Select from Database"));
+    setWindowTitle(tr("Use Game Teams or Select from Database"));
     setFont(sansSerifFont(8));
     // A row below the design's two buttons holds the saved sides'.
     setFixedClientTwips(this, 6075, 2625);
 
     m_label1 = makeLabel(this, QStringLiteral("Label1"),
-                         QStringLiteral("Would you like to the use the in-built teams or choose "
-                                        "teams and players from the database?  If you use the "
-                                        "in-built teams, no statistics will be recorded for the "
-                                        "match."),
+                         tr("Would you like to the use the in-built teams or choose "
+                            "teams and players from the database?  If you use the "
+                            "in-built teams, no statistics will be recorded for the "
+                            "match."),
                          120, 120, 5895, 615);
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Created first, so it is first in tab order and holds the focus when the window opens.
-    m_cmdInBuilt = makeButton(this, QStringLiteral("cmdInBuilt"), QStringLiteral("&In-built Teams"),
-                              360, 1080, 2055, 615);
-    m_cmdChoose = makeButton(this, QStringLiteral("cmdChoose"),
-                             QStringLiteral("&Choose teams manually"), 3600, 1080, 2055, 615);
-    m_cmdSaved = makeButton(this, u"cmdSaved"_s, u"&Saved Sides\u2026"_s, 2010, 1800, 2055, 615);
+    m_cmdInBuilt =
+        makeButton(this, QStringLiteral("cmdInBuilt"), tr("&In-built Teams"), 360, 1080, 2055, 615);
+    m_cmdChoose = makeButton(this, QStringLiteral("cmdChoose"), tr("&Choose teams manually"), 3600,
+                             1080, 2055, 615);
+    m_cmdSaved = makeButton(this, u"cmdSaved"_s, tr("&Saved Sides…"), 2010, 1800, 2055, 615);
     setTabOrder(m_cmdInBuilt, m_cmdChoose);
     setTabOrder(m_cmdChoose, m_cmdSaved);
     m_cmdInBuilt->setFocus();
@@ -91,7 +91,7 @@ std::optional<MatchSetup> frmTeamMode::showModal(QWidget *parent, MatchSession &
         // Before the toss: a side that cannot play starts nothing.
         if (const QString problem = session.chooseSides((*chosen)[0], (*chosen)[1]);
             !problem.isEmpty()) {
-            QMessageBox::warning(parent, u"Saved Sides"_s, problem);
+            QMessageBox::warning(parent, tr("Saved Sides"), problem);
             return std::nullopt;
         }
         setup.sides = session.nextSides();

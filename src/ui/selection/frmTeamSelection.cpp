@@ -20,7 +20,7 @@ frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, const PlayerDatab
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_sides(sides)
 {
     setObjectName(QStringLiteral("frmTeamSelection"));
-    setWindowTitle(QStringLiteral("Team Selection"));
+    setWindowTitle(tr("Team Selection"));
     setFont(sansSerifFont(8));
     setFixedClientTwips(this, 7695, 5520);
 
@@ -30,7 +30,7 @@ frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, const PlayerDatab
     for (int tab = 0; tab < 2; ++tab) {
         QWidget *page = new QWidget;
         page->setObjectName(u"SSTab1Page_"_s + QString::number(tab));
-        m_SSTab1->addTab(page, tab == 0 ? QStringLiteral("Team &1") : QStringLiteral("Team &2"));
+        m_SSTab1->addTab(page, tab == 0 ? tr("Team &1") : tr("Team &2"));
         // The picker's layout is measured from the corner of the tab control, tab strip
         // included; it is kept there whatever height the style gives the strip.
         page->installEventFilter(this);
@@ -40,19 +40,17 @@ frmTeamSelection::frmTeamSelection(std::array<Side, 2> &sides, const PlayerDatab
                 &frmTeamSelection::picksChanged);
     }
 
-    m_cmdUndo = makeButton(this, QStringLiteral("cmdUndo"), QStringLiteral("&Undo Pick"), 120, 5040,
-                           1215, 375);
-    m_cmdUndo->setToolTip(QStringLiteral("Take back the last player picked (Backspace)"));
+    m_cmdUndo = makeButton(this, QStringLiteral("cmdUndo"), tr("&Undo Pick"), 120, 5040, 1215, 375);
+    m_cmdUndo->setToolTip(tr("Take back the last player picked (Backspace)"));
     m_cmdUndo->setEnabled(false);
     connect(m_cmdUndo, &QPushButton::clicked, this, &frmTeamSelection::cmdUndo_Click);
     // A shortcut of its own: the button's is its Alt letter.
     connect(new QShortcut(QKeySequence(Qt::Key_Backspace), this), &QShortcut::activated, this,
             &frmTeamSelection::cmdUndo_Click);
     connect(m_SSTab1, &QTabWidget::currentChanged, this, &frmTeamSelection::updateUndo);
-    m_cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), 4800,
-                             5040, 1215, 375);
-    m_cmdOk =
-        makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("&Ok"), 6360, 5040, 1215, 375);
+    m_cmdCancel =
+        makeButton(this, QStringLiteral("cmdCancel"), tr("&Cancel"), 4800, 5040, 1215, 375);
+    m_cmdOk = makeButton(this, QStringLiteral("cmdOk"), tr("&Ok"), 6360, 5040, 1215, 375);
     m_cmdOk->setDefault(true);
     m_cmdOk->setEnabled(false);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmTeamSelection::cmdCancel_Click);

@@ -14,9 +14,8 @@
 #include "ui/match/MatchWindows.h"
 #include "ui/shell/frmToss.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
-
-using namespace Qt::StringLiterals;
 
 CompetitionDesk::CompetitionDesk(MatchSession &session, MatchWindows &windows, QWidget *frame,
                                  FrameCalls calls)
@@ -146,8 +145,11 @@ void CompetitionDesk::playNext(qint64 id)
     if (const QString why = startFixture(m_session, competitions, competition, fixture, setup);
         !why.isEmpty())
         QMessageBox::warning(m_frame, m_frame->windowTitle(),
-                             u"This match could not be entered in \"%1\": %2. It is played as a "
-                             "single match."_s.arg(competition.name, why));
+                             QCoreApplication::translate("CompetitionDesk",
+                                                         "This match could not be entered in "
+                                                         "\"%1\": %2. It is played as a single "
+                                                         "match.")
+                                 .arg(competition.name, why));
     // The match began before its fixture knew it.
     followMatch();
 }

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
     : QStatusBar(parent), m_session(session), m_lblLastOver(new QLabel(this)),
-      m_lblPaused(new QLabel(u"Paused (Ctrl+Space)"_s, this)), m_lblTurn(new QLabel(this))
+      m_lblPaused(new QLabel(tr("Paused (Ctrl+Space)"), this)), m_lblTurn(new QLabel(this))
 {
     setObjectName(u"stbMain"_s);
     m_lblLastOver->setObjectName(u"lblLastOver"_s);
@@ -38,7 +38,7 @@ MatchStatusBar::MatchStatusBar(MatchSession &session, QWidget *parent)
 
 void MatchStatusBar::refuseFace()
 {
-    showMessage(u"Type a face from 1 to 6, or press ROLL"_s);
+    showMessage(tr("Type a face from 1 to 6, or press ROLL"));
 }
 
 void MatchStatusBar::showTurn(const QString &turn)

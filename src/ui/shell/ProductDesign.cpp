@@ -5,6 +5,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 
@@ -12,22 +13,27 @@ namespace ProductDesign {
 
 QString versionText()
 {
-    return QStringLiteral("Version ") + QStringLiteral(STUMPWELL_VERSION);
+    return QCoreApplication::translate("ProductDesign", "Version %1")
+        .arg(QStringLiteral(STUMPWELL_VERSION));
 }
 
 QStringList splashNotices()
 {
-    return {QStringLiteral("Dice cricket for two players at one computer: five-day test "
-                           "matches in which one roll of the die is one over."),
-            QStringLiteral("Pick the in-built elevens or your own players from the database, "
-                           "toss the coin and roll."),
-            QStringLiteral("Copyright 2026 The Stumpwell authors. MIT licence. This program "
-                           "comes with no warranty.")};
+    return {QCoreApplication::translate("ProductDesign",
+                                        "Dice cricket for two players at one computer: five-day "
+                                        "test matches in which one roll of the die is one over."),
+            QCoreApplication::translate("ProductDesign",
+                                        "Pick the in-built elevens or your own players from the "
+                                        "database, toss the coin and roll."),
+            QCoreApplication::translate("ProductDesign",
+                                        "Copyright 2026 The Stumpwell authors. MIT licence. This "
+                                        "program comes with no warranty.")};
 }
 
 QString aboutNotice()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProductDesign",
         "Stumpwell plays five-day test matches with a die: faces 1, 2, 3, 4 and 6 are runs to "
         "the batsman on strike, a 5 is an appeal decided against his batting average. It keeps "
         "the scorecard of every innings, the match clock, the summary and the highlights, and a "
@@ -51,8 +57,9 @@ void build(QDialog *window, int frameHeight, const QList<Notice> &notices)
     product->setFont(serifFont(27.75, true));
     setForeColour(product, Qt::white);
 
-    QLabel *subtitle = makeLabel(window, QStringLiteral("lblSubtitle"), QStringLiteral("Rollcraft"),
-                                 2160, 660, 2055, 255);
+    QLabel *subtitle =
+        makeLabel(window, QStringLiteral("lblSubtitle"),
+                  QCoreApplication::translate("ProductDesign", "Rollcraft"), 2160, 660, 2055, 255);
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setFont(sansSerifFont(8.25));
     setForeColour(subtitle, QColor(192, 255, 192));

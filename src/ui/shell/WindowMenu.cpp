@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 WindowMenu::WindowMenu(QMdiArea *area, MatchWindows &windows, QWidget *parent)
-    : QMenu(u"&Window"_s, parent), m_area(area), m_windows(windows)
+    : QMenu(tr("&Window"), parent), m_area(area), m_windows(windows)
 {
     setObjectName(u"mnuWindow"_s);
     menuAction()->setObjectName(u"mnuWindow"_s);
@@ -28,18 +28,18 @@ WindowMenu::WindowMenu(QMdiArea *area, MatchWindows &windows, QWidget *parent)
         });
         return action;
     };
-    m_matchActions << add(u"mnuCascade"_s, u"&Cascade"_s, [this] { m_area->cascadeSubWindows(); });
-    m_matchActions << add(u"mnuTile"_s, u"&Tile"_s, [this] { tile(); });
+    m_matchActions << add(u"mnuCascade"_s, tr("&Cascade"), [this] { m_area->cascadeSubWindows(); });
+    m_matchActions << add(u"mnuTile"_s, tr("&Tile"), [this] { tile(); });
     addSeparator();
-    QAction *inPlay = add(u"mnuInningsInPlay"_s, u"Innings in &Play"_s,
+    QAction *inPlay = add(u"mnuInningsInPlay"_s, tr("Innings in &Play"),
                           [this] { m_windows.activateInningsInPlay(); });
     inPlay->setShortcut(QKeySequence(Qt::Key_F6));
     m_matchActions << inPlay;
-    m_matchActions << add(u"mnuShowHighlights"_s, u"&Highlights Summary"_s,
+    m_matchActions << add(u"mnuShowHighlights"_s, tr("&Highlights Summary"),
                           [this] { m_windows.activateHighlights(); });
-    m_matchActions << add(u"mnuShowSummary"_s, u"&Match Summary"_s,
+    m_matchActions << add(u"mnuShowSummary"_s, tr("&Match Summary"),
                           [this] { m_windows.activate(m_windows.summary()); });
-    m_matchActions << add(u"mnuShowState"_s, u"&State of Play"_s,
+    m_matchActions << add(u"mnuShowState"_s, tr("&State of Play"),
                           [this] { m_windows.activate(m_windows.state()); });
     connect(this, &QMenu::aboutToShow, this, &WindowMenu::listWindows);
 }

@@ -5,6 +5,7 @@
 #include "core/net/NetMatch.h"
 #include "ui/shell/frmJoin.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,9 +27,13 @@ QString reachableAt(quint16 port)
             addresses << address.toString();
     }
     if (addresses.isEmpty())
-        return u"This computer has no network address but its own (127.0.0.1); port %1."_s.arg(
-            port);
-    return u"This computer can be reached at %1, port %2."_s.arg(addresses.join(u", "_s)).arg(port);
+        return QCoreApplication::translate(
+                   "frmHost", "This computer has no network address but its own (127.0.0.1); "
+                              "port %1.")
+            .arg(port);
+    return QCoreApplication::translate("frmHost", "This computer can be reached at %1, port %2.")
+        .arg(addresses.join(u", "_s))
+        .arg(port);
 }
 
 } // namespace
@@ -38,23 +43,23 @@ frmHost::frmHost(NetMatch &net, const MatchSetup &setup, QWidget *parent)
       m_txtJoinCode(makeJoinCodeBox(this, newJoinCode())), m_lblHostStatus(new QLabel(this))
 {
     setObjectName(u"frmHost"_s);
-    setWindowTitle(u"Host a Network Match"_s);
+    setWindowTitle(tr("Host a Network Match"));
     m_lblHostStatus->setObjectName(u"lblHostStatus"_s);
     m_lblHostStatus->setTextFormat(Qt::PlainText);
     m_lblHostStatus->setWordWrap(true);
-    m_lblHostStatus->setText(u"Give the other player this computer's address, the port and "
-                             "the join code."_s);
+    m_lblHostStatus->setText(tr("Give the other player this computer's address, the port and "
+                                "the join code."));
 
     auto *buttons = new QDialogButtonBox(this);
-    m_cmdHost = buttons->addButton(u"&Host"_s, QDialogButtonBox::AcceptRole);
+    m_cmdHost = buttons->addButton(tr("&Host"), QDialogButtonBox::AcceptRole);
     m_cmdHost->setObjectName(u"cmdHost"_s);
     m_cmdHost->setDefault(true);
-    QPushButton *cancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(u"cmdCancelHost"_s);
 
     auto *form = new QFormLayout;
-    form->addRow(u"&Port:"_s, m_spnPort);
-    form->addRow(u"Join &code:"_s, m_txtJoinCode);
+    form->addRow(tr("&Port:"), m_spnPort);
+    form->addRow(tr("Join &code:"), m_txtJoinCode);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_lblHostStatus);
@@ -85,14 +90,15 @@ void frmHost::cmdHost_Click()
     }
     m_txtJoinCode->setText(code);
     setEditable(false);
-    m_lblHostStatus->setText(reachableAt(m_net.port()) + u"\nWaiting for the other player…"_s);
+    m_lblHostStatus->setText(
+        tr("%1\nWaiting for the other player…").arg(reachableAt(m_net.port())));
 }
 
 void frmHost::peerRefused(const QString &why, bool listening)
 {
-    m_lblHostStatus->setText(listening ? reachableAt(m_net.port()) + u"\n"_s + why +
-                                             u"\nWaiting for the other player…"_s
-                                       : why);
+    m_lblHostStatus->setText(
+        listening ? tr("%1\n%2\nWaiting for the other player…").arg(reachableAt(m_net.port()), why)
+                  : why);
     setEditable(!listening);
 }
 
@@ -107,6 +113,6 @@ void frmHost::setEditable(bool editable)
 void frmHost::reject()
 {
     // The port closes with the window.
-    m_net.leave(u"The host stopped hosting."_s);
+    m_net.leave(tr("The host stopped hosting."));
     QDialog::reject();
 }

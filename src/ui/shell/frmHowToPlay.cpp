@@ -9,16 +9,20 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmHowToPlay::frmHowToPlay(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmHowToPlay"));
-    setWindowTitle(QStringLiteral("How to Play"));
+    setWindowTitle(tr("How to Play"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("txtHowToPlay"));
-    // Built into the program from docs/how-to-play.md, the README's section word for word.
-    QFile rules(QStringLiteral(":/docs/how-to-play.md"));
+    // Built into the program from docs/how-to-play.md, the README's section word for word, or
+    // from its translation.
+    //: The rules in this language: how-to-play.<language>.md in docs/
+    QFile rules(u":/docs/"_s + tr("how-to-play.md"));
     if (rules.open(QIODevice::ReadOnly))
         text->setMarkdown(QString::fromUtf8(rules.readAll()));
 

@@ -36,25 +36,25 @@ frmJoin::frmJoin(NetMatch &net, QWidget *parent)
       m_txtJoinCode(makeJoinCodeBox(this, QString())), m_lblJoinStatus(new QLabel(this))
 {
     setObjectName(u"frmJoin"_s);
-    setWindowTitle(u"Join a Network Match"_s);
+    setWindowTitle(tr("Join a Network Match"));
     m_txtHostAddress->setObjectName(u"txtHostAddress"_s);
-    m_txtHostAddress->setPlaceholderText(u"a name, or an IPv4 or IPv6 address"_s);
+    m_txtHostAddress->setPlaceholderText(tr("a name, or an IPv4 or IPv6 address"));
     m_txtHostAddress->setMaxLength(255);
     m_lblJoinStatus->setObjectName(u"lblJoinStatus"_s);
     m_lblJoinStatus->setTextFormat(Qt::PlainText);
     m_lblJoinStatus->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_cmdJoin = buttons->addButton(u"&Join"_s, QDialogButtonBox::AcceptRole);
+    m_cmdJoin = buttons->addButton(tr("&Join"), QDialogButtonBox::AcceptRole);
     m_cmdJoin->setObjectName(u"cmdJoin"_s);
     m_cmdJoin->setDefault(true);
-    QPushButton *cancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(u"cmdCancelJoin"_s);
 
     auto *form = new QFormLayout;
-    form->addRow(u"&Host:"_s, m_txtHostAddress);
-    form->addRow(u"&Port:"_s, m_spnJoinPort);
-    form->addRow(u"Join &code:"_s, m_txtJoinCode);
+    form->addRow(tr("&Host:"), m_txtHostAddress);
+    form->addRow(tr("&Port:"), m_spnJoinPort);
+    form->addRow(tr("Join &code:"), m_txtJoinCode);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_lblJoinStatus);
@@ -82,18 +82,18 @@ void frmJoin::cmdJoin_Click()
     const QString code = m_txtJoinCode->text().trimmed().toUpper();
     QString problem = joinCodeProblem(code);
     if (address.isEmpty())
-        problem = u"Type the host's name or address."_s;
+        problem = tr("Type the host's name or address.");
     if (!problem.isEmpty()) {
         m_lblJoinStatus->setText(problem);
         return;
     }
     m_cmdJoin->setEnabled(false);
-    m_lblJoinStatus->setText(u"Joining %1 at port %2…"_s.arg(address).arg(m_spnJoinPort->value()));
+    m_lblJoinStatus->setText(tr("Joining %1 at port %2…").arg(address).arg(m_spnJoinPort->value()));
     m_net.join(address, quint16(m_spnJoinPort->value()), code);
 }
 
 void frmJoin::reject()
 {
-    m_net.leave(u"The other player stopped joining."_s);
+    m_net.leave(tr("The other player stopped joining."));
     QDialog::reject();
 }

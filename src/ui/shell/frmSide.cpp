@@ -14,13 +14,13 @@ frmSide::frmSide(const std::array<Side, 2> &sides, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmSide"));
-    setWindowTitle(QStringLiteral("Choose Your Side"));
+    setWindowTitle(tr("Choose Your Side"));
     // The toss's look, since the toss follows at once.
     setBackColour(this, QColor(192, 192, 192));
     setFixedClientTwips(this, 4710, 1545);
 
-    m_lblSide = makeLabel(this, QStringLiteral("lblSide"),
-                          QStringLiteral("Which side will you play?"), 120, 120, 4455, 375);
+    m_lblSide = makeLabel(this, QStringLiteral("lblSide"), tr("Which side will you play?"), 120,
+                          120, 4455, 375);
     setForeColour(m_lblSide, QColor(0, 0, 192));
     m_lblSide->setFont(sansSerifFont(9.75));
     m_lblSide->setAlignment(Qt::AlignCenter);

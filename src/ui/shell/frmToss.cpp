@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QLabel *makeTossLabel(QWidget *parent, const QString &name, int top)
@@ -35,21 +33,18 @@ frmToss::frmToss(std::array<Side, 2> &sides, RandomSource &random, std::array<bo
       m_random(random), m_computer(computer)
 {
     setObjectName(QStringLiteral("frmToss"));
-    setWindowTitle(QStringLiteral("frmToss"));
+    //: Title bar of the toss window.
+    setWindowTitle(tr("frmToss"));
     setBackColour(this, QColor(192, 192, 192));
     setFixedClientTwips(this, 4710, 3195);
 
     m_lbltoss = makeTossLabel(this, QStringLiteral("lbltoss"), 120);
-    m_cmdHeads =
-        makeButton(this, QStringLiteral("cmdHeads"), QStringLiteral("&Heads"), 960, 960, 855, 375);
-    m_cmdTails =
-        makeButton(this, QStringLiteral("cmdTails"), QStringLiteral("&Tails"), 2880, 960, 855, 375);
+    m_cmdHeads = makeButton(this, QStringLiteral("cmdHeads"), tr("&Heads"), 960, 960, 855, 375);
+    m_cmdTails = makeButton(this, QStringLiteral("cmdTails"), tr("&Tails"), 2880, 960, 855, 375);
     m_lblresult = makeTossLabel(this, QStringLiteral("lblresult"), 1560);
     m_lblresult->hide();
-    m_cmdBat =
-        makeButton(this, QStringLiteral("cmdBat"), QStringLiteral("&Bat"), 960, 2400, 855, 375);
-    m_cmdBowl =
-        makeButton(this, QStringLiteral("cmdBowl"), QStringLiteral("B&owl"), 2880, 2400, 855, 375);
+    m_cmdBat = makeButton(this, QStringLiteral("cmdBat"), tr("&Bat"), 960, 2400, 855, 375);
+    m_cmdBowl = makeButton(this, QStringLiteral("cmdBowl"), tr("B&owl"), 2880, 2400, 855, 375);
     m_cmdBat->hide();
     m_cmdBowl->hide();
     // In the room under Bat and Bowl: what the computer did, for the user to follow.
@@ -94,7 +89,7 @@ void frmToss::Form_Load()
     if (m_net && m_net->localSide() != 1) {
         m_cmdHeads->setEnabled(false);
         m_cmdTails->setEnabled(false);
-        tellComputerMove(u"Waiting for %1 to call."_s.arg(m_sides[1].team.Name.trimmed()));
+        tellComputerMove(tr("Waiting for %1 to call.").arg(m_sides[1].team.Name.trimmed()));
     }
     if (m_net) { // the other computer may have been quicker than this window
         netTossChanged();
@@ -107,8 +102,8 @@ void frmToss::Form_Load()
     m_random.reseed();
     const bool heads = m_random.draw(2) == TossRules::Heads;
     (heads ? m_cmdHeads : m_cmdTails)->setDown(true);
-    tellComputerMove(m_sides[1].team.Name.trimmed() +
-                     (heads ? QStringLiteral(" calls heads.") : QStringLiteral(" calls tails.")));
+    tellComputerMove((heads ? tr("%1 calls heads.") : tr("%1 calls tails."))
+                         .arg(m_sides[1].team.Name.trimmed()));
     call(heads ? TossRules::Call::Heads : TossRules::Call::Tails);
 }
 
@@ -152,8 +147,8 @@ void frmToss::netTossChanged()
         const bool heads = call == TossRules::Call::Heads;
         (heads ? m_cmdHeads : m_cmdTails)->setDown(true);
         m_cpuMoves.clear();
-        tellComputerMove(m_sides[1].team.Name.trimmed() +
-                         (heads ? u" calls heads."_s : u" calls tails."_s));
+        tellComputerMove((heads ? tr("%1 calls heads.") : tr("%1 calls tails."))
+                             .arg(m_sides[1].team.Name.trimmed()));
     }
     flipped(call, m_net->coin());
 }
@@ -175,7 +170,7 @@ void frmToss::flipped(TossRules::Call call, int coin)
     if (m_net && int(winner) != m_net->localSide()) {
         m_cmdBat->setEnabled(false);
         m_cmdBowl->setEnabled(false);
-        tellComputerMove(u"Waiting for %1 to choose."_s.arg(m_sides[winner].team.Name.trimmed()));
+        tellComputerMove(tr("Waiting for %1 to choose.").arg(m_sides[winner].team.Name.trimmed()));
         return;
     }
     if (!m_computer[winner])
@@ -184,7 +179,7 @@ void frmToss::flipped(TossRules::Call call, int coin)
     m_cmdBat->setDown(true);
     m_cmdBat->setEnabled(false);
     m_cmdBowl->setEnabled(false);
-    tellComputerMove(m_sides[winner].team.Name.trimmed() + QStringLiteral(" chooses to bat."));
+    tellComputerMove(tr("%1 chooses to bat.").arg(m_sides[winner].team.Name.trimmed()));
     QTimer::singleShot(ComputerChoiceMs, this, [this] { choose(TossRules::Choice::Bat); });
 }
 

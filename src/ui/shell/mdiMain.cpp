@@ -15,6 +15,7 @@
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
 #include "ui/common/LongNames.h"
+#include "ui/common/Translations.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
 #include "ui/history/ScorecardExport.h"
@@ -27,6 +28,7 @@
 #include "ui/selection/frmSides.h"
 #include "ui/selection/frmTeamMode.h"
 #include "ui/shell/CompetitionDesk.h"
+#include "ui/shell/LanguageMenu.h"
 #include "ui/shell/MatchStatusBar.h"
 #include "ui/shell/WindowMenu.h"
 #include "ui/shell/frmAbout.h"
@@ -75,24 +77,16 @@ QMenu *makeMenu(QWidget *parent, const QString &name, const QString &caption)
 struct Speed
 {
     const char16_t *name;
-    const char16_t *caption;
+    const char *caption;
     int interval;
 };
 
 constexpr Speed speeds[] = {
-    {u"Slow", u"&Slow", ComputerPlayer::Slow},
-    {u"Normal", u"&Normal", ComputerPlayer::Normal},
-    {u"Fast", u"&Fast", ComputerPlayer::Fast},
-    {u"Instant", u"&Instant", ComputerPlayer::Instant},
+    {u"Slow", QT_TRANSLATE_NOOP("mdiMain", "&Slow"), ComputerPlayer::Slow},
+    {u"Normal", QT_TRANSLATE_NOOP("mdiMain", "&Normal"), ComputerPlayer::Normal},
+    {u"Fast", QT_TRANSLATE_NOOP("mdiMain", "&Fast"), ComputerPlayer::Fast},
+    {u"Instant", QT_TRANSLATE_NOOP("mdiMain", "&Instant"), ComputerPlayer::Instant},
 };
-
-// The player's choices kept between runs, under the game's own name whatever the program is
-// called (XDG_CONFIG_HOME moves them, as tests do).
-std::unique_ptr<QSettings> gameSettings()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Stumpwell"), QStringLiteral("Stumpwell"));
-}
 
 } // namespace
 
@@ -154,9 +148,8 @@ mdiMain::mdiMain(QWidget *parent)
     connect(m_session, &MatchSession::matchEnded, m_competitions, &CompetitionDesk::refresh);
 
     // A new player facing the empty workspace learns where a match starts.
-    m_lblHint =
-        new QLabel(QStringLiteral("Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."),
-                   m_mdiArea->viewport());
+    m_lblHint = new QLabel(tr("Game > Dice (Basic) > Human v Human (Ctrl+F1) starts a match."),
+                           m_mdiArea->viewport());
     m_lblHint->setObjectName(QStringLiteral("lblHint"));
     auto *centre = new QVBoxLayout(m_mdiArea->viewport());
     centre->addWidget(m_lblHint, 0, Qt::AlignCenter);
@@ -204,20 +197,20 @@ QSize mdiMain::restoredClientSize() const
 
 void mdiMain::createActions()
 {
-    m_mnu2Human = makeAction(this, QStringLiteral("mnu2Human"), QStringLiteral("&Human v Human"),
+    m_mnu2Human = makeAction(this, QStringLiteral("mnu2Human"), tr("&Human v Human"),
                              QKeySequence(Qt::CTRL | Qt::Key_F1));
     connect(m_mnu2Human, &QAction::triggered, this, &mdiMain::mnu2Human_Click);
 
-    m_mnu1Human = makeAction(this, QStringLiteral("mnu1Human"), QStringLiteral("H&uman v CPU"),
+    m_mnu1Human = makeAction(this, QStringLiteral("mnu1Human"), tr("H&uman v CPU"),
                              QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(m_mnu1Human, &QAction::triggered, this, &mdiMain::mnu1Human_Click);
-    m_mnuHuman0 = makeAction(this, QStringLiteral("mnuHuman0"), QStringLiteral("&CPU v CPU"),
+    m_mnuHuman0 = makeAction(this, QStringLiteral("mnuHuman0"), tr("&CPU v CPU"),
                              QKeySequence(Qt::CTRL | Qt::Key_F3));
     connect(m_mnuHuman0, &QAction::triggered, this, &mdiMain::mnuHuman0_Click);
-    m_mnuHostMatch = makeAction(this, QStringLiteral("mnuHostMatch"), QStringLiteral("&Host\u2026"),
+    m_mnuHostMatch = makeAction(this, QStringLiteral("mnuHostMatch"), tr("&Host…"),
                                 QKeySequence(Qt::CTRL | Qt::Key_F4));
     connect(m_mnuHostMatch, &QAction::triggered, this, &mdiMain::mnuHostMatch_Click);
-    m_mnuJoinMatch = makeAction(this, QStringLiteral("mnuJoinMatch"), QStringLiteral("&Join\u2026"),
+    m_mnuJoinMatch = makeAction(this, QStringLiteral("mnuJoinMatch"), tr("&Join…"),
                                 QKeySequence(Qt::CTRL | Qt::Key_F5));
     connect(m_mnuJoinMatch, &QAction::triggered, this, &mdiMain::mnuJoinMatch_Click);
 
@@ -225,8 +218,7 @@ void mdiMain::createActions()
     const QString stored = gameSettings()->value(QStringLiteral("speed")).toString();
     for (const Speed &speed : speeds) {
         const QString name = QString::fromUtf16(speed.name);
-        QAction *action =
-            makeAction(this, QStringLiteral("mnuSpeed") + name, QString::fromUtf16(speed.caption));
+        QAction *action = makeAction(this, QStringLiteral("mnuSpeed") + name, tr(speed.caption));
         action->setCheckable(true);
         action->setData(speed.interval);
         action->setChecked(name == stored || (speed.interval == ComputerPlayer::Normal &&
@@ -236,78 +228,74 @@ void mdiMain::createActions()
     m_session->setInterval(m_speeds->checkedAction()->data().toInt());
     connect(m_speeds, &QActionGroup::triggered, this, &mdiMain::chooseSpeed);
 
-    m_mnuPause = makeAction(this, QStringLiteral("mnuPause"), QStringLiteral("&Pause"),
+    m_mnuPause = makeAction(this, QStringLiteral("mnuPause"), tr("&Pause"),
                             QKeySequence(Qt::CTRL | Qt::Key_Space));
     m_mnuPause->setCheckable(true);
     connect(m_mnuPause, &QAction::toggled, m_session, &MatchSession::setPaused);
     connect(m_session, &MatchSession::pausedChanged, m_mnuPause, &QAction::setChecked);
 
-    m_mnuFOWChart = makeAction(this, QStringLiteral("mnuFOWChart"), QStringLiteral("&FOW Chart"));
+    m_mnuFOWChart = makeAction(this, QStringLiteral("mnuFOWChart"), tr("&FOW Chart"));
     connect(m_mnuFOWChart, &QAction::triggered, this, &mdiMain::mnuFOWChart_Click);
 
-    m_mnuPlayers =
-        makeAction(this, QStringLiteral("mnuPlayers"), QStringLiteral("&Players Database"),
-                   QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_mnuPlayers = makeAction(this, QStringLiteral("mnuPlayers"), tr("&Players Database"),
+                              QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_mnuPlayers, &QAction::triggered, this, &mdiMain::mnuPlayers_Click);
 
-    m_mnuAbout = makeAction(this, QStringLiteral("mnuAbout"), QStringLiteral("&About"),
+    m_mnuAbout = makeAction(this, QStringLiteral("mnuAbout"), tr("&About"),
                             QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(m_mnuAbout, &QAction::triggered, this, &mdiMain::mnuAbout_Click);
 
     // As the frame's close button: the program ends when its last window closes.
-    m_mnuExit = makeAction(this, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+    m_mnuExit = makeAction(this, QStringLiteral("mnuExit"), tr("E&xit"),
                            QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
 
-    m_mnuSides = makeAction(this, QStringLiteral("mnuSides"), QStringLiteral("Si&des"));
+    m_mnuSides = makeAction(this, QStringLiteral("mnuSides"), tr("Si&des"));
     connect(m_mnuSides, &QAction::triggered, this, &mdiMain::mnuSides_Click);
-    m_mnuHistory = makeAction(this, QStringLiteral("mnuHistory"), QStringLiteral("Match &History"),
+    m_mnuHistory = makeAction(this, QStringLiteral("mnuHistory"), tr("Match &History"),
                               QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_mnuHistory, &QAction::triggered, this, &mdiMain::mnuHistory_Click);
-    m_mnuStats = makeAction(this, QStringLiteral("mnuStats"), QStringLiteral("Player &Statistics"));
+    m_mnuStats = makeAction(this, QStringLiteral("mnuStats"), tr("Player &Statistics"));
     connect(m_mnuStats, &QAction::triggered, this, &mdiMain::mnuStats_Click);
-    m_mnuRecords = makeAction(this, QStringLiteral("mnuRecords"), QStringLiteral("&Records"));
+    m_mnuRecords = makeAction(this, QStringLiteral("mnuRecords"), tr("&Records"));
     connect(m_mnuRecords, &QAction::triggered, this, &mdiMain::mnuRecords_Click);
-    m_mnuExport =
-        makeAction(this, QStringLiteral("mnuExport"), QStringLiteral("&Export Scorecard\u2026"));
+    m_mnuExport = makeAction(this, QStringLiteral("mnuExport"), tr("&Export Scorecard…"));
     connect(m_mnuExport, &QAction::triggered, this, &mdiMain::mnuExport_Click);
-    m_mnuPrint = makeAction(this, QStringLiteral("mnuPrint"), QStringLiteral("&Print\u2026"));
+    m_mnuPrint = makeAction(this, QStringLiteral("mnuPrint"), tr("&Print…"));
     connect(m_mnuPrint, &QAction::triggered, this, &mdiMain::mnuPrint_Click);
 
-    m_mnuNewSeries =
-        makeAction(this, QStringLiteral("mnuNewSeries"), QStringLiteral("New Se&ries\u2026"));
+    m_mnuNewSeries = makeAction(this, QStringLiteral("mnuNewSeries"), tr("New Se&ries…"));
     connect(m_mnuNewSeries, &QAction::triggered, m_competitions, &CompetitionDesk::newSeries);
-    m_mnuNewLeague =
-        makeAction(this, QStringLiteral("mnuNewLeague"), QStringLiteral("New &League\u2026"));
+    m_mnuNewLeague = makeAction(this, QStringLiteral("mnuNewLeague"), tr("New &League…"));
     connect(m_mnuNewLeague, &QAction::triggered, m_competitions, &CompetitionDesk::newLeague);
     m_mnuCompetitions =
-        makeAction(this, QStringLiteral("mnuCompetitions"), QStringLiteral("Series and &Leagues"));
+        makeAction(this, QStringLiteral("mnuCompetitions"), tr("Series and &Leagues"));
     connect(m_mnuCompetitions, &QAction::triggered, m_competitions,
             &CompetitionDesk::showCompetitions);
 
-    m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"),
-                                QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1));
+    m_mnuHowToPlay = makeAction(this, QStringLiteral("mnuHowToPlay"), tr("&How to Play"),
+                                QKeySequence(Qt::Key_F1));
     connect(m_mnuHowToPlay, &QAction::triggered, this, &mdiMain::mnuHowToPlay_Click);
 }
 
 void mdiMain::createMenus()
 {
-    QMenu *mnuGame = makeMenu(this, QStringLiteral("mnuGame"), QStringLiteral("&Game"));
-    QMenu *mnuDice = makeMenu(mnuGame, QStringLiteral("mnuDice"), QStringLiteral("&Dice (Basic)"));
+    QMenu *mnuGame = makeMenu(this, QStringLiteral("mnuGame"), tr("&Game"));
+    QMenu *mnuDice = makeMenu(mnuGame, QStringLiteral("mnuDice"), tr("&Dice (Basic)"));
     mnuDice->addAction(m_mnu2Human);
     mnuDice->addAction(m_mnu1Human);
     mnuDice->addAction(m_mnuHuman0);
     mnuGame->addMenu(mnuDice);
-    QMenu *mnuNetwork =
-        makeMenu(mnuGame, QStringLiteral("mnuNetwork"), QStringLiteral("&Network Match"));
+    QMenu *mnuNetwork = makeMenu(mnuGame, QStringLiteral("mnuNetwork"), tr("&Network Match"));
     mnuNetwork->addAction(m_mnuHostMatch);
     mnuNetwork->addAction(m_mnuJoinMatch);
     mnuGame->addMenu(mnuNetwork);
     mnuGame->addAction(m_mnuNewSeries);
     mnuGame->addAction(m_mnuNewLeague);
-    QMenu *mnuSpeed = makeMenu(mnuGame, QStringLiteral("mnuSpeed"), QStringLiteral("&Speed"));
+    QMenu *mnuSpeed = makeMenu(mnuGame, QStringLiteral("mnuSpeed"), tr("&Speed"));
     mnuSpeed->addActions(m_speeds->actions());
     mnuGame->addMenu(mnuSpeed);
+    mnuGame->addMenu(new LanguageMenu(mnuGame));
     mnuGame->addAction(m_mnuPause);
     mnuGame->addSeparator();
     mnuGame->addAction(m_mnuExport);
@@ -321,11 +309,11 @@ void mdiMain::createMenus()
     mnuGame->addAction(m_mnuExit);
     menuBar()->addMenu(mnuGame);
 
-    QMenu *mnuCharts = makeMenu(this, QStringLiteral("mnuCharts"), QStringLiteral("&Charts"));
+    QMenu *mnuCharts = makeMenu(this, QStringLiteral("mnuCharts"), tr("&Charts"));
     mnuCharts->addAction(m_mnuFOWChart);
     menuBar()->addMenu(mnuCharts);
 
-    QMenu *mnuData = makeMenu(this, QStringLiteral("mnuData"), QStringLiteral("&Data"));
+    QMenu *mnuData = makeMenu(this, QStringLiteral("mnuData"), tr("&Data"));
     mnuData->addAction(m_mnuPlayers);
     mnuData->addAction(m_mnuSides);
     mnuData->addAction(m_mnuHistory);
@@ -336,7 +324,7 @@ void mdiMain::createMenus()
 
     menuBar()->addMenu(new WindowMenu(m_mdiArea, *m_windows, this));
 
-    QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    QMenu *mnuHelp = makeMenu(this, QStringLiteral("mnuHelp"), tr("&Help"));
     mnuHelp->addAction(m_mnuHowToPlay);
     mnuHelp->addAction(m_mnuAbout);
     menuBar()->addMenu(mnuHelp);
@@ -490,8 +478,7 @@ void mdiMain::showMatch()
 bool mdiMain::abandonMatchInProgress()
 {
     const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        QStringLiteral("A match is in progress. Abandon it and start a new match?"),
+        this, windowTitle(), tr("A match is in progress. Abandon it and start a new match?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return false;
@@ -511,14 +498,13 @@ void mdiMain::openMatchStore()
 
 void mdiMain::reportStoreProblem(const QString &why)
 {
-    setWindowTitle(QStringLiteral("Stumpwell (not saving)"));
+    setWindowTitle(tr("Stumpwell (not saving)"));
     // Not inside the over that failed: its figures are written first.
     QMetaObject::invokeMethod(
         this,
         [this, why] {
-            QMessageBox::warning(
-                this, QStringLiteral("Stumpwell"),
-                why + QStringLiteral("\n\nPlay goes on, but matches are not saved."));
+            QMessageBox::warning(this, QStringLiteral("Stumpwell"),
+                                 tr("%1\n\nPlay goes on, but matches are not saved.").arg(why));
         },
         Qt::QueuedConnection);
 }
@@ -539,7 +525,7 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
     QString error = m_session->load(id, saved);
     if (error.isEmpty() && ask) {
         QMessageBox question(QMessageBox::Question, windowTitle(),
-                             QStringLiteral("Resume the match in progress?"),
+                             tr("Resume the match in progress?"),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::Yes);
         // Long team names cut short, the whole in the tooltip.
@@ -563,10 +549,10 @@ void mdiMain::resumeStoredMatch(qint64 id, bool ask)
             QMessageBox::warning(this, windowTitle(), why);
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("The saved match could not be resumed: %1.").arg(error),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(QStringLiteral("The match store is %1; the match stays there, "
-                                              "marked damaged.")
+                        tr("The saved match could not be resumed: %1.").arg(error), QMessageBox::Ok,
+                        this);
+        box.setInformativeText(tr("The match store is %1; the match stays there, "
+                                  "marked damaged.")
                                    .arg(QDir::toNativeSeparators(m_session->store()->path())));
         box.exec();
     }
@@ -578,8 +564,7 @@ bool mdiMain::storeReadable()
     if (store && store->saving())
         return true;
     QMessageBox::information(this, windowTitle(),
-                             store ? store->problem()
-                                   : QStringLiteral("The match store is not open."));
+                             store ? store->problem() : tr("The match store is not open."));
     return false;
 }
 
@@ -641,7 +626,7 @@ void mdiMain::openReplay(qint64 id)
     auto replay = std::make_unique<MatchReplay>();
     if (const QString error = replay->load(*m_session->store(), id); !error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("The match could not be replayed: %1.").arg(error));
+                             tr("The match could not be replayed: %1.").arg(error));
         return;
     }
     auto *window = new frmReplay(std::move(replay), restoredClientSize(), this);
