@@ -1117,6 +1117,11 @@
         <source>Records: %1</source>
         <translation>Rekorde: %1</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the pages, as in &lt;html lang=&quot;en&quot;&gt;</extracomment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>PlayerFile</name>

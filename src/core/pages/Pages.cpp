@@ -64,7 +64,10 @@ QString htmlText(const QString &text)
 QString htmlPageStart(const QString &title)
 {
     const QString heading = htmlText(title);
-    return u"<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    //: The language code of the pages, as in <html lang="en">
+    const QString language = QCoreApplication::translate("Pages", "en");
+    return u"<!DOCTYPE html>\n<html lang=\""_s + language +
+           u"\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
            "<title>"_s +
            heading +
