@@ -2,18 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/Translations.h"
 
+#include "ui/common/GameSettings.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
-
-std::unique_ptr<QSettings> gameSettings()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       u"Stumpwell"_s, u"Stumpwell"_s);
-}
 
 QStringList offeredLanguages()
 {
@@ -50,8 +46,9 @@ QString installTranslations(QCoreApplication &app, const QStringList &folders)
 {
     const QString chosen = chosenLanguage();
     const QLocale locale = chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
-    // Dates and times as the language chosen writes them; the scorecards' numbers never change.
-    if (!chosen.isEmpty())
+    // Dates and times as the language chosen writes them, unless it is the system's own; the
+    // scorecards' numbers never change.
+    if (!chosen.isEmpty() && locale.language() != QLocale::system().language())
         QLocale::setDefault(locale);
     auto *own = new QTranslator(&app);
     const bool found = std::any_of(folders.begin(), folders.end(), [&](const QString &folder) {

@@ -2,15 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QSettings>
 #include <QStringList>
-#include <memory>
 
 class QCoreApplication;
-
-// The player's choices kept between runs, under the game's own name whatever the program is
-// called (XDG_CONFIG_HOME moves them, as tests do).
-std::unique_ptr<QSettings> gameSettings();
 
 // The languages offered: "" the system's, then "en", "de".
 QStringList offeredLanguages();

@@ -14,8 +14,8 @@
 #include "ui/common/EndProgram.h"
 #include "ui/common/FirstPaintProbe.h"
 #include "ui/common/GameIcon.h"
+#include "ui/common/GameSettings.h"
 #include "ui/common/LongNames.h"
-#include "ui/common/Translations.h"
 #include "ui/common/Twips.h"
 #include "ui/database/frmPlayers.h"
 #include "ui/history/ScorecardExport.h"
@@ -49,7 +49,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
