@@ -135,12 +135,14 @@ private slots:
                                CompetitionSide{SideStore::England, u"England"_s, false}},
                               5, MatchMode::HumanVHuman)
                 .id;
+        QCOMPARE(competition(id).statusText(), u"Not started"_s);
         for (int test = 1; test <= 2; ++test) {
             startNext(id);
             playOn();
             m_session->acceptResult();
         }
         const qint64 third = startNext(id);
+        QCOMPARE(competition(id).statusText(), u"In progress"_s);
         playOn(100);
         program(); // killed: nothing more is saved, and a new run opens the store
         QCOMPARE(m_session->lastInProgress(), std::optional(third));
